@@ -1,0 +1,7 @@
+#include "service_table.h"
+
+void* serviceTable[SERVICE_TABLE_SIZE];
+
+void FillServiceTable()
+{
+}

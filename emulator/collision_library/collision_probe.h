@@ -1,0 +1,27 @@
+/* What the stand-in collision library has been handed, for tests to read
+ * through its CollisionProbeState export. */
+#ifndef BRIMSTAR_EMULATOR_COLLISION_PROBE_H
+#define BRIMSTAR_EMULATOR_COLLISION_PROBE_H
+
+#include "OrbiterAPI.h"
+
+struct CollisionProbe {
+    int initintCalls;
+    void** table;
+    int maincallCalls[2];  // by phase
+    double lastSimt;
+    double lastSimdt;
+    int drmfdCalls;
+    int lastWidth;
+    int lastHeight;
+    int mfdevCalls;
+    int lastEvent;
+    int statlCalls;
+    int statsCalls;
+    int registrations;
+    OBJHANDLE lastRegisteredVessel;
+};
+
+typedef const CollisionProbe* (*CollisionProbeStateFn)();
+
+#endif

@@ -1,0 +1,112 @@
+/* The emulated host: a headless stand-in for the simulator that implements
+ * the host API, so a module runs, and is tested, without the simulator.
+ *
+ * One Host is current at a time; the oapi functions act on it. It works in
+ * its root folder, laid out as the simulator's ("config\vessels", "meshes",
+ * "modules"), and makes it the working directory while it lives, since
+ * modules write their files relative to it.
+ *
+ * A step: plug-in pre-steps, each vessel's pre-step, integration of forces,
+ * each vessel's post-step, plug-in post-steps, then the deletions requested
+ * during the step. Vessels created during a step join from the next one.
+ */
+#ifndef BRIMSTAR_EMULATOR_HOST_HOST_H
+#define BRIMSTAR_EMULATOR_HOST_HOST_H
+
+#include "call_log.h"
+#include "host_observer.h"
+#include "input_box.h"
+#include "mesh_library.h"
+#include "mfd_host.h"
+#include "module_registry.h"
+#include "scenario_file.h"
+#include "world.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace emu {
+
+class Host {
+public:
+    explicit Host(const std::filesystem::path& root);
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    static Host* current();
+
+    World& world() { return world_; }
+    MfdHost& mfds() { return mfds_; }
+    InputBox& inputBox() { return inputBox_; }
+    ModuleRegistry& modules() { return modules_; }
+    CallLog& calls() { return calls_; }
+    MeshLibrary& meshes() { return meshes_; }
+    const std::filesystem::path& root() const { return root_; }
+
+    void setObserver(HostObserver* observer) { observer_ = observer ? observer : &silent_; }
+    HostObserver& observer() { return *observer_; }
+
+    /* The debug line that modules write into through oapiDebugString */
+    char* debugString() { return debugLine_; }
+    std::string debugLine() const { return debugLine_; }
+    /* Tells the observer when the debug line has changed since last asked */
+    void noticeDebugLine();
+
+    const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
+
+    ModuleInstance* loadPlugin(const std::string& modulePath);
+
+    /* Creates a vessel through its class file; null when refused. */
+    OBJHANDLE createVessel(const char* name, const char* className, const VesselStateEx& state);
+    void refuseVesselCreation(bool refuse) { refuseCreation_ = refuse; }
+    const VesselStateEx& lastCreationRecord() const { return lastCreationRecord_; }
+
+    bool requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget);
+    void processDeletions();
+    void setFocus(OBJHANDLE vessel);
+    VESSEL* focusInterface();
+
+    void step(double dt);
+
+    int openMfd(const std::string& mode, OBJHANDLE vessel, int width, int height);
+
+    void saveScenario(const std::filesystem::path& file);
+    /* Replaces the world with the file's; false with a message when it cannot. */
+    bool loadScenario(const std::filesystem::path& file, std::string& error);
+
+    /* Closes the displays, deletes every vessel, unloads every module. */
+    void shutdown();
+
+private:
+    using StateSetter = std::function<void(VESSEL* vessel, VESSEL2* callbacks)>;
+
+    static void RecordPlatformCall(const char* function, const char* text, const char* detail, void* host);
+    OBJHANDLE makeVessel(const std::string& name, const std::string& className, const StateSetter& setState);
+    void loadVessel(ScenarioFile& file, const std::string& name, const std::string& className);
+    void deleteNow(OBJHANDLE vessel);
+
+    std::filesystem::path root_;
+    std::filesystem::path previousDirectory_;
+    World world_;
+    MfdHost mfds_;
+    InputBox inputBox_;
+    ModuleRegistry modules_;
+    CallLog calls_;
+    MeshLibrary meshes_;
+    HostObserver silent_;
+    HostObserver* observer_ = &silent_;
+    char debugLine_[OAPI_DEBUG_STRING_SIZE] = {};
+    std::string lastNoticedDebugLine_;
+    std::vector<MessageBoxRecord> messageBoxes_;
+    std::vector<OBJHANDLE> stepVessels_;
+    bool refuseCreation_ = false;
+    VesselStateEx lastCreationRecord_{};
+    bool shutDown_ = false;
+};
+
+}  // namespace emu
+
+#endif

@@ -1,0 +1,31 @@
+/* What a watcher of the emulated host is told: the runner prints it as the
+ * flight log. Every notice is optional. */
+#ifndef BRIMSTAR_EMULATOR_HOST_HOST_OBSERVER_H
+#define BRIMSTAR_EMULATOR_HOST_HOST_OBSERVER_H
+
+#include "vessel_record.h"
+
+#include <string>
+
+namespace emu {
+
+struct MessageBoxRecord {
+    std::string caption;
+    std::string text;
+};
+
+class HostObserver {
+public:
+    virtual ~HostObserver() = default;
+    virtual void vesselCreated(const VesselRecord&) {}
+    virtual void vesselDeleted(const VesselRecord&) {}
+    virtual void messageBox(const MessageBoxRecord&) {}
+    virtual void debugLineChanged(const std::string&) {}
+    virtual void inputBoxOpened(const std::string& /*title*/) {}
+    /* After the forces of a step are integrated, before the post-step. */
+    virtual void forcesIntegrated() {}
+};
+
+}  // namespace emu
+
+#endif

@@ -1,0 +1,161 @@
+/* Creating, deleting and focusing vessels. A vessel's class file names the
+ * module that implements it; a class without a module, or without a file,
+ * makes a plain vessel of the host's own. */
+#include "host.h"
+
+#include "class_file.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace emu {
+
+namespace {
+
+void ApplyGenericClass(const ClassFile& cls, VesselRecord& v)
+{
+    if (double size = std::atof(cls.value("Size").c_str()); size > 0.0)
+        v.size = size;
+    if (double mass = std::atof(cls.value("Mass").c_str()); mass > 0.0)
+        v.emptyMass = mass;
+}
+
+}  // namespace
+
+OBJHANDLE Host::createVessel(const char* name, const char* className, const VesselStateEx& state)
+{
+    calls_.record("oapiCreateVesselEx", name, className);
+    std::memcpy(&lastCreationRecord_, &state, sizeof state);
+    if (refuseCreation_ || !name || !*name || !className)
+        return nullptr;
+    return makeVessel(name, className, [&state](VESSEL* vessel, VESSEL2* callbacks) {
+        if (callbacks)
+            callbacks->clbkSetStateEx(&state);
+        else
+            vessel->DefSetStateEx(&state);
+    });
+}
+
+void Host::loadVessel(ScenarioFile& file, const std::string& name, const std::string& className)
+{
+    makeVessel(name, className, [this, &file](VESSEL* vessel, VESSEL2* callbacks) {
+        VesselStateEx state{};
+        state.version = 2;
+        if (Body* planet = world_.bodyByIndex(0))
+            state.rbody = planet->handle;
+        if (callbacks) {
+            callbacks->clbkLoadStateEx(file.handle(), &state);
+            callbacks->clbkSetStateEx(&state);
+            return;
+        }
+        char* line;
+        while (oapiReadScenario_nextline(file.handle(), line))
+            vessel->ParseScenarioLineEx(line, &state);
+        vessel->DefSetStateEx(&state);
+    });
+}
+
+OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className, const StateSetter& setState)
+{
+    ClassFile cls = ClassFile::Read(className);
+    ModuleInstance* module = nullptr;
+    if (std::string path = cls.value("Module"); !path.empty()) {
+        module = modules_.load(path);
+        if (!module)
+            return nullptr;  // a class whose module is missing cannot be made
+    }
+
+    auto record = std::make_unique<VesselRecord>();
+    record->name = name;
+    record->className = className;
+    VesselRecord* v = record.get();
+    OBJHANDLE handle = world_.addVessel(std::move(record));
+
+    if (module && module->ovcInit) {
+        v->iface = module->ovcInit(handle, 1);
+        v->module = module;
+    } else {
+        ApplyGenericClass(cls, *v);
+        v->iface = new VESSEL2(handle, 1);
+    }
+    if (!v->iface) {
+        world_.removeVessel(handle);
+        return nullptr;
+    }
+    v->callbacks = dynamic_cast<VESSEL2*>(v->iface);
+    if (v->callbacks)
+        v->callbacks->clbkSetClassCaps(&cls);
+    setState(v->iface, v->callbacks);
+    if (v->callbacks)
+        v->callbacks->clbkPostCreation();
+    if (!world_.focus)
+        world_.focus = handle;
+    observer_->vesselCreated(*v);
+    return handle;
+}
+
+bool Host::requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget)
+{
+    VesselRecord* v = world_.vessel(vessel);
+    calls_.record("oapiDeleteVessel", v ? v->name : std::string("invalid"));
+    if (!v)
+        return false;
+    v->deletePending = true;
+    v->cameraTarget = cameraTarget;
+    return true;
+}
+
+void Host::processDeletions()
+{
+    std::vector<OBJHANDLE> doomed;
+    for (OBJHANDLE h : world_.vessels())
+        if (world_.vessel(h)->deletePending)
+            doomed.push_back(h);
+    for (OBJHANDLE h : doomed)
+        deleteNow(h);
+}
+
+void Host::deleteNow(OBJHANDLE vessel)
+{
+    VesselRecord* v = world_.vessel(vessel);
+    if (!v)
+        return;
+    bool hadFocus = world_.focus == vessel;
+    OBJHANDLE cameraTarget = v->cameraTarget;
+    mfds_.closeAllOn(vessel);
+    observer_->vesselDeleted(*v);
+    std::unique_ptr<VesselRecord> record = world_.removeVessel(vessel);
+    // The object goes after its record, so that it can no longer be found
+    // while its destructor runs.
+    if (record->module && record->module->ovcExit)
+        record->module->ovcExit(record->iface);
+    else if (!record->module)
+        delete record->iface;
+    if (!hadFocus)
+        return;
+    if (world_.vessel(cameraTarget))
+        setFocus(cameraTarget);
+    else if (!world_.vessels().empty())
+        setFocus(world_.vessels().front());
+}
+
+void Host::setFocus(OBJHANDLE vessel)
+{
+    VesselRecord* next = world_.vessel(vessel);
+    if (!next || world_.focus == vessel)
+        return;
+    OBJHANDLE previous = world_.focus;
+    world_.focus = vessel;
+    if (VesselRecord* old = world_.vessel(previous); old && old->callbacks)
+        old->callbacks->clbkFocusChanged(false, vessel, previous);
+    if (next->callbacks)
+        next->callbacks->clbkFocusChanged(true, vessel, previous);
+}
+
+VESSEL* Host::focusInterface()
+{
+    VesselRecord* v = world_.vessel(world_.focus);
+    return v ? v->iface : nullptr;
+}
+
+}  // namespace emu

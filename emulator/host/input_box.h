@@ -1,0 +1,37 @@
+/* The host's one-line input box. Opening one replaces any box still open;
+ * the pilot's confirmed text goes to the callback given at opening. */
+#ifndef BRIMSTAR_EMULATOR_HOST_INPUT_BOX_H
+#define BRIMSTAR_EMULATOR_HOST_INPUT_BOX_H
+
+#include "OrbiterAPI.h"
+
+#include <string>
+
+namespace emu {
+
+class InputBox {
+public:
+    void open(const char* title, INPUTBOXCALLBACK callback, const char* text, int visibleLength,
+              void* userData);
+    bool isOpen() const { return open_; }
+    const std::string& title() const { return title_; }
+    const std::string& initialText() const { return initialText_; }
+    int visibleLength() const { return visibleLength_; }
+
+    /* Confirms the text; the callback's answer, or false without a box. The
+     * box closes either way. */
+    bool confirm(const std::string& text);
+    void cancel() { open_ = false; }
+
+private:
+    bool open_ = false;
+    std::string title_;
+    std::string initialText_;
+    int visibleLength_ = 0;
+    INPUTBOXCALLBACK callback_ = nullptr;
+    void* userData_ = nullptr;
+};
+
+}  // namespace emu
+
+#endif

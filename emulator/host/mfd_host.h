@@ -1,0 +1,71 @@
+/* MFD modes and open displays. A display is opened in a registered mode on a
+ * vessel at a size, takes keys and button events, redraws into a text canvas
+ * and is destroyed through its virtual destructor when it closes. */
+#ifndef BRIMSTAR_EMULATOR_HOST_MFD_HOST_H
+#define BRIMSTAR_EMULATOR_HOST_MFD_HOST_H
+
+#include "Orbitersdk.h"
+#include "emulator/windows/text_canvas.h"
+
+#include <string>
+#include <vector>
+
+namespace emu {
+
+struct MfdMode {
+    int id;
+    std::string name;
+    DWORD key;
+    MFDMSGPROC msgproc;
+};
+
+struct Display {
+    int id;
+    int modeId;
+    MFD* object;
+    OBJHANDLE vessel;
+    int width;
+    int height;
+};
+
+/* A redrawn display: its title and texts, and the same laid out as lines. */
+struct Screen {
+    TextCanvas canvas;
+    std::vector<std::string> lines;  // one per 16-pixel row, title first
+
+    /* The text drawn on the row whose baseline is y, or "" */
+    std::string row(int y) const;
+};
+
+class MfdHost {
+public:
+    int registerMode(const MFDMODESPEC& spec);
+    /* Closes the mode's open displays first: their code leaves with it. */
+    bool unregisterMode(int id);
+    const MfdMode* mode(const std::string& name) const;
+    const std::vector<MfdMode>& modes() const { return modes_; }
+
+    /* The display's id, or -1 when the mode is unknown or made no display. */
+    int open(const std::string& modeName, OBJHANDLE vessel, VESSEL* iface, int width, int height);
+    bool pressKey(int display, DWORD key);
+    bool clickButton(int display, int button, int event);
+    std::string buttonLabel(int display, int button);
+    int buttonMenu(int display, const MFDBUTTONMENU** menu);
+    Screen redraw(int display);
+    void close(int display);
+    void closeAllOn(OBJHANDLE vessel);
+    void closeAll();
+
+    const Display* display(int id) const;
+    const std::vector<Display>& displays() const { return displays_; }
+
+private:
+    std::vector<MfdMode> modes_;
+    std::vector<Display> displays_;
+    int nextModeId_ = 1;
+    int nextDisplayId_ = 0;
+};
+
+}  // namespace emu
+
+#endif

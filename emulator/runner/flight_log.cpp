@@ -1,0 +1,76 @@
+#include "flight_log.h"
+
+#include "emulator/host/frame_math.h"
+
+#include <cstdio>
+
+namespace runner {
+
+namespace {
+
+std::string Position(const emu::Host& host, const VECTOR3& global)
+{
+    emu::Body* planet = const_cast<emu::Host&>(host).world().bodyByIndex(0);
+    VECTOR3 p = planet ? emu::operator-(global, planet->pos) : global;
+    char text[96];
+    std::snprintf(text, sizeof text, "(%.1f, %.1f, %.1f)", p.x, p.y, p.z);
+    return text;
+}
+
+}  // namespace
+
+std::ostream& FlightLog::line()
+{
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "[%9.2f] ", host_.world().simt);
+    return out_ << stamp;
+}
+
+void FlightLog::vesselCreated(const emu::VesselRecord& v)
+{
+    line() << "created " << v.name << " (" << v.className << ") at " << Position(host_, v.pos) << '\n';
+}
+
+void FlightLog::vesselDeleted(const emu::VesselRecord& v)
+{
+    line() << "deleted " << v.name << " at " << Position(host_, v.pos) << '\n';
+}
+
+void FlightLog::messageBox(const emu::MessageBoxRecord& box)
+{
+    line() << "message box \"" << box.caption << "\": " << box.text << '\n';
+}
+
+void FlightLog::debugLineChanged(const std::string& text)
+{
+    line() << "debug: " << text << '\n';
+}
+
+void FlightLog::inputBoxOpened(const std::string& title)
+{
+    line() << "input box: " << title << '\n';
+}
+
+void FlightLog::note(const std::string& text)
+{
+    line() << text << '\n';
+}
+
+void FlightLog::stateTable()
+{
+    out_ << "\nFinal state at t = " << host_.world().simt << " s (relative to the planet):\n";
+    char row[256];
+    std::snprintf(row, sizeof row, "  %-32s %-10s %40s %12s\n", "vessel", "class", "position (m)", "speed (m/s)");
+    out_ << row;
+    for (OBJHANDLE h : host_.world().vessels()) {
+        emu::VesselRecord* v = host_.world().vessel(h);
+        emu::Body* planet = host_.world().bodyByIndex(0);
+        VECTOR3 vel = planet ? emu::operator-(v->vel, planet->vel) : v->vel;
+        std::snprintf(row, sizeof row, "  %-32s %-10s %40s %12.2f%s\n", v->name.c_str(), v->className.c_str(),
+                      Position(host_, v->pos).c_str(), emu::length(vel),
+                      h == host_.world().focus ? "  (focus)" : "");
+        out_ << row;
+    }
+}
+
+}  // namespace runner

@@ -1,0 +1,203 @@
+#include "scenario_script.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+namespace runner {
+
+namespace {
+
+/* The words of one statement, read from the left. */
+class Statement {
+public:
+    Statement(std::vector<std::string> words, std::string where) : words_(std::move(words)), where_(std::move(where)) {}
+
+    bool done() const { return next_ >= words_.size(); }
+    const std::string& where() const { return where_; }
+
+    bool word(std::string& out, const char* what, std::string& error)
+    {
+        if (done())
+            return fail(std::string("expected ") + what, error);
+        out = words_[next_++];
+        return true;
+    }
+
+    bool number(double& out, const char* what, std::string& error)
+    {
+        std::string text;
+        if (!word(text, what, error))
+            return false;
+        char* end = nullptr;
+        out = std::strtod(text.c_str(), &end);
+        if (end == text.c_str() || *end != '\0' || !std::isfinite(out))
+            return fail(std::string("expected ") + what + " as a number, found '" + text + "'", error);
+        return true;
+    }
+
+    bool vector(VECTOR3& out, const char* what, std::string& error)
+    {
+        return number(out.x, what, error) && number(out.y, what, error) && number(out.z, what, error);
+    }
+
+    bool fail(const std::string& what, std::string& error) const
+    {
+        error = where_ + ": " + what;
+        return false;
+    }
+
+private:
+    std::vector<std::string> words_;
+    std::string where_;
+    size_t next_ = 0;
+};
+
+using FieldReader = std::function<bool(Statement&, std::string&)>;
+
+/* Reads "name value..." pairs until the statement ends. */
+bool ReadFields(Statement& s, const std::map<std::string, FieldReader>& fields, std::string& error)
+{
+    while (!s.done()) {
+        std::string field;
+        s.word(field, "a field", error);
+        auto it = fields.find(field);
+        if (it == fields.end()) {
+            std::string known;
+            for (const auto& f : fields)
+                known += (known.empty() ? "" : ", ") + f.first;
+            return s.fail("unknown field '" + field + "' (expected one of: " + known + ")", error);
+        }
+        if (!it->second(s, error))
+            return false;
+    }
+    return true;
+}
+
+FieldReader Number(double& target, const char* what)
+{
+    return [&target, what](Statement& s, std::string& e) { return s.number(target, what, e); };
+}
+
+FieldReader Vector(VECTOR3& target, const char* what)
+{
+    return [&target, what](Statement& s, std::string& e) { return s.vector(target, what, e); };
+}
+
+bool ReadPlanet(Statement& s, Script& script, std::string& error)
+{
+    emu::Body& p = script.planet;
+    if (!s.word(p.name, "the planet's name", error))
+        return false;
+    return ReadFields(s,
+                      {{"radius", Number(p.radius, "a radius in m")},
+                       {"gm", Number(p.gm, "GM in m^3/s^2")},
+                       {"obliquity", Number(p.obliquity, "an obliquity in rad")},
+                       {"theta", Number(p.theta, "theta in rad")},
+                       {"period", Number(p.rotationPeriod, "a rotation period in s")},
+                       {"rotation", Number(p.rotationAtZero, "a rotation angle in rad")}},
+                      error);
+}
+
+bool ReadVessel(Statement& s, Script& script, int line, std::string& error)
+{
+    VesselSpec v;
+    v.line = line;
+    if (!s.word(v.name, "the vessel's name", error))
+        return false;
+    std::map<std::string, FieldReader> fields{
+        {"class", [&v](Statement& st, std::string& e) { return st.word(v.className, "a class name", e); }},
+        {"pos", Vector(v.pos, "a position x y z in m")},
+        {"vel", Vector(v.vel, "a velocity x y z in m/s")}};
+    if (!ReadFields(s, fields, error))
+        return false;
+    if (v.className.empty())
+        return s.fail("vessel '" + v.name + "' needs a class", error);
+    for (const VesselSpec& other : script.vessels)
+        if (other.name == v.name)
+            return s.fail("vessel '" + v.name + "' is defined twice", error);
+    script.vessels.push_back(v);
+    return true;
+}
+
+bool ReadStatement(Statement& s, Script& script, int line, std::string& error)
+{
+    std::string keyword;
+    s.word(keyword, "a keyword", error);
+    if (keyword == "planet")
+        return ReadPlanet(s, script, error);
+    if (keyword == "vessel")
+        return ReadVessel(s, script, line, error);
+    if (keyword == "focus")
+        return s.word(script.focus, "the name of the vessel in focus", error);
+    if (keyword == "gravity") {
+        std::string value;
+        if (!s.word(value, "on or off", error))
+            return false;
+        if (value != "on" && value != "off")
+            return s.fail("expected on or off, found '" + value + "'", error);
+        script.gravity = value == "on";
+        return true;
+    }
+    if (keyword == "step") {
+        if (!s.number(script.step, "a step length in s", error))
+            return false;
+        return script.step > 0 ? true : s.fail("the step must be longer than 0 s", error);
+    }
+    if (keyword == "run") {
+        if (!s.number(script.duration, "a duration in s", error))
+            return false;
+        return script.duration >= 0 ? true : s.fail("the duration must not be negative", error);
+    }
+    return s.fail("unknown keyword '" + keyword + "' (expected planet, vessel, focus, gravity, step or run)",
+                  error);
+}
+
+}  // namespace
+
+bool ParseScript(const std::string& name, const std::string& text, Script& script, std::string& error)
+{
+    script = Script();
+    script.file = name;
+    std::istringstream in(text);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        line = line.substr(0, line.find('#'));
+        std::istringstream words(line);
+        std::vector<std::string> parts;
+        for (std::string w; words >> w;)
+            parts.push_back(w);
+        if (parts.empty())
+            continue;
+        Statement statement(parts, name + ":" + std::to_string(number));
+        if (!ReadStatement(statement, script, number, error))
+            return false;
+    }
+    if (!script.focus.empty()) {
+        bool known = false;
+        for (const VesselSpec& v : script.vessels)
+            known = known || v.name == script.focus;
+        if (!known) {
+            error = name + ": the focus names no vessel: '" + script.focus + "'";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ReadScript(const std::string& path, Script& script, std::string& error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        error = path + ": cannot open the scenario";
+        return false;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    return ParseScript(path, text.str(), script, error);
+}
+
+}  // namespace runner

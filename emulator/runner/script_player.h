@@ -1,0 +1,21 @@
+/* Plays a runner scenario in an emulated host: builds the world, loads the
+ * module as the host would, and steps it for the scenario's time. */
+#ifndef BRIMSTAR_RUNNER_SCRIPT_PLAYER_H
+#define BRIMSTAR_RUNNER_SCRIPT_PLAYER_H
+
+#include "flight_log.h"
+#include "scenario_script.h"
+
+#include <string>
+
+namespace runner {
+
+/* The module as its class files name it, under the root's "modules". */
+extern const char* const moduleInstallPath;
+
+/* Plays the script; false with a message when the world cannot be built. */
+bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error);
+
+}  // namespace runner
+
+#endif

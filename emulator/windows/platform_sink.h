@@ -1,0 +1,14 @@
+/* The POSIX stand-in tells the emulated host of every platform call worth
+ * watching: libraries loaded, looked up and released, debug output, and
+ * message boxes, which never block and are answered with OK at once. */
+#ifndef BRIMSTAR_EMULATOR_WINDOWS_PLATFORM_SINK_H
+#define BRIMSTAR_EMULATOR_WINDOWS_PLATFORM_SINK_H
+
+typedef void (*PlatformSink)(const char* function, const char* text, const char* detail, void* context);
+
+__attribute__((visibility("default"))) void SetPlatformSink(PlatformSink sink, void* context);
+
+/* Passes a call on to the sink, if one is set. */
+void NotifyPlatformSink(const char* function, const char* text, const char* detail);
+
+#endif

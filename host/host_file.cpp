@@ -1,0 +1,8 @@
+#include "host_file.h"
+
+#include "windows_subset.h"
+
+std::FILE* OpenHostFile(const char* path, const char* mode)
+{
+    return std::fopen(ToPlatformPath(path).c_str(), mode);
+}

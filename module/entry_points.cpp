@@ -1,0 +1,84 @@
+/* The plug-in's entry points: start-up and shut-down in their fixed order,
+ * and the forwarding of every step and scenario to the Parts that act. */
+#include "Orbitersdk.h"
+
+#include "collision/collision_mfd.h"
+#include "host/collision_module.h"
+#include "rocks/rock_spawner.h"
+#include "weapons/class_files.h"
+#include "weapons/nuke_launch.h"
+#include "weapons/weapon_slots.h"
+#include "weapons/weapons_mfd.h"
+
+namespace {
+
+const char* const modulePath = "plugin\\brimstar!";
+const char* const versionDate = "Apr 25 2006";
+
+const double startVelocity = 100.0;
+const double startPowerKt = 0.0;
+
+int collisionModeId;
+int weaponsModeId;
+int versionCache;
+
+int RegisterMode(const char* name, DWORD key, MFDMSGPROC msgproc)
+{
+    MFDMODESPEC spec{name, key, msgproc};
+    return oapiRegisterMFDMode(spec);
+}
+
+}  // namespace
+
+DLLCLBK void InitModule(HINSTANCE)
+{
+    collisionModeId = RegisterMode("Collision Control", 0x2F, CollisionMFDMsgProc);
+    weaponsModeId = RegisterMode("Weapons", 0x11, WeaponsMFDMsgProc);
+    InitWeaponSlots(startVelocity, startPowerKt);
+    WriteNukeClassFile(modulePath);
+    WriteRoidClassFile(modulePath);
+    LoadCollisionModule();
+    if (!collisionModule.handle)
+        return;
+    LookUpCollisionEntryPoints();
+}
+
+DLLCLBK void ExitModule(HINSTANCE)
+{
+    oapiUnregisterMFDMode(collisionModeId);
+    oapiUnregisterMFDMode(weaponsModeId);
+    ReleaseCollisionModule();
+}
+
+DLLCLBK void opcPreStep(double simt, double simdt, double)
+{
+    WeaponSequenceStep(simt);
+    RockSpawnerStep(simt);
+    if (collisionModule.maincall)
+        collisionModule.maincall(simt, simdt, COLLISION_PHASE_PRE);
+}
+
+DLLCLBK void opcPostStep(double simt, double simdt, double)
+{
+    if (collisionModule.maincall)
+        collisionModule.maincall(simt, simdt, COLLISION_PHASE_POST);
+}
+
+DLLCLBK void opcSaveState(FILEHANDLE scn)
+{
+    if (collisionModule.stats)
+        collisionModule.stats(scn);
+}
+
+DLLCLBK void opcLoadState(FILEHANDLE scn)
+{
+    if (collisionModule.statl)
+        collisionModule.statl(scn);
+}
+
+DLLCLBK int GetModuleVersion()
+{
+    if (versionCache == 0)
+        versionCache = Date2Int(versionDate);
+    return versionCache;
+}

@@ -1,0 +1,5 @@
+#include "rock_spawner.h"
+
+void RockSpawnerStep(double)
+{
+}

@@ -1,0 +1,206 @@
+/* The host simulator's API as the module sees it: types, handles, records and
+ * the oapi functions. The emulated host implements every function declared
+ * here; a module links against it as it would against the real host.
+ */
+#ifndef BRIMSTAR_SDK_ORBITERAPI_H
+#define BRIMSTAR_SDK_ORBITERAPI_H
+
+#include "windows_subset.h"
+
+#include <cstdint>
+
+#if defined(_WIN32)
+#if defined(BRIMSTAR_HOST_BUILD)
+#define OAPIFUNC __declspec(dllexport)
+#else
+#define OAPIFUNC __declspec(dllimport)
+#endif
+#define DLLCLBK extern "C" __declspec(dllexport)
+#else
+#define OAPIFUNC __attribute__((visibility("default")))
+#define DLLCLBK extern "C" __attribute__((visibility("default")))
+#endif
+
+struct VECTOR3 {
+    double x, y, z;
+};
+
+inline VECTOR3 _V(double x, double y, double z)
+{
+    return VECTOR3{x, y, z};
+}
+
+struct MATRIX3 {
+    double m11, m12, m13;
+    double m21, m22, m23;
+    double m31, m32, m33;
+};
+
+struct COLOUR4 {
+    float r, g, b, a;
+};
+
+struct MATERIAL {
+    COLOUR4 diffuse, ambient, specular, emissive;
+    float power;
+};
+
+struct ATMCONST {
+    double p0, rho0, R, gamma, C, O2pp, altlimit, radlimit, horizonalt;
+    VECTOR3 color0;
+};
+
+typedef void* OBJHANDLE;
+typedef void* MESHHANDLE;
+typedef void* SURFHANDLE;
+typedef void* FILEHANDLE;
+typedef void* VISHANDLE;
+typedef void* NOTEHANDLE;
+typedef void* THRUSTER_HANDLE;
+typedef void* THGROUP_HANDLE;
+typedef void* PROPELLANT_HANDLE;
+
+typedef std::intptr_t OAPI_MSGTYPE;
+
+/* Message code the host sends to an MFD mode's procedure when a display opens. */
+const UINT OAPI_MSG_MFD_OPENED = 1;
+
+/* Capacity of the host's debug line, terminating zero included. */
+const int OAPI_DEBUG_STRING_SIZE = 256;
+
+enum THGROUP_TYPE {
+    THGROUP_MAIN = 0,
+    THGROUP_RETRO,
+    THGROUP_HOVER,
+    THGROUP_ATT_PITCHUP,
+    THGROUP_ATT_PITCHDOWN,
+    THGROUP_ATT_YAWLEFT,
+    THGROUP_ATT_YAWRIGHT,
+    THGROUP_ATT_BANKLEFT,
+    THGROUP_ATT_BANKRIGHT,
+    THGROUP_ATT_RIGHT,
+    THGROUP_ATT_LEFT,
+    THGROUP_ATT_UP,
+    THGROUP_ATT_DOWN,
+    THGROUP_ATT_FORWARD,
+    THGROUP_ATT_BACK,
+    THGROUP_USER = 0x40
+};
+
+enum AIRCTRL_TYPE {
+    AIRCTRL_ELEVATOR = 0,
+    AIRCTRL_RUDDER,
+    AIRCTRL_AILERON,
+    AIRCTRL_FLAP,
+    AIRCTRL_ELEVATORTRIM,
+    AIRCTRL_RUDDERTRIM
+};
+
+/* Extended vessel state, version 2. The field order is the host's; with 4-byte
+ * handles the record is 176 bytes and the offsets are those of the host's 32-bit
+ * interface. */
+struct VesselStateEx {
+    DWORD version;      // always 2
+    DWORD flag;
+    OBJHANDLE rbody;    // reference body of rpos and rvel
+    OBJHANDLE base;
+    int port;
+    int status;         // 0 free flight, 1 landed
+    VECTOR3 rpos;
+    VECTOR3 rvel;
+    VECTOR3 vrot;       // angular velocity
+    VECTOR3 arot;       // orientation angles
+    double surf_lng;
+    double surf_lat;
+    double surf_hdg;
+    DWORD nfuel;
+    void* fuel;
+    DWORD nthruster;
+    void* thruster;
+    DWORD ndockinfo;
+    void* dockinfo;
+    DWORD xpdr;
+};
+
+static_assert(sizeof(void*) != 4 || sizeof(VesselStateEx) == 176,
+              "the 32-bit host interface has a 176-byte state record");
+
+/* The host's version 1 vessel state. */
+struct VESSELSTATUS {
+    VECTOR3 rpos, rvel;
+    VECTOR3 vrot;       // angular velocity
+    VECTOR3 arot;       // orientation angles
+    double fuel, eng_main, eng_hovr;
+    OBJHANDLE rbody, base;
+    int port;
+    int status;
+    VECTOR3 vdata[10];
+    double fdata[10];
+    DWORD flag[10];
+};
+
+typedef OAPI_MSGTYPE (*MFDMSGPROC)(UINT msg, UINT mfd, WPARAM wparam, LPARAM lparam);
+
+struct MFDMODESPEC {
+    const char* name;
+    DWORD key;
+    MFDMSGPROC msgproc;
+};
+
+struct MFDBUTTONMENU {
+    const char* line1;
+    const char* line2;
+    char selchar;
+};
+
+struct HUDPAINTSPEC {
+    int W, H, CX, CY;
+    double Scale;
+    int Markersize;
+};
+
+typedef bool (*INPUTBOXCALLBACK)(void* id, char* text, void* usrdata);
+
+class VESSEL;
+
+/* Start-up and versions */
+OAPIFUNC void InitLib(HINSTANCE module);
+OAPIFUNC int Date2Int(const char* date);
+
+/* MFD modes and input */
+OAPIFUNC int oapiRegisterMFDMode(MFDMODESPEC& spec);
+OAPIFUNC bool oapiUnregisterMFDMode(int mode);
+OAPIFUNC void oapiOpenInputBox(const char* title, INPUTBOXCALLBACK callback, const char* buf = 0,
+                               int vislen = 20, void* usrdata = 0);
+
+/* Objects and vessels */
+OAPIFUNC VESSEL* oapiGetFocusInterface();
+OAPIFUNC VESSEL* oapiGetVesselInterface(OBJHANDLE vessel);
+OAPIFUNC DWORD oapiGetVesselCount();
+OAPIFUNC OBJHANDLE oapiGetVesselByIndex(int index);
+OAPIFUNC OBJHANDLE oapiGetVesselByName(const char* name);
+OAPIFUNC bool oapiIsVessel(OBJHANDLE object);
+OAPIFUNC void oapiGetObjectName(OBJHANDLE object, char* name, int n);
+OAPIFUNC OBJHANDLE oapiCreateVesselEx(const char* name, const char* classname, const void* status);
+OAPIFUNC bool oapiDeleteVessel(OBJHANDLE vessel, OBJHANDLE alternativeCameraTarget = 0);
+
+/* Celestial bodies */
+OAPIFUNC OBJHANDLE oapiGetGbodyByIndex(int index);
+OAPIFUNC OBJHANDLE oapiGetGbodyByName(const char* name);
+OAPIFUNC void oapiGetGlobalPos(OBJHANDLE object, VECTOR3* pos);
+OAPIFUNC void oapiGetGlobalVel(OBJHANDLE object, VECTOR3* vel);
+OAPIFUNC double oapiGetPlanetObliquity(OBJHANDLE planet);
+OAPIFUNC double oapiGetPlanetTheta(OBJHANDLE planet);
+OAPIFUNC double oapiGetPlanetCurrentRotation(OBJHANDLE planet);
+
+/* Meshes */
+OAPIFUNC MESHHANDLE oapiLoadMeshGlobal(const char* name);
+
+/* Scenarios */
+OAPIFUNC bool oapiReadScenario_nextline(FILEHANDLE scn, char*& line);
+OAPIFUNC void oapiWriteScenario_string(FILEHANDLE scn, const char* item, const char* string);
+
+/* Debug line */
+OAPIFUNC char* oapiDebugString();
+
+#endif

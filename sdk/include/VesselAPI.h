@@ -1,0 +1,112 @@
+/* VESSEL, the host's interface to one vessel, and VESSEL2, the base of vessel
+ * classes that a module implements: its 28 callbacks in the host's order, each
+ * with the host's default behaviour.
+ *
+ * A VESSEL only holds its vessel's handle; every method asks the host, which
+ * ignores a handle whose vessel no longer exists.
+ */
+#ifndef BRIMSTAR_SDK_VESSELAPI_H
+#define BRIMSTAR_SDK_VESSELAPI_H
+
+#include "OrbiterAPI.h"
+
+class OAPIFUNC VESSEL {
+public:
+    VESSEL(OBJHANDLE hVessel, int fmodel = 1);
+    virtual ~VESSEL();
+
+    OBJHANDLE GetHandle() const;
+    const char* GetName() const;
+    const char* GetClassName() const;
+
+    /* State in the global frame */
+    void GetGlobalPos(VECTOR3& pos) const;
+    void GetGlobalVel(VECTOR3& vel) const;
+    void GlobalRot(const VECTOR3& rloc, VECTOR3& rglob) const;
+    void Global2Local(const VECTOR3& glob, VECTOR3& loc) const;
+    void Local2Global(const VECTOR3& loc, VECTOR3& glob) const;
+    double GetAltitude() const;
+    OBJHANDLE GetSurfaceRef() const;
+
+    /* State records */
+    void GetStatus(VESSELSTATUS& status) const;
+    void GetStatusEx(void* status) const;
+    void DefSetStateEx(const void* status) const;
+
+    /* Forces and thrusters */
+    void AddForce(const VECTOR3& F, const VECTOR3& r) const;
+    PROPELLANT_HANDLE CreatePropellantResource(double maxmass, double mass = -1.0,
+                                               double efficiency = 1.0) const;
+    THRUSTER_HANDLE CreateThruster(const VECTOR3& pos, const VECTOR3& dir, double maxth0,
+                                   PROPELLANT_HANDLE hp = 0, double isp1 = 0.0, double isp2 = 0.0,
+                                   double pref = 101400.0) const;
+    THGROUP_HANDLE CreateThrusterGroup(THRUSTER_HANDLE* th, int nth, THGROUP_TYPE type) const;
+    void SetThrusterGroupLevel(THGROUP_HANDLE group, double level) const;
+    void SetThrusterGroupLevel(THGROUP_TYPE type, double level) const;
+    double GetThrusterGroupLevel(THGROUP_HANDLE group) const;
+    double GetThrusterGroupLevel(THGROUP_TYPE type) const;
+    UINT AddExhaust(THRUSTER_HANDLE th, double lscale, double wscale, SURFHANDLE tex = 0) const;
+
+    /* Class capabilities */
+    void SetSize(double size) const;
+    double GetSize() const;
+    void SetPMI(const VECTOR3& pmi) const;
+    void GetPMI(VECTOR3& pmi) const;
+    void SetEmptyMass(double emass) const;
+    double GetMass() const;
+    void SetCrossSections(const VECTOR3& cs) const;
+    void SetRotDrag(const VECTOR3& rd) const;
+    void SetSurfaceFrictionCoeff(double mu_lng, double mu_lat) const;
+    void SetCameraOffset(const VECTOR3& co) const;
+    void SetTouchdownPoints(const VECTOR3& pt1, const VECTOR3& pt2, const VECTOR3& pt3) const;
+    void GetTouchdownPoints(VECTOR3& pt1, VECTOR3& pt2, VECTOR3& pt3) const;
+    void SetReentryTexture(SURFHANDLE tex, double plimit = 6e7, double lscale = 1.0,
+                           double wscale = 1.0) const;
+    UINT AddMesh(MESHHANDLE mesh, const VECTOR3* ofs = 0) const;
+    bool SetMeshVisibilityMode(UINT idx, WORD mode) const;
+
+    /* Scenarios */
+    void ParseScenarioLineEx(char* line, void* status) const;
+    void SaveDefaultState(FILEHANDLE scn) const;
+
+protected:
+    OBJHANDLE hVessel_;
+    short flightmodel_;
+};
+
+class OAPIFUNC VESSEL2 : public VESSEL {
+public:
+    VESSEL2(OBJHANDLE hVessel, int fmodel = 1);
+
+    virtual void clbkSetClassCaps(FILEHANDLE cfg);
+    virtual void clbkSaveState(FILEHANDLE scn);
+    virtual void clbkLoadStateEx(FILEHANDLE scn, void* status);
+    virtual void clbkSetStateEx(const void* status);
+    virtual void clbkPostCreation();
+    virtual void clbkFocusChanged(bool getfocus, OBJHANDLE hNewVessel, OBJHANDLE hOldVessel);
+    virtual void clbkPreStep(double simt, double simdt, double mjd);
+    virtual void clbkPostStep(double simt, double simdt, double mjd);
+    virtual bool clbkPlaybackEvent(double simt, double event_t, const char* event_type,
+                                   const char* event);
+    virtual void clbkVisualCreated(VISHANDLE vis, int refcount);
+    virtual void clbkVisualDestroyed(VISHANDLE vis, int refcount);
+    virtual void clbkDrawHUD(int mode, const HUDPAINTSPEC* hps, HDC hDC);
+    virtual void clbkRCSMode(int mode);
+    virtual void clbkADCtrlMode(DWORD mode);
+    virtual void clbkHUDMode(int mode);
+    virtual void clbkMFDMode(int mfd, int mode);
+    virtual void clbkNavMode(int mode, bool active);
+    virtual void clbkDockEvent(int dock, OBJHANDLE mate);
+    virtual void clbkAnimate(double simt);
+    virtual int clbkConsumeDirectKey(char* kstate);
+    virtual int clbkConsumeBufferedKey(DWORD key, bool down, char* kstate);
+    virtual bool clbkLoadGenericCockpit();
+    virtual bool clbkLoadPanel(int id);
+    virtual bool clbkPanelMouseEvent(int id, int event, int mx, int my);
+    virtual bool clbkPanelRedrawEvent(int id, int event, SURFHANDLE surf);
+    virtual bool clbkLoadVC(int id);
+    virtual bool clbkVCMouseEvent(int id, int event, VECTOR3& p);
+    virtual bool clbkVCRedrawEvent(int id, int event, SURFHANDLE surf);
+};
+
+#endif

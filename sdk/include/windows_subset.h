@@ -1,0 +1,84 @@
+/* The Windows functions and types the module and the collision library use.
+ *
+ * On Windows this is <windows.h> itself. Elsewhere the emulated host's platform
+ * library implements the same names on POSIX: libraries through dlopen, message
+ * boxes into a recorder, TextOutA into a text canvas. Paths keep their
+ * backslashes; ToPlatformPath is the one place they are translated.
+ */
+#ifndef BRIMSTAR_SDK_WINDOWS_SUBSET_H
+#define BRIMSTAR_SDK_WINDOWS_SUBSET_H
+
+#include <cstdint>
+#include <string>
+
+#if defined(_WIN32)
+
+#include <windows.h>
+
+#else
+
+#define WINAPI_STANDIN __attribute__((visibility("default")))
+
+#define WINAPI
+#define APIENTRY
+
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef unsigned short WORD;
+typedef std::uint32_t DWORD;
+typedef unsigned int UINT;
+typedef void* LPVOID;
+typedef const char* LPCSTR;
+typedef std::uintptr_t WPARAM;
+typedef std::intptr_t LPARAM;
+typedef std::intptr_t INT_PTR;
+
+typedef struct HINSTANCE__* HINSTANCE;
+typedef HINSTANCE HMODULE;
+typedef struct HWND__* HWND;
+typedef struct HDC__* HDC;
+typedef std::intptr_t (*FARPROC)();
+
+#define TRUE 1
+#define FALSE 0
+
+#define DLL_PROCESS_DETACH 0
+#define DLL_PROCESS_ATTACH 1
+#define DLL_THREAD_ATTACH 2
+#define DLL_THREAD_DETACH 3
+
+#define MB_OK 0x00000000u
+#define IDOK 1
+
+extern "C" {
+WINAPI_STANDIN HMODULE LoadLibraryA(LPCSTR fileName);
+WINAPI_STANDIN FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
+WINAPI_STANDIN BOOL FreeLibrary(HMODULE module);
+WINAPI_STANDIN int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+WINAPI_STANDIN void OutputDebugStringA(LPCSTR text);
+WINAPI_STANDIN BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);
+}
+
+#endif
+
+/* An export's address as the function it is. */
+template <typename Fn>
+Fn FunctionCast(FARPROC address)
+{
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(address));
+}
+
+/* A path as the system writes it ("config\vessels\nuke.cfg"), as this platform
+ * opens it. */
+inline std::string ToPlatformPath(const char* path)
+{
+    std::string result(path ? path : "");
+#if !defined(_WIN32)
+    for (char& c : result)
+        if (c == '\\')
+            c = '/';
+#endif
+    return result;
+}
+
+#endif

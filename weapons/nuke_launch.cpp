@@ -1,0 +1,5 @@
+#include "nuke_launch.h"
+
+void WeaponSequenceStep(double)
+{
+}

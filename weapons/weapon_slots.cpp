@@ -1,0 +1,5 @@
+#include "weapon_slots.h"
+
+void InitWeaponSlots(double, double)
+{
+}
