@@ -1,0 +1,76 @@
+#include "module_test.h"
+
+#include <cmath>
+#include <dlfcn.h>
+
+namespace testing_support {
+
+ModuleTest::ModuleTest(const std::string& collisionLibrary) : root(collisionLibrary)
+{
+    host = std::make_unique<emu::Host>(root.path());
+    host->calls().enable();
+    planet = host->world().addBody(emu::Body());
+}
+
+ModuleTest::~ModuleTest()
+{
+    host.reset();
+}
+
+emu::ModuleInstance* ModuleTest::StartModule()
+{
+    return host->loadPlugin("plugin\\brimstar");
+}
+
+void ModuleTest::StopHost()
+{
+    host->shutdown();
+}
+
+OBJHANDLE ModuleTest::AddShip(const std::string& name, const VECTOR3& pos, const VECTOR3& vel)
+{
+    return AddVessel(name, "Ship", pos, vel);
+}
+
+OBJHANDLE ModuleTest::AddVessel(const std::string& name, const std::string& className, const VECTOR3& pos,
+                                const VECTOR3& vel)
+{
+    VesselStateEx state{};
+    state.version = 2;
+    state.rbody = planet;
+    state.rpos = pos;
+    state.rvel = vel;
+    return host->createVessel(name.c_str(), className.c_str(), state);
+}
+
+emu::VesselRecord& ModuleTest::Vessel(OBJHANDLE handle)
+{
+    emu::VesselRecord* v = host->world().vessel(handle);
+    if (!v)
+        throw std::runtime_error("no such vessel");
+    return *v;
+}
+
+emu::VesselRecord* ModuleTest::VesselNamed(const std::string& name)
+{
+    return host->world().vesselByName(name.c_str());
+}
+
+void ModuleTest::Simulate(double seconds, double dt)
+{
+    long steps = std::lround(seconds / dt);
+    for (long i = 0; i < steps; ++i)
+        host->step(dt);
+}
+
+const CollisionProbe& ModuleTest::Probe()
+{
+    void* library = dlopen("modules/collision.dll", RTLD_NOW | RTLD_NOLOAD);
+    if (!library)
+        throw std::runtime_error("the collision library is not loaded");
+    auto state = reinterpret_cast<CollisionProbeStateFn>(dlsym(library, "CollisionProbeState"));
+    dlclose(library);
+    return *state();
+}
+
+}  // namespace testing_support
