@@ -1,6 +1,6 @@
 #include "host_file.h"
 
-#include "windows_subset.h"
+#include "Orbitersdk.h"
 
 std::FILE* OpenHostFile(const char* path, const char* mode)
 {

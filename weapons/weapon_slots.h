@@ -1,9 +1,32 @@
 /* Per-vessel weapon settings: one module-wide table of slots, bound to a
- * vessel the first time a Weapons display opens for it. */
+ * vessel by its handle the first time a Weapons display opens for it, and
+ * never released. */
 #ifndef BRIMSTAR_WEAPONS_WEAPON_SLOTS_H
 #define BRIMSTAR_WEAPONS_WEAPON_SLOTS_H
 
+#include "Orbitersdk.h"
+
+struct WeaponSlot {
+    OBJHANDLE hVessel;   // null: the slot is free
+    double powerKt;      // kt
+    double duration;     // s
+    double delay;        // s; negative: trigger altitude in m
+    double seqDelay;     // s
+    double lastSeqTime;  // s of simulation time
+    int seqOn;
+    double distance;     // m ahead of the vessel
+    double velocity;     // m/s forwards, added to the vessel's
+};
+
+const int weaponSlotCount = 100;
+
+extern WeaponSlot weaponSlots[weaponSlotCount];
+
 /* Fills every slot with its defaults. */
 void InitWeaponSlots(double velocity, double powerKt);
+
+/* The slot of the vessel, binding the first free one to it when it has none;
+ * -1 when all are taken by other vessels. */
+int FindWeaponSlot(OBJHANDLE hVessel);
 
 #endif

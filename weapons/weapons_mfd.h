@@ -1,4 +1,7 @@
-/* The "Weapons" display: the pilot's control of the bombs. */
+/* The "Weapons" display: the pilot's control of the bombs. It keeps no
+ * settings of its own; everything it shows and edits lives in its vessel's
+ * weapon slot, so displays on one vessel share them and they outlive the
+ * display. */
 #ifndef BRIMSTAR_WEAPONS_WEAPONS_MFD_H
 #define BRIMSTAR_WEAPONS_WEAPONS_MFD_H
 
@@ -7,8 +10,23 @@
 class WeaponsMFD : public MFD {
 public:
     WeaponsMFD(DWORD w, DWORD h, VESSEL* vessel);
+    ~WeaponsMFD() override;
+
     void Update(HDC hDC) override;
+    bool ConsumeKeyBuffered(DWORD key) override;
+    bool ConsumeButton(int bt, int event) override;
+    char* ButtonLabel(int bt) override;
+    int ButtonMenu(const MFDBUTTONMENU** menu) const override;
+
+    /* The slot of a display that is still open, or -1. An input box can
+     * outlive the display that opened it, so its callback must ask. */
+    static int SlotOfLiveDisplay(const void* display);
+
+    int slot;  // -1 when all slots are held by other vessels
 };
+
+/* Draws the text one line lower: y grows by 16 first. */
+void PrintLine(HDC hDC, int x, int& y, const char* text);
 
 OAPI_MSGTYPE WeaponsMFDMsgProc(UINT msg, UINT mfd, WPARAM wparam, LPARAM lparam);
 

@@ -1,0 +1,196 @@
+/* The road of one bomb and the laws of its blast, checked against
+ * closed-form predictions: F = E / d^2 at level 1, falling linearly over the
+ * window, and the impulse a heavy vessel takes from it. */
+#include "weapons_fixture.h"
+
+#include "emulator/host/frame_math.h"
+
+#include <cmath>
+
+using testing_support::WeaponsTest;
+using namespace testing_support;
+
+namespace {
+
+const double kiloton = 4.184e12;
+
+class BombTest : public WeaponsTest {
+protected:
+    /* A bomb of the given name at rest at the origin, fired from nowhere. */
+    OBJHANDLE Bomb(const std::string& name, const VECTOR3& pos = {0, 0, 0}, const VECTOR3& vel = {0, 0, 0})
+    {
+        return AddVessel(name, "nuke", pos, vel);
+    }
+
+    /* Magnitude of the force in an "X.AddForce((x, y, z), (0, 0, 0))" entry. */
+    static double Magnitude(const std::string& entry)
+    {
+        VECTOR3 f{};
+        std::sscanf(entry.c_str() + entry.find("((") + 2, "%lf, %lf, %lf", &f.x, &f.y, &f.z);
+        return emu::length(f);
+    }
+};
+
+}  // namespace
+
+TEST_F(BombTest, ThePilotSetsThePowerAndFiresABombAheadWithTheSlotsVelocity)
+{
+    OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0}, {0, 7500, 0});
+    // Turned a quarter about x: the ship's forward axis (z) points along -y.
+    Vessel(ship).rot = emu::RotationFromAngles({std::acos(-1.0) / 2, 0, 0});
+    int display = OpenWeapons(ship);
+
+    ASSERT_TRUE(Press(display, KeyP));
+    EXPECT_EQ(host->inputBox().title(), "Select power (Kt)");
+    EXPECT_EQ(host->inputBox().visibleLength(), 20);
+    ASSERT_TRUE(host->inputBox().confirm("50"));
+    ASSERT_TRUE(Press(display, KeyB));
+
+    emu::VesselRecord* bomb = VesselNamed("Nuke/10.000000/3.000000/50.000000");
+    ASSERT_NE(bomb, nullptr);
+    EXPECT_EQ(bomb->className, "nuke");
+    EXPECT_NEAR(bomb->pos.x, 7e6, 1e-6);
+    EXPECT_NEAR(bomb->vel.y, 7500 - 100, 1e-9);
+    EXPECT_NEAR(bomb->vel.z, 0, 1e-9);
+}
+
+TEST_F(BombTest, ClassCapabilitiesAreDeclaredInTheHostsOrder)
+{
+    const std::string name = "Nuke/10.000000/3.000000/50.000000";
+    OBJHANDLE bomb = Bomb(name);
+    ASSERT_NE(bomb, nullptr);
+    std::vector<std::string> caps;
+    for (const std::string& e : Calls().entries())
+        if (e.rfind(name + ".", 0) == 0)
+            caps.push_back(e.substr(name.size() + 1));
+        else if (e.rfind("oapiLoadMeshGlobal", 0) == 0)
+            caps.push_back(e);
+    caps.resize(std::min<size_t>(caps.size(), 17));
+    EXPECT_EQ(caps, (std::vector<std::string>{
+                        "SetSize(2)", "SetPMI((1, 1, 1))", "SetEmptyMass(1000)",
+                        "SetCrossSections((0.01, 0.01, 0.01))", "SetRotDrag((0.3, 0.3, 0.3))",
+                        "SetSurfaceFrictionCoeff(0.7, 0.7)", "SetCameraOffset((0, 0, 0))",
+                        "SetTouchdownPoints((-1, -1, -2), (-1, 1, -2), (1, 0, -2))",
+                        "CreatePropellantResource(10, -1, 1)",
+                        "CreateThruster((0, 0, 0), (0, 0, 1), 10, " + std::string("0x1") + ", 10000000000, 0, 101400)",
+                        "CreateThrusterGroup(1, 0)", "AddExhaust(150, 150, 0)", "SetReentryTexture(0, 60000000, 1, 1)",
+                        "oapiLoadMeshGlobal(nuke)", "AddMesh((0, 0, 0))", "SetMeshVisibilityMode(0, 3)",
+                        "DefSetStateEx()"}));
+    EXPECT_EQ(Vessel(bomb).exhausts.at(0).length, 150.0);
+    EXPECT_EQ(Vessel(bomb).meshes.at(0), "nuke");
+}
+
+TEST_F(BombTest, AOneKilotonBlastPushesAtOneKilometreWithEnergyOverDistanceSquared)
+{
+    Bomb("Nuke/10.000000/3.000000/1.000000");
+    OBJHANDLE near = AddVessel("NEAR", "Station", {1000, 0, 0});
+    AddVessel("FAR", "Station", {0, -2000, 0});
+
+    Simulate(9.75, 0.25);  // the bomb's first step is at 0.25: 9.5 s elapsed
+    EXPECT_TRUE(Forces("NEAR").empty());
+    Simulate(0.25, 0.25);  // elapsed 9.75
+    EXPECT_TRUE(Forces("NEAR").empty()) << "no force before the delay has run out";
+    Simulate(0.25, 0.25);  // elapsed 10.0: the window opens at level 1
+
+    ASSERT_EQ(Forces("NEAR").size(), 1u);
+    EXPECT_EQ(Forces("NEAR")[0], "NEAR.AddForce((4184000, 0, 0), (0, 0, 0))");
+    EXPECT_DOUBLE_EQ(Magnitude(Forces("FAR")[0]) * 4, Magnitude(Forces("NEAR")[0])) << "twice as far, a quarter";
+    EXPECT_EQ(Forces("FAR")[0], "FAR.AddForce((0, -1046000, 0), (0, 0, 0))") << "pushed away from the bomb";
+    EXPECT_NE(VesselNamed("NEAR"), nullptr);
+    EXPECT_TRUE(near);
+}
+
+TEST_F(BombTest, TheBlastFadesLinearlyDeliversItsImpulseAndTheBombDeletesItselfAtTheEnd)
+{
+    Bomb("Nuke/10.000000/3.000000/1.000000");
+    OBJHANDLE target = AddVessel("T", "Station", {1000, 0, 0});
+    Simulate(13.0, 0.25);  // elapsed 12.75: the last step of the window
+
+    std::vector<std::string> forces = Forces("T");
+    ASSERT_EQ(forces.size(), 12u) << "one push per step of the window [10, 13)";
+    EXPECT_NEAR(Magnitude(forces[6]), 0.5 * Magnitude(forces[0]), 1e-6 * Magnitude(forces[0])) << "halfway: half";
+    // Sum over the window of E / d^2 * (1 - k/12) * dt, for k = 0 .. 11, on 1e12 kg.
+    double impulse = kiloton / 1e6 * (12 - 66.0 / 12) * 0.25;
+    EXPECT_NEAR(Vessel(target).vel.x, impulse / 1e12, 1e-6 * impulse / 1e12);
+    EXPECT_NE(VesselNamed("Nuke/10.000000/3.000000/1.000000"), nullptr);
+
+    Simulate(0.25, 0.25);  // elapsed 13.0: the window has closed
+    EXPECT_EQ(Forces("T").size(), 12u) << "the closing step pushes nothing";
+    EXPECT_EQ(VesselNamed("Nuke/10.000000/3.000000/1.000000"), nullptr);
+    std::vector<std::string> levels = Calls().matching("Nuke/10.000000/3.000000/1.000000.SetThrusterGroupLevel");
+    ASSERT_FALSE(levels.empty());
+    EXPECT_EQ(levels.front(), "Nuke/10.000000/3.000000/1.000000.SetThrusterGroupLevel(1)");
+    EXPECT_EQ(levels.back(), "Nuke/10.000000/3.000000/1.000000.SetThrusterGroupLevel(0)");
+    // Deleting itself is the last thing the bomb does.
+    int deletion = Calls().find("oapiDeleteVessel(Nuke/10.000000/3.000000/1.000000)");
+    ASSERT_GE(deletion, 0);
+    EXPECT_EQ(Calls().entries()[size_t(deletion - 1)], levels.back());
+    EXPECT_EQ(Calls().find("Nuke/10.000000/3.000000/1.000000.", deletion), -1);
+}
+
+TEST_F(BombTest, OnlyVesselsStrictlyInsideTheRadiusAndNotExemptArePushed)
+{
+    Bomb("Nuke/0.000000/3.000000/1.000000");
+    AddVessel("EDGE", "Station", {200000, 0, 0});
+    AddVessel("INSIDE", "Station", {-199999, 0, 0});
+    AddVessel("PLANETOID", "DynamicPlanet", {0, 1000, 0});
+    AddVessel("LOOKALIKE", "dynamicplanet", {0, -1000, 0});
+    AddVessel("HERE", "Station", {0, 0, 0});
+    Simulate(0.25, 0.25);
+
+    EXPECT_TRUE(Forces("EDGE").empty());
+    EXPECT_EQ(Forces("INSIDE").size(), 1u);
+    EXPECT_TRUE(Forces("PLANETOID").empty());
+    EXPECT_EQ(Forces("LOOKALIKE").size(), 1u) << "the exemption is case-sensitive";
+    EXPECT_TRUE(Forces("HERE").empty()) << "a vessel at the bomb's point has no direction";
+    EXPECT_TRUE(Forces("Nuke/0.000000/3.000000/1.000000").empty()) << "a bomb never pushes itself";
+}
+
+TEST_F(BombTest, ANegativePowerPullsAndTheFocusIsToldWhileItIsPushed)
+{
+    Bomb("Nuke/0.000000/1.000000/-1.000000");
+    OBJHANDLE target = AddVessel("T", "Station", {1000, 0, 0});
+    host->setFocus(target);
+    Simulate(0.25, 0.25);
+
+    EXPECT_EQ(Forces("T").at(0), "T.AddForce((-4184000, -0, -0), (0, 0, 0))");
+    EXPECT_EQ(host->debugLine(), "Nuke: pow=1.00 dst=1000.00");
+}
+
+TEST_F(BombTest, FallingBelowTheTriggerAltitudeStartsTheBlastAtOnce)
+{
+    const std::string name = "Nuke/-5000.000000/2.000000/1.000000";
+    double radius = emu::Body().radius;
+    // 5100 m up, falling 25 m a step; the trigger is at 5000 m.
+    Bomb(name, {radius + 5100, 0, 0}, {-100, 0, 0});
+    AddVessel("T", "Station", {radius + 5100, 1000, 0});
+
+    Simulate(0.5, 0.25);
+    EXPECT_EQ(host->debugLine(), "Nuke: A=5075.00 D=75.00") << "the altitude as the step begins";
+    Simulate(0.75, 0.25);
+    EXPECT_EQ(host->debugLine(), "Nuke: A=5000.00 D=0.00");
+    EXPECT_TRUE(Forces("T").empty()) << "exactly at the trigger height is not below it";
+
+    Simulate(0.25, 0.25);
+    EXPECT_EQ(host->debugLine(), "Nuke: A=4975.00 D=-25.00");
+    ASSERT_EQ(Forces("T").size(), 1u) << "the blast begins in the step that passes the trigger";
+    EXPECT_NEAR(Magnitude(Forces("T")[0]), kiloton / (125.0 * 125 + 1000.0 * 1000), 1e-6);
+
+    Simulate(1.75, 0.25);
+    EXPECT_NE(VesselNamed(name), nullptr);
+    Simulate(0.25, 0.25);
+    EXPECT_EQ(VesselNamed(name), nullptr) << "gone when its duration has passed";
+    EXPECT_EQ(Forces("T").size(), 8u);
+}
+
+TEST_F(BombTest, ABombThatNeverFallsBelowItsTriggerWaitsForever)
+{
+    double radius = emu::Body().radius;
+    Bomb("Nuke/-5000.000000/1.000000/1.000000", {radius + 6000, 0, 0}, {10, 0, 0});
+    // A bomb absurdly far out: its debug line is cut to the host's line, never past it.
+    Bomb("Nuke/-1.000000/1.000000/1.000000", {1e150, 0, 0});
+    Simulate(60, 1);
+
+    EXPECT_NE(VesselNamed("Nuke/-5000.000000/1.000000/1.000000"), nullptr);
+    EXPECT_EQ(host->debugLine().size(), size_t(OAPI_DEBUG_STRING_SIZE - 1)) << host->debugLine();
+}
