@@ -2,6 +2,7 @@
 
 #include "emulator/host/frame_math.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace runner {
@@ -54,6 +55,20 @@ void FlightLog::inputBoxOpened(const std::string& title)
 void FlightLog::note(const std::string& text)
 {
     line() << text << '\n';
+}
+
+void FlightLog::screen(const std::string& name, const emu::Screen& screen, int widthPixels)
+{
+    size_t width = size_t(std::max(20, widthPixels / 8));
+    std::string title = " " + name + ": " + screen.lines.front() + " ";
+    std::string top = "+" + std::string(width, '-') + "+";
+    top.replace(2, std::min(title.size(), width - 2), title.substr(0, width - 2));
+    line() << "screen of " << name << '\n' << "    " << top << '\n';
+    for (size_t i = 1; i < screen.lines.size(); ++i) {
+        std::string text = screen.lines[i].substr(0, width);
+        out_ << "    |" << text << std::string(width - text.size(), ' ') << "|\n";
+    }
+    out_ << "    +" << std::string(width, '-') << "+\n";
 }
 
 void FlightLog::stateTable()

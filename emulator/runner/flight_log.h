@@ -21,6 +21,8 @@ public:
 
     /* A line of the runner's own */
     void note(const std::string& text);
+    /* A display's screen, drawn as a text box */
+    void screen(const std::string& name, const emu::Screen& screen, int widthPixels);
     /* The final state: one row per vessel */
     void stateTable();
 

@@ -1,5 +1,8 @@
 #include "scenario_script.h"
 
+#include "pilot_actions.h"
+
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -123,6 +126,24 @@ bool ReadVessel(Statement& s, Script& script, int line, std::string& error)
     return true;
 }
 
+bool ReadAction(Statement& s, Script& script, int line, std::string& error)
+{
+    Action action;
+    action.line = line;
+    if (!s.number(action.time, "a time in s", error) || !s.word(action.verb, "an action", error))
+        return false;
+    if (action.time < 0)
+        return s.fail("the time must not be negative", error);
+    if (!script.actions.empty() && action.time < script.actions.back().time)
+        return s.fail("time goes backwards: this action comes before the one above it", error);
+    for (std::string word; !s.done();) {
+        s.word(word, "a word", error);
+        action.args.push_back(word);
+    }
+    script.actions.push_back(action);
+    return true;
+}
+
 bool ReadStatement(Statement& s, Script& script, int line, std::string& error)
 {
     std::string keyword;
@@ -152,8 +173,37 @@ bool ReadStatement(Statement& s, Script& script, int line, std::string& error)
             return false;
         return script.duration >= 0 ? true : s.fail("the duration must not be negative", error);
     }
-    return s.fail("unknown keyword '" + keyword + "' (expected planet, vessel, focus, gravity, step or run)",
+    if (keyword == "at")
+        return ReadAction(s, script, line, error);
+    return s.fail("unknown keyword '" + keyword + "' (expected planet, vessel, focus, gravity, step, run or at)",
                   error);
+}
+
+/* The words of a line; a word in double quotes may hold blanks and "#". */
+bool SplitWords(const std::string& line, std::vector<std::string>& words)
+{
+    size_t i = 0;
+    while (i < line.size()) {
+        char c = line[i];
+        if (c == '#')
+            break;
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            ++i;
+        } else if (c == '"') {
+            size_t end = line.find('"', i + 1);
+            if (end == std::string::npos)
+                return false;
+            words.push_back(line.substr(i + 1, end - i - 1));
+            i = end + 1;
+        } else {
+            size_t end = i;
+            while (end < line.size() && !std::isspace(static_cast<unsigned char>(line[end])) && line[end] != '#')
+                ++end;
+            words.push_back(line.substr(i, end - i));
+            i = end;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -165,11 +215,11 @@ bool ParseScript(const std::string& name, const std::string& text, Script& scrip
     std::istringstream in(text);
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
-        line = line.substr(0, line.find('#'));
-        std::istringstream words(line);
         std::vector<std::string> parts;
-        for (std::string w; words >> w;)
-            parts.push_back(w);
+        if (!SplitWords(line, parts)) {
+            error = name + ":" + std::to_string(number) + ": a quoted text is not closed";
+            return false;
+        }
         if (parts.empty())
             continue;
         Statement statement(parts, name + ":" + std::to_string(number));
@@ -185,6 +235,12 @@ bool ParseScript(const std::string& name, const std::string& text, Script& scrip
             return false;
         }
     }
+    std::map<std::string, bool> displays;
+    for (const Action& action : script.actions)
+        if (!CheckAction(action, script, displays, error)) {
+            error = name + ":" + std::to_string(action.line) + ": " + error;
+            return false;
+        }
     return true;
 }
 

@@ -1,6 +1,6 @@
-/* The runner's scenario: a planet, vessels, the focus, and how long to run
- * with which step. One statement a line: a keyword, then its values and
- * named fields; "#" starts a comment. */
+/* The runner's scenario: a planet, vessels, the focus, how long to run with
+ * which step, and the pilot's actions at given times. One statement a line:
+ * a keyword, then its values and named fields; "#" starts a comment. */
 #ifndef BRIMSTAR_RUNNER_SCENARIO_SCRIPT_H
 #define BRIMSTAR_RUNNER_SCENARIO_SCRIPT_H
 
@@ -19,6 +19,14 @@ struct VesselSpec {
     int line = 0;
 };
 
+/* A pilot's action at a moment of simulation time. */
+struct Action {
+    double time = 0.0;
+    int line = 0;
+    std::string verb;               // open, key, button, type, cancel, show, close, focus
+    std::vector<std::string> args;  // checked when read
+};
+
 struct Script {
     std::string file;
     emu::Body planet;
@@ -27,6 +35,7 @@ struct Script {
     std::string focus;
     double step = 0.1;
     double duration = 0.0;
+    std::vector<Action> actions;  // in time order
 };
 
 /* The script of a file; false with "file:line: what was expected" in error. */

@@ -1,5 +1,7 @@
 #include "script_player.h"
 
+#include "pilot_actions.h"
+
 #include <cmath>
 
 namespace runner {
@@ -32,9 +34,22 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
     if (emu::VesselRecord* focus = world.vesselByName(script.focus.c_str()))
         host.setFocus(focus->handle);
 
-    long steps = std::lround(script.duration / script.step);
-    for (long i = 0; i < steps; ++i)
-        host.step(script.step);
+    // Each action comes once the clock has reached its time, to within half
+    // a step; the run ends at its duration or after the last action.
+    OpenDisplays displays;
+    auto stepUntil = [&](double time) {
+        while (world.simt + script.step / 2 < time)
+            host.step(script.step);
+    };
+    for (const Action& action : script.actions) {
+        stepUntil(action.time);
+        if (!PerformAction(host, action, displays, log, error)) {
+            error = script.file + ":" + std::to_string(action.line) + ": " + error;
+            return false;
+        }
+        host.noticeDebugLine();
+    }
+    stepUntil(script.duration);
     log.stateTable();
     return true;
 }

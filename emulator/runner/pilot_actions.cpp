@@ -1,0 +1,264 @@
+#include "pilot_actions.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <functional>
+
+namespace runner {
+
+namespace {
+
+/* Scan codes (set 1) of the letter keys, A to Z. */
+const int letterCodes[26] = {0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17, 0x24, 0x25, 0x26, 0x32,
+                             0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C};
+/* ... and of the digits 0 to 9. */
+const int digitCodes[10] = {0x0B, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A};
+
+const int buttonDown = 1;  // the event of a button going down
+const int buttonUp = 2;
+
+struct Verb {
+    const char* name;
+    size_t minArgs;
+    size_t maxArgs;
+    const char* usage;
+};
+
+const Verb verbs[] = {
+    {"open", 3, 8, "open MODE on VESSEL [as NAME] [size WIDTH HEIGHT]"},
+    {"key", 2, 2, "key DISPLAY KEY"},
+    {"button", 2, 3, "button DISPLAY LABEL|INDEX [up]"},
+    {"type", 1, 1, "type TEXT"},
+    {"cancel", 0, 0, "cancel"},
+    {"show", 1, 1, "show DISPLAY"},
+    {"close", 1, 1, "close DISPLAY"},
+    {"focus", 1, 1, "focus VESSEL"},
+};
+
+const Verb* FindVerb(const std::string& name)
+{
+    for (const Verb& v : verbs)
+        if (name == v.name)
+            return &v;
+    return nullptr;
+}
+
+bool KnownVessel(const Script& script, const std::string& name)
+{
+    for (const VesselSpec& v : script.vessels)
+        if (v.name == name)
+            return true;
+    return false;
+}
+
+/* The parts of "open MODE on VESSEL [as NAME] [size W H]". */
+struct OpenRequest {
+    std::string mode, vessel, name;
+    int width = 400, height = 400;
+};
+
+bool ReadOpen(const std::vector<std::string>& args, OpenRequest& request, std::string& error)
+{
+    if (args.size() < 3 || args[1] != "on") {
+        error = "expected: open MODE on VESSEL";
+        return false;
+    }
+    request.mode = args[0];
+    request.vessel = args[2];
+    request.name = args[0];
+    for (size_t i = 3; i < args.size();) {
+        if (args[i] == "as" && i + 1 < args.size()) {
+            request.name = args[i + 1];
+            i += 2;
+        } else if (args[i] == "size" && i + 2 < args.size()) {
+            request.width = std::atoi(args[i + 1].c_str());
+            request.height = std::atoi(args[i + 2].c_str());
+            if (request.width <= 0 || request.width > 0xFFFF || request.height <= 0 || request.height > 0xFFFF) {
+                error = "expected a size of 1 to 65535 pixels each way";
+                return false;
+            }
+            i += 3;
+        } else {
+            error = "unexpected '" + args[i] + "' (expected: as NAME, size WIDTH HEIGHT)";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int KeyCode(const std::string& name)
+{
+    if (name.size() == 1 && std::isalpha(static_cast<unsigned char>(name[0])))
+        return letterCodes[std::toupper(static_cast<unsigned char>(name[0])) - 'A'];
+    if (name.size() == 1 && std::isdigit(static_cast<unsigned char>(name[0])))
+        return digitCodes[name[0] - '0'];
+    if (name == "comma")
+        return 0x33;
+    if (name == "period")
+        return 0x34;
+    if (name.size() > 2 && name.compare(0, 2, "0x") == 0) {
+        char* end = nullptr;
+        long code = std::strtol(name.c_str() + 2, &end, 16);
+        if (*end == '\0' && code >= 0 && code <= 0xFF)
+            return int(code);
+    }
+    return -1;
+}
+
+bool CheckAction(const Action& action, const Script& script, std::map<std::string, bool>& displays,
+                 std::string& error)
+{
+    const Verb* verb = FindVerb(action.verb);
+    if (!verb) {
+        error = "unknown action '" + action.verb +
+                "' (expected open, key, button, type, cancel, show, close or focus)";
+        return false;
+    }
+    if (action.args.size() < verb->minArgs || action.args.size() > verb->maxArgs) {
+        error = std::string("expected: ") + verb->usage;
+        return false;
+    }
+    auto knownDisplay = [&](const std::string& name) {
+        if (displays.count(name))
+            return true;
+        error = "no display named '" + name + "' is open here";
+        return false;
+    };
+    if (action.verb == "open") {
+        OpenRequest request;
+        if (!ReadOpen(action.args, request, error))
+            return false;
+        if (!KnownVessel(script, request.vessel)) {
+            error = "unknown vessel '" + request.vessel + "'";
+            return false;
+        }
+        displays[request.name] = true;
+        return true;
+    }
+    if (action.verb == "key") {
+        if (!knownDisplay(action.args[0]))
+            return false;
+        if (KeyCode(action.args[1]) < 0) {
+            error = "unknown key '" + action.args[1] + "' (expected a letter, a digit, comma, period or 0x..)";
+            return false;
+        }
+        return true;
+    }
+    if (action.verb == "button") {
+        if (action.args.size() == 3 && action.args[2] != "up") {
+            error = "expected 'up' after the button, found '" + action.args[2] + "'";
+            return false;
+        }
+        return knownDisplay(action.args[0]);
+    }
+    if (action.verb == "show")
+        return knownDisplay(action.args[0]);
+    if (action.verb == "close") {
+        if (!knownDisplay(action.args[0]))
+            return false;
+        displays.erase(action.args[0]);
+        return true;
+    }
+    if (action.verb == "focus" && !KnownVessel(script, action.args[0])) {
+        error = "unknown vessel '" + action.args[0] + "'";
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+bool FindVessel(emu::Host& host, const std::string& name, OBJHANDLE& handle, std::string& error)
+{
+    emu::VesselRecord* v = host.world().vesselByName(name.c_str());
+    if (!v) {
+        error = "vessel '" + name + "' no longer exists";
+        return false;
+    }
+    handle = v->handle;
+    return true;
+}
+
+/* A button by its label, or by its index. */
+int ButtonIndex(emu::Host& host, int display, const std::string& which)
+{
+    for (int b = 0; b < 32; ++b)
+        if (host.mfds().buttonLabel(display, b) == which)
+            return b;
+    char* end = nullptr;
+    long index = std::strtol(which.c_str(), &end, 10);
+    return *end == '\0' && !which.empty() ? int(index) : -1;
+}
+
+}  // namespace
+
+bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays, FlightLog& log,
+                   std::string& error)
+{
+    const std::vector<std::string>& args = action.args;
+    if (action.verb == "open") {
+        OpenRequest request;
+        OBJHANDLE vessel;
+        if (!ReadOpen(args, request, error) || !FindVessel(host, request.vessel, vessel, error))
+            return false;
+        int display = host.openMfd(request.mode, vessel, request.width, request.height);
+        if (display < 0) {
+            error = "no display mode '" + request.mode + "' is registered";
+            return false;
+        }
+        displays[request.name] = display;
+        log.note("opened " + request.mode + " on " + request.vessel + " as " + request.name);
+        return true;
+    }
+    if (action.verb == "type") {
+        if (!host.inputBox().isOpen()) {
+            error = "no input box is open to type into";
+            return false;
+        }
+        std::string title = host.inputBox().title();
+        bool accepted = host.inputBox().confirm(args[0]);
+        log.note("typed \"" + args[0] + "\" into \"" + title + "\": " + (accepted ? "accepted" : "refused"));
+        return true;
+    }
+    if (action.verb == "cancel") {
+        host.inputBox().cancel();
+        log.note("input box cancelled");
+        return true;
+    }
+    if (action.verb == "focus") {
+        OBJHANDLE vessel;
+        if (!FindVessel(host, args[0], vessel, error))
+            return false;
+        host.setFocus(vessel);
+        log.note("focus on " + args[0]);
+        return true;
+    }
+    auto found = displays.find(args[0]);
+    if (found == displays.end() || !host.mfds().display(found->second)) {
+        error = "display '" + args[0] + "' is no longer open";
+        return false;
+    }
+    int display = found->second;
+    if (action.verb == "key") {
+        log.note("key " + args[1] + " on " + args[0]);
+        if (!host.mfds().pressKey(display, DWORD(KeyCode(args[1]))))
+            log.note("  (the display ignored the key)");
+    } else if (action.verb == "button") {
+        int index = ButtonIndex(host, display, args[1]);
+        bool up = args.size() == 3;
+        log.note("button " + args[1] + (up ? " up" : "") + " on " + args[0]);
+        if (index < 0 || !host.mfds().clickButton(display, index, up ? buttonUp : buttonDown))
+            log.note("  (the display ignored the button)");
+    } else if (action.verb == "show") {
+        log.screen(args[0], host.mfds().redraw(display), host.mfds().display(display)->width);
+    } else if (action.verb == "close") {
+        host.mfds().close(display);
+        displays.erase(found);
+        log.note("closed " + args[0]);
+    }
+    return true;
+}
+
+}  // namespace runner

@@ -1,0 +1,32 @@
+/* The pilot's actions a scenario can hold, "at TIME VERB ARGS...": how each
+ * is read and checked, and how it is carried out in the emulated host. */
+#ifndef BRIMSTAR_RUNNER_PILOT_ACTIONS_H
+#define BRIMSTAR_RUNNER_PILOT_ACTIONS_H
+
+#include "flight_log.h"
+#include "scenario_script.h"
+
+#include <map>
+#include <string>
+
+namespace runner {
+
+/* The scan code of a key named as the pilot sees it: a letter, a digit,
+ * "comma", "period", or a code such as 0x19; -1 for no such key. */
+int KeyCode(const std::string& name);
+
+/* Checks an action's words; false with what was expected in error. The
+ * display names opened so far are tracked in displays. */
+bool CheckAction(const Action& action, const Script& script, std::map<std::string, bool>& displays,
+                 std::string& error);
+
+/* The displays a running scenario has opened, by name. */
+using OpenDisplays = std::map<std::string, int>;
+
+/* Carries the action out; false with a message when it cannot be. */
+bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays, FlightLog& log,
+                   std::string& error);
+
+}  // namespace runner
+
+#endif

@@ -1,0 +1,74 @@
+/* The runner's scenario reader: a mistake stops it before anything runs,
+ * naming the file, the line and what was expected. */
+#include "emulator/runner/scenario_script.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string world = "planet Earth radius 6371000\nvessel GL-01 class Ship pos 7e6 0 0\n";
+
+struct BadCase {
+    const char* text;
+    const char* message;
+};
+
+class BadScenario : public ::testing::TestWithParam<BadCase> {};
+
+void PrintTo(const BadCase& c, std::ostream* out)
+{
+    *out << c.message;
+}
+
+}  // namespace
+
+TEST_P(BadScenario, IsRefusedWithItsLineAndWhatWasExpected)
+{
+    runner::Script script;
+    std::string error;
+    EXPECT_FALSE(runner::ParseScript("s.scn", world + GetParam().text, script, error));
+    EXPECT_EQ(error, GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mistakes, BadScenario,
+    ::testing::Values(
+        BadCase{"fly 3\n", "s.scn:3: unknown keyword 'fly' (expected planet, vessel, focus, gravity, step, run or at)"},
+        BadCase{"step fast\n", "s.scn:3: expected a step length in s as a number, found 'fast'"},
+        BadCase{"vessel X class Ship pos 1 2\n", "s.scn:3: expected a position x y z in m"},
+        BadCase{"vessel GL-01 class Ship\n", "s.scn:3: vessel 'GL-01' is defined twice"},
+        BadCase{"vessel X pos 1 2 3 colour red\n",
+                "s.scn:3: unknown field 'colour' (expected one of: class, pos, vel)"},
+        BadCase{"at 5 open Weapons on GL-02\n", "s.scn:3: unknown vessel 'GL-02'"},
+        BadCase{"at 5 key W P\n", "s.scn:3: no display named 'W' is open here"},
+        BadCase{"at 5 open Weapons on GL-01 as W\nat 4 key W P\n",
+                "s.scn:4: time goes backwards: this action comes before the one above it"},
+        BadCase{"at 5 open Weapons on GL-01 as W\nat 6 key W F1\n",
+                "s.scn:4: unknown key 'F1' (expected a letter, a digit, comma, period or 0x..)"},
+        BadCase{"at 5 dance\n",
+                "s.scn:3: unknown action 'dance' (expected open, key, button, type, cancel, show, close or focus)"},
+        BadCase{"at 5 type \"50\n", "s.scn:3: a quoted text is not closed"},
+        BadCase{"focus Nobody\n", "s.scn: the focus names no vessel: 'Nobody'"}));
+
+TEST(GoodScenario, ReadsTheWorldAndThePilotsActionsInOrder)
+{
+    runner::Script script;
+    std::string error;
+    ASSERT_TRUE(runner::ParseScript("s.scn",
+                                    world + "focus GL-01 # the pilot's ship\nstep 0.25\nrun 30\n"
+                                            "at 1 open \"Collision Control\" on GL-01 as C size 300 200\n"
+                                            "at 2 type \"\"\nat 2 key C comma\n",
+                                    script, error))
+        << error;
+    EXPECT_EQ(script.planet.radius, 6371000);
+    ASSERT_EQ(script.vessels.size(), 1u);
+    EXPECT_EQ(script.vessels[0].pos.x, 7e6);
+    EXPECT_EQ(script.focus, "GL-01");
+    EXPECT_EQ(script.step, 0.25);
+    EXPECT_EQ(script.duration, 30);
+    ASSERT_EQ(script.actions.size(), 3u);
+    EXPECT_EQ(script.actions[0].args,
+              (std::vector<std::string>{"Collision Control", "on", "GL-01", "as", "C", "size", "300", "200"}));
+    EXPECT_EQ(script.actions[1].args, std::vector<std::string>{""});
+    EXPECT_EQ(script.actions[2].line, 8);
+}
