@@ -157,6 +157,20 @@ TEST_F(BombTest, ANegativePowerPullsAndTheFocusIsToldWhileItIsPushed)
     EXPECT_EQ(host->debugLine(), "Nuke: pow=1.00 dst=1000.00");
 }
 
+TEST_F(BombTest, AZeroDurationPushesNothingAndSetsNoLevelThatIsNotFinite)
+{
+    Bomb("Nuke/0.000000/0.000000/1.000000");
+    AddVessel("T", "Station", {1000, 0, 0});
+    Simulate(0.25, 0.25);
+
+    EXPECT_TRUE(Forces("T").empty());
+    EXPECT_EQ(VesselNamed("Nuke/0.000000/0.000000/1.000000"), nullptr) << "deleted in its first step";
+    std::vector<std::string> levels = Calls().matching("Nuke/0.000000/0.000000/1.000000.SetThrusterGroupLevel");
+    ASSERT_FALSE(levels.empty());
+    for (const std::string& level : levels)
+        EXPECT_TRUE(std::isfinite(std::strtod(level.c_str() + level.rfind('(') + 1, nullptr))) << level;
+}
+
 TEST_F(BombTest, FallingBelowTheTriggerAltitudeStartsTheBlastAtOnce)
 {
     const std::string name = "Nuke/-5000.000000/2.000000/1.000000";

@@ -1,0 +1,49 @@
+/* A bomb reads its settings from its own name; what a name does not give
+ * takes a fresh slot's setting. */
+#include "support/emulated_root.h"
+#include "weapons/nuke.h"
+
+#include "emulator/host/host.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct NameCase {
+    const char* name;
+    double delay, duration, powerJ, exhaust;
+};
+
+void PrintTo(const NameCase& c, std::ostream* out)
+{
+    *out << '"' << c.name << '"';
+}
+
+class NukeName : public ::testing::TestWithParam<NameCase> {};
+
+}  // namespace
+
+TEST_P(NukeName, GivesDelayDurationAndPower)
+{
+    testing_support::EmulatedRoot root{""};
+    emu::Host host(root.path());
+    VesselStateEx state{};
+    state.version = 2;
+    OBJHANDLE handle = host.createVessel(GetParam().name, "Ship", state);
+    Nuke nuke(handle, 1);
+
+    EXPECT_EQ(nuke.delay, GetParam().delay);
+    EXPECT_EQ(nuke.duration, GetParam().duration);
+    EXPECT_DOUBLE_EQ(nuke.power, GetParam().powerJ);
+    EXPECT_EQ(nuke.exhaustSize, GetParam().exhaust);
+    EXPECT_EQ(nuke.startTime, -1.0);
+    EXPECT_EQ(nuke.blastRadius, 200000.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NukeName,
+                         ::testing::Values(NameCase{"Nuke/10.000000/3.000000/50.000000", 10, 3, 2.092e14, 150},
+                                           NameCase{"Nuke/10.000000/3.000000/0.000000", 10, 3, 0, 100},
+                                           NameCase{"Nuke/-5000.000000/2.500000/1.000000", -5000, 2.5, 4.184e12, 101},
+                                           NameCase{"nuke-x", 10, 3, 0, 100},
+                                           NameCase{"Nuke/5", 5, 3, 0, 100},
+                                           NameCase{"Nuke/nan/inf/1", 10, 3, 4.184e12, 101}));
