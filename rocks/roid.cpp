@@ -1,5 +1,85 @@
 #include "roid.h"
 
-Roid::Roid(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel), health(100.0)
+#include "host/collision_module.h"
+#include "host/vector_math.h"
+
+#include <cstdio>
+#include <unordered_set>
+
+namespace {
+
+const double fullHealth = 100.0;
+const double damagePerHit = 10.0;
+const double maxRange = 800.0;  // m from the vessel in focus
+
+std::unordered_set<const void*> liveRocks;
+
+}  // namespace
+
+Roid::Roid(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel), health(fullHealth)
 {
+    liveRocks.insert(this);
+}
+
+Roid::~Roid()
+{
+    liveRocks.erase(this);
+}
+
+bool Roid::IsLive(const void* rock)
+{
+    return liveRocks.count(rock) != 0;
+}
+
+void Roid::clbkSetClassCaps(FILEHANDLE)
+{
+    SetSize(10.0);
+    SetPMI(_V(1.0, 1.0, 1.0));
+    SetEmptyMass(11000.0);
+    SetCrossSections(_V(0.01, 0.01, 0.01));
+    SetRotDrag(_V(0.3, 0.3, 0.3));
+    SetSurfaceFrictionCoeff(0.7, 0.7);
+    SetCameraOffset(_V(0.0, 0.0, 0.0));
+    SetTouchdownPoints(_V(-1.0, -1.0, -2.0), _V(-1.0, 1.0, -2.0), _V(1.0, 0.0, -2.0));
+    MESHHANDLE mesh = oapiLoadMeshGlobal("roid");
+    SetMeshVisibilityMode(AddMesh(mesh, nullptr), 3);
+}
+
+void Roid::clbkPostCreation()
+{
+    RegisterForCollisions();
+}
+
+void Roid::clbkPreStep(double, double, double)
+{
+    RegisterForCollisions();
+    bool destroyed = health < 0.0;
+    bool leftBehind = false;
+    // Without a vessel in focus there is no field to leave.
+    if (VESSEL* focus = oapiGetFocusInterface()) {
+        VECTOR3 focusPos, ownPos;
+        focus->GetGlobalPos(focusPos);
+        GetGlobalPos(ownPos);
+        leftBehind = VecLength(VecSub(focusPos, ownPos)) > maxRange;
+    }
+    if (destroyed || leftBehind)
+        oapiDeleteVessel(GetHandle(), nullptr);
+}
+
+void Roid::OnHit()
+{
+    std::snprintf(oapiDebugString(), OAPI_DEBUG_STRING_SIZE, "Hits: %f %%", health);
+    health -= damagePerHit;
+}
+
+void Roid::RegisterForCollisions()
+{
+    if (collisionModule.VSSetOnCollide)
+        collisionModule.VSSetOnCollide(GetHandle(), this, RockCollideCallback);
+}
+
+void RockCollideCallback(void* context)
+{
+    if (Roid::IsLive(context))
+        static_cast<Roid*>(context)->OnHit();
 }
