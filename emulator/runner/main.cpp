@@ -1,20 +1,34 @@
 /* brimstar-sim: runs the module in the emulated host on a scenario and
  * prints what it did.
  *
- *   brimstar-sim [SCENARIO] [--root DIR]
+ *   brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]
  *
  * Without a scenario it plays the bundled default one. The root folder is
  * the emulated simulator's; by default the one built beside this program.
  */
+#include "observer_fanout.h"
 #include "script_player.h"
+#include "trace_writer.h"
+#include "track_plot.h"
 
 #include <filesystem>
+#include <fstream>
 #include <iostream>
-#include <unistd.h>
+#include <memory>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+struct Options {
+    fs::path root;
+    fs::path scenario;
+    bool quiet = false;
+    fs::path log, trace, plot;
+};
+
+const char* const usage =
+    "usage: brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]\n";
 
 fs::path ProgramDirectory()
 {
@@ -23,53 +37,119 @@ fs::path ProgramDirectory()
     return error ? fs::current_path() : self.parent_path();
 }
 
-int Usage(const char* problem)
+bool ReadOptions(int argc, char** argv, Options& options, std::string& problem)
 {
-    std::cerr << "brimstar-sim: " << problem << "\nusage: brimstar-sim [SCENARIO] [--root DIR]\n";
-    return 2;
+    options.root = ProgramDirectory() / ".." / "root";
+    options.scenario = fs::path(BRIMSTAR_SOURCE_DIR) / "examples" / "default.scn";
+    const std::pair<const char*, fs::path*> fileOptions[] = {
+        {"--root", &options.root}, {"--log", &options.log}, {"--trace", &options.trace}, {"--plot", &options.plot}};
+    bool scenarioGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        bool matched = false;
+        for (const auto& [name, target] : fileOptions)
+            if (arg == name) {
+                if (++i == argc) {
+                    problem = arg + " needs a file name";
+                    return false;
+                }
+                *target = fs::absolute(argv[i]);
+                matched = true;
+            }
+        if (matched)
+            continue;
+        if (arg == "--quiet") {
+            options.quiet = true;
+        } else if (arg == "--help") {
+            std::cout << usage;
+            std::exit(0);
+        } else if (!arg.empty() && arg[0] == '-') {
+            problem = "unknown option " + arg;
+            return false;
+        } else if (scenarioGiven) {
+            problem = "more than one scenario";
+            return false;
+        } else {
+            options.scenario = fs::absolute(arg);
+            scenarioGiven = true;
+        }
+    }
+    return true;
 }
+
+/* Writes to every stream it is given. */
+class TeeBuffer : public std::streambuf {
+public:
+    void add(std::ostream& out) { outs_.push_back(&out); }
+
+protected:
+    int overflow(int c) override
+    {
+        for (std::ostream* out : outs_)
+            out->put(char(c));
+        return c;
+    }
+
+private:
+    std::vector<std::ostream*> outs_;
+};
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    fs::path root = ProgramDirectory() / ".." / "root";
-    fs::path scenario = fs::path(BRIMSTAR_SOURCE_DIR) / "examples" / "default.scn";
-    bool scenarioGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--root") {
-            if (++i == argc)
-                return Usage("--root needs a folder");
-            root = argv[i];
-        } else if (!arg.empty() && arg[0] == '-') {
-            return Usage(("unknown option " + arg).c_str());
-        } else if (scenarioGiven) {
-            return Usage("more than one scenario");
-        } else {
-            scenario = fs::absolute(arg);
-            scenarioGiven = true;
-        }
-    }
-
-    runner::Script script;
+    Options options;
     std::string error;
-    if (!runner::ReadScript(scenario.string(), script, error)) {
+    if (!ReadOptions(argc, argv, options, error)) {
+        std::cerr << "brimstar-sim: " << error << '\n' << usage;
+        return 2;
+    }
+    runner::Script script;
+    if (!runner::ReadScript(options.scenario.string(), script, error)) {
         std::cerr << "brimstar-sim: " << error << '\n';
         return 1;
     }
-    if (!fs::is_directory(root / "modules")) {
-        std::cerr << "brimstar-sim: " << root.string() << " is not an emulated host's root folder (no modules)\n";
+    if (!fs::is_directory(options.root / "modules")) {
+        std::cerr << "brimstar-sim: " << options.root.string()
+                  << " is not an emulated host's root folder (no modules)\n";
         return 1;
     }
 
-    std::cout << "brimstar-sim: " << scenario.string() << " in " << fs::canonical(root).string() << "\n\n";
-    emu::Host host(root);
-    runner::FlightLog log(host, std::cout);
-    host.setObserver(&log);
+    TeeBuffer tee;
+    std::ostream out(&tee);
+    std::ofstream logFile, traceFile;
+    if (!options.quiet)
+        tee.add(std::cout);
+    if (!options.log.empty()) {
+        logFile.open(options.log);
+        tee.add(logFile);
+    }
+    out << "brimstar-sim: " << options.scenario.string() << " in " << fs::canonical(options.root).string()
+        << "\n\n";
+
+    emu::Host host(options.root);
+    runner::ObserverFanout observers;
+    runner::FlightLog log(host, out);
+    observers.add(&log);
+    std::unique_ptr<runner::TraceWriter> trace;
+    if (!options.trace.empty()) {
+        traceFile.open(options.trace);
+        trace = std::make_unique<runner::TraceWriter>(host, traceFile);
+        observers.add(trace.get());
+    }
+    runner::TrackPlot plot(host, std::max(script.step, script.duration / 2000));
+    if (!options.plot.empty())
+        observers.add(&plot);
+    host.setObserver(&observers);
+
     bool played = runner::PlayScript(host, script, log, error);
     host.setObserver(nullptr);
     host.shutdown();
+    out.flush();
+    if (!options.plot.empty()) {
+        std::ofstream svg(options.plot);
+        plot.write(svg, options.scenario.filename().string());
+    }
     if (!played) {
         std::cerr << "brimstar-sim: " << error << '\n';
         return 1;

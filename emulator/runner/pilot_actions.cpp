@@ -14,6 +14,9 @@ const int letterCodes[26] = {0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x1
 /* ... and of the digits 0 to 9. */
 const int digitCodes[10] = {0x0B, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A};
 
+/* Set among the display names once a scenario file is loaded. */
+const std::string loadedMarker = "\n loaded";
+
 const int buttonDown = 1;  // the event of a button going down
 const int buttonUp = 2;
 
@@ -33,6 +36,9 @@ const Verb verbs[] = {
     {"show", 1, 1, "show DISPLAY"},
     {"close", 1, 1, "close DISPLAY"},
     {"focus", 1, 1, "focus VESSEL"},
+    {"delete", 1, 1, "delete VESSEL"},
+    {"save", 1, 1, "save FILE"},
+    {"load", 1, 1, "load FILE"},
 };
 
 const Verb* FindVerb(const std::string& name)
@@ -43,8 +49,11 @@ const Verb* FindVerb(const std::string& name)
     return nullptr;
 }
 
-bool KnownVessel(const Script& script, const std::string& name)
+/* A vessel the scenario defines; after a load, any name may be one. */
+bool KnownVessel(const Script& script, const std::map<std::string, bool>& displays, const std::string& name)
 {
+    if (displays.count(loadedMarker))
+        return true;
     for (const VesselSpec& v : script.vessels)
         if (v.name == name)
             return true;
@@ -113,7 +122,7 @@ bool CheckAction(const Action& action, const Script& script, std::map<std::strin
     const Verb* verb = FindVerb(action.verb);
     if (!verb) {
         error = "unknown action '" + action.verb +
-                "' (expected open, key, button, type, cancel, show, close or focus)";
+                "' (expected open, key, button, type, cancel, show, close, focus, delete, save or load)";
         return false;
     }
     if (action.args.size() < verb->minArgs || action.args.size() > verb->maxArgs) {
@@ -130,7 +139,7 @@ bool CheckAction(const Action& action, const Script& script, std::map<std::strin
         OpenRequest request;
         if (!ReadOpen(action.args, request, error))
             return false;
-        if (!KnownVessel(script, request.vessel)) {
+        if (!KnownVessel(script, displays, request.vessel)) {
             error = "unknown vessel '" + request.vessel + "'";
             return false;
         }
@@ -161,9 +170,14 @@ bool CheckAction(const Action& action, const Script& script, std::map<std::strin
         displays.erase(action.args[0]);
         return true;
     }
-    if (action.verb == "focus" && !KnownVessel(script, action.args[0])) {
+    if ((action.verb == "focus" || action.verb == "delete") && !KnownVessel(script, displays, action.args[0])) {
         error = "unknown vessel '" + action.args[0] + "'";
         return false;
+    }
+    if (action.verb == "load") {
+        // The loaded world replaces every vessel and closes every display.
+        displays.clear();
+        displays[loadedMarker] = true;
     }
     return true;
 }
@@ -227,12 +241,32 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
         log.note("input box cancelled");
         return true;
     }
-    if (action.verb == "focus") {
+    if (action.verb == "focus" || action.verb == "delete") {
         OBJHANDLE vessel;
         if (!FindVessel(host, args[0], vessel, error))
             return false;
-        host.setFocus(vessel);
-        log.note("focus on " + args[0]);
+        if (action.verb == "focus") {
+            host.setFocus(vessel);
+            log.note("focus on " + args[0]);
+        } else {
+            log.note("deleting " + args[0]);
+            host.requestDeletion(vessel, nullptr);
+            host.processDeletions();
+        }
+        return true;
+    }
+    if (action.verb == "save" || action.verb == "load") {
+        // Relative to the root folder, which is the host's working directory.
+        std::filesystem::path file = args[0];
+        if (action.verb == "save") {
+            host.saveScenario(file);
+            log.note("saved the host scenario to " + args[0]);
+            return true;
+        }
+        displays.clear();
+        if (!host.loadScenario(file, error))
+            return false;
+        log.note("loaded the host scenario " + args[0]);
         return true;
     }
     auto found = displays.find(args[0]);

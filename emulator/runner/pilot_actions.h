@@ -23,7 +23,8 @@ bool CheckAction(const Action& action, const Script& script, std::map<std::strin
 /* The displays a running scenario has opened, by name. */
 using OpenDisplays = std::map<std::string, int>;
 
-/* Carries the action out; false with a message when it cannot be. */
+/* Carries the action out; false with a message when it cannot be. Files
+ * are named relative to the host's root folder. */
 bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays, FlightLog& log,
                    std::string& error);
 
