@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"at 5 open Weapons on GL-01 as W\nat 6 key W F1\n",
                 "s.scn:4: unknown key 'F1' (expected a letter, a digit, comma, period or 0x..)"},
         BadCase{"at 5 dance\n",
-                "s.scn:3: unknown action 'dance' (expected open, key, button, type, cancel, show, close or focus)"},
+                "s.scn:3: unknown action 'dance' (expected open, key, button, type, cancel, show, close, focus, delete, "
+                "save or load)"},
         BadCase{"at 5 type \"50\n", "s.scn:3: a quoted text is not closed"},
         BadCase{"focus Nobody\n", "s.scn: the focus names no vessel: 'Nobody'"}));
 

@@ -156,7 +156,7 @@ TEST_F(WeaponsTest, ASlotWhoseVesselIsGoneFiresNothing)
     Calls().clear();
     Simulate(30, 1);
 
-    EXPECT_EQ(Calls().count("oapiCreateVesselEx"), 0);
+    EXPECT_EQ(Calls().count("oapiCreateVesselEx(Nuke"), 0);
     EXPECT_EQ(Calls().count("stale."), 0) << "the stale handle reached the host";
 }
 
