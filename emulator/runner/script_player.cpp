@@ -33,7 +33,7 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
         host.setFocus(focus->handle);
 
     long steps = std::lround(script.duration / script.step);
-    for (long i = 0; i < steps; ++i)
+    for (long i = 0; i < steps && !host.runEnded(); ++i)
         host.step(script.step);
     log.stateTable();
     return true;
