@@ -18,7 +18,7 @@ double oapiGetSimTime()
 double oapiGetSimMJD()
 {
     Host* host = EnterHost("oapiGetSimMJD");
-    return host ? host->world().mjdAtZero + host->world().simt / 86400.0 : 0.0;
+    return host ? host->world().mjd() : 0.0;
 }
 
 double oapiGetTimeAcceleration()

@@ -22,8 +22,8 @@ struct Body {
     ATMCONST atm = earthAtmosphere;
     OBJHANDLE handle = nullptr;
 
-    /* Sea-level values of the Earth; the limits are heights above the surface
-     * and its radius. */
+    /* The Earth's: values at sea level, and the top of its atmosphere as a
+     * height and as a distance from its centre. */
     static const ATMCONST earthAtmosphere;
 
     double rotationAt(double simt) const;

@@ -84,8 +84,8 @@ void Host::step(double dt)
     if (paused_ || runEnded_)
         return;
     double simt = world_.simt + dt;
-    double mjd = world_.mjdAtZero + simt / 86400.0;
     world_.simt = simt;
+    double mjd = world_.mjd();
     for (const auto& m : modules_.modules())
         if (m->opcPreStep)
             m->opcPreStep(simt, dt, mjd);
