@@ -94,6 +94,13 @@ public:
 
     int openMfd(const std::string& mode, OBJHANDLE vessel, int width, int height);
 
+    /* The scenario file being written or read, by its handle; null for any
+     * other handle, as a file lives only while the host uses it. */
+    ScenarioFile* scenarioFile(FILEHANDLE scn) const
+    {
+        return scn && scn == openScenario_ ? openScenario_ : nullptr;
+    }
+
     /* False once the run has ended, or when the file cannot be written. */
     bool saveScenario(const std::filesystem::path& file, const std::string& description = "");
     /* Replaces the world with the file's; false with a message when it cannot. */
@@ -133,6 +140,7 @@ private:
     double timeAcceleration_ = 1.0;
     bool paused_ = false;
     bool runEnded_ = false;
+    ScenarioFile* openScenario_ = nullptr;
 };
 
 }  // namespace emu

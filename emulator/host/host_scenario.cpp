@@ -73,6 +73,18 @@ bool ReadBody(ScenarioFile& file, const std::string& name, Body& b, std::string&
     return true;
 }
 
+/* Marks the file open for the host functions while it lives. */
+class OpenScenario {
+public:
+    OpenScenario(ScenarioFile*& slot, ScenarioFile& file) : slot_(slot) { slot_ = &file; }
+    ~OpenScenario() { slot_ = nullptr; }
+    OpenScenario(const OpenScenario&) = delete;
+    OpenScenario& operator=(const OpenScenario&) = delete;
+
+private:
+    ScenarioFile*& slot_;
+};
+
 }  // namespace
 
 bool Host::saveScenario(const std::filesystem::path& path, const std::string& description)
@@ -80,6 +92,7 @@ bool Host::saveScenario(const std::filesystem::path& path, const std::string& de
     if (runEnded_)
         return false;
     ScenarioFile file = ScenarioFile::ForWriting();
+    OpenScenario open(openScenario_, file);
     file.writeLine(magic);
     file.writeLine("BEGIN_DESC");
     if (!description.empty())
@@ -134,6 +147,7 @@ bool Host::loadScenario(const std::filesystem::path& path, std::string& error)
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     ScenarioFile file = ScenarioFile::ForReading(lines);
+    OpenScenario open(openScenario_, file);
     std::string line;
     if (!file.nextLine(line) || line != magic) {
         error = path.string() + ": not a host scenario";

@@ -72,6 +72,9 @@ TEST_F(HostServices, NullAndStaleHandlesAreAnsweredWithZero)
         oapiReleaseDC(h, nullptr);
         oapiAnnotationSetPos(h, 0, 0, 1, 1);
         oapiAnnotationSetText(h, "nobody reads this");
+        oapiWriteScenario_string(h, "PAGE", "1");
+        char* line = nullptr;
+        EXPECT_FALSE(oapiReadScenario_nextline(h, line)) << "no file is open";
 
         VESSEL stale(h);
         EXPECT_EQ(stale.GetPeDist(d), nullptr);
