@@ -1,5 +1,5 @@
-/* The host functions on objects: vessels, celestial bodies and meshes. */
-#include "host.h"
+/* The host functions on vessels and celestial bodies. */
+#include "host_call.h"
 
 #include "frame_math.h"
 
@@ -7,6 +7,7 @@
 #include <filesystem>
 
 using emu::Body;
+using emu::EnterHost;
 using emu::Host;
 using emu::VesselRecord;
 
@@ -54,7 +55,7 @@ OBJHANDLE oapiGetVesselByIndex(int index)
 
 OBJHANDLE oapiGetVesselByName(const char* name)
 {
-    Host* host = Host::current();
+    Host* host = EnterHost("oapiGetVesselByName", name);
     VesselRecord* v = host ? host->world().vesselByName(name) : nullptr;
     return v ? v->handle : nullptr;
 }
@@ -102,7 +103,7 @@ OBJHANDLE oapiGetGbodyByIndex(int index)
 
 OBJHANDLE oapiGetGbodyByName(const char* name)
 {
-    Host* host = Host::current();
+    Host* host = EnterHost("oapiGetGbodyByName", name);
     Body* b = host ? host->world().bodyByName(name) : nullptr;
     return b ? b->handle : nullptr;
 }
@@ -148,13 +149,4 @@ double oapiGetPlanetCurrentRotation(OBJHANDLE planet)
     Body* b = GBody(planet);
     Host* host = Host::current();
     return b && host ? b->rotationAt(host->world().simt) : 0.0;
-}
-
-MESHHANDLE oapiLoadMeshGlobal(const char* name)
-{
-    Host* host = Host::current();
-    if (!host || !name)
-        return nullptr;
-    host->calls().record("oapiLoadMeshGlobal", name);
-    return host->meshes().load(name);
 }

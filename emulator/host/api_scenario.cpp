@@ -1,17 +1,31 @@
-/* The host functions that modules use inside a scenario file's blocks. */
+/* The host functions that modules use inside a scenario file's blocks. A
+ * file handle kept past the host's use of the file finds nothing. */
 #include "host.h"
 
 #include "scenario_file.h"
 
+using emu::Host;
 using emu::ScenarioFile;
+
+namespace {
+
+ScenarioFile* OpenFile(FILEHANDLE scn)
+{
+    Host* host = Host::current();
+    return host ? host->scenarioFile(scn) : nullptr;
+}
+
+}  // namespace
 
 bool oapiReadScenario_nextline(FILEHANDLE scn, char*& line)
 {
-    return scn && ScenarioFile::from(scn)->nextInBlock(line);
+    ScenarioFile* file = OpenFile(scn);
+    return file && file->nextInBlock(line);
 }
 
 void oapiWriteScenario_string(FILEHANDLE scn, const char* item, const char* string)
 {
-    if (scn && item)
-        ScenarioFile::from(scn)->writeItem(item, string ? string : "");
+    ScenarioFile* file = OpenFile(scn);
+    if (file && item)
+        file->writeItem(item, string ? string : "");
 }

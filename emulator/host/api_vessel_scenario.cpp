@@ -33,12 +33,12 @@ std::string Numbers(const VECTOR3& v)
 void VESSEL::SaveDefaultState(FILEHANDLE scn) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "SaveDefaultState");
-    if (!v || !scn)
+    ScenarioFile* file = Host::current() ? Host::current()->scenarioFile(scn) : nullptr;
+    if (!v || !file)
         return;
     VesselStateEx s{};
     s.version = 2;
     GetStatusEx(&s);
-    auto* file = ScenarioFile::from(scn);
     file->writeItem("STATUS", s.status == 1 ? "Landed" : "Flying");
     if (s.status == 1) {
         file->writeItem("SURF", Numbers({s.surf_lng, s.surf_lat, s.surf_hdg}));

@@ -24,6 +24,11 @@ double dot(const VECTOR3& a, const VECTOR3& b)
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
 
+VECTOR3 cross(const VECTOR3& a, const VECTOR3& b)
+{
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
 double length(const VECTOR3& a)
 {
     return std::sqrt(dot(a, a));

@@ -10,6 +10,7 @@ VECTOR3 operator+(const VECTOR3& a, const VECTOR3& b);
 VECTOR3 operator-(const VECTOR3& a, const VECTOR3& b);
 VECTOR3 operator*(const VECTOR3& a, double f);
 double dot(const VECTOR3& a, const VECTOR3& b);
+VECTOR3 cross(const VECTOR3& a, const VECTOR3& b);
 double length(const VECTOR3& a);
 
 /* m a */

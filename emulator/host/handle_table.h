@@ -10,6 +10,14 @@
 
 namespace emu {
 
+/* One kind per table, so that no handle of one kind is taken for another's. */
+enum HandleKind : unsigned {
+    bodyHandles = 1,
+    vesselHandles,
+    annotationHandles,
+    surfaceHandles,
+};
+
 template <typename T>
 class HandleTable {
 public:

@@ -2,6 +2,8 @@
 
 #include "emulator/windows/platform_sink.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace emu {
@@ -12,7 +14,8 @@ Host* currentHost;
 
 }  // namespace
 
-Host::Host(const std::filesystem::path& root) : root_(std::filesystem::absolute(root))
+Host::Host(const std::filesystem::path& root)
+    : root_(std::filesystem::absolute(root)), annotations_(annotationHandles), surfaces_(surfaceHandles)
 {
     previousDirectory_ = std::filesystem::current_path();
     std::filesystem::current_path(root_);
@@ -43,6 +46,23 @@ void Host::RecordPlatformCall(const char* function, const char* text, const char
         host->observer_->messageBox(box);
     }
     host->calls_.record(function, text, detail);
+    if (std::string(function) == "ExitProcess")
+        host->endRun();
+}
+
+void Host::endRun()
+{
+    if (runEnded_)
+        return;
+    runEnded_ = true;
+    observer_->runEnded();
+}
+
+void Host::setTimeAcceleration(double warp)
+{
+    // The host's own range, from a tenth to ten thousand times real time.
+    if (std::isfinite(warp) && warp > 0.0)
+        timeAcceleration_ = std::clamp(warp, 0.1, 1e4);
 }
 
 void Host::noticeDebugLine()
@@ -61,9 +81,11 @@ ModuleInstance* Host::loadPlugin(const std::string& modulePath)
 
 void Host::step(double dt)
 {
+    if (paused_ || runEnded_)
+        return;
     double simt = world_.simt + dt;
-    double mjd = world_.mjdAtZero + simt / 86400.0;
     world_.simt = simt;
+    double mjd = world_.mjd();
     for (const auto& m : modules_.modules())
         if (m->opcPreStep)
             m->opcPreStep(simt, dt, mjd);

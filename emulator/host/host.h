@@ -9,17 +9,26 @@
  * A step: plug-in pre-steps, each vessel's pre-step, integration of forces,
  * each vessel's post-step, plug-in post-steps, then the deletions requested
  * during the step. Vessels created during a step join from the next one.
+ * While paused, or once the run has ended, a step does nothing.
+ *
+ * The run ends when a library asks for the process to end (ExitProcess):
+ * at once, with nothing saved. The modules stay loaded until the host shuts
+ * down, since the library that asked is still running.
  */
 #ifndef BRIMSTAR_EMULATOR_HOST_HOST_H
 #define BRIMSTAR_EMULATOR_HOST_HOST_H
 
+#include "annotation.h"
 #include "call_log.h"
+#include "camera.h"
+#include "handle_table.h"
 #include "host_observer.h"
 #include "input_box.h"
 #include "mesh_library.h"
 #include "mfd_host.h"
 #include "module_registry.h"
 #include "scenario_file.h"
+#include "surface.h"
 #include "world.h"
 
 #include <filesystem>
@@ -44,6 +53,9 @@ public:
     ModuleRegistry& modules() { return modules_; }
     CallLog& calls() { return calls_; }
     MeshLibrary& meshes() { return meshes_; }
+    Camera& camera() { return camera_; }
+    HandleTable<Annotation>& annotations() { return annotations_; }
+    HandleTable<Surface>& surfaces() { return surfaces_; }
     const std::filesystem::path& root() const { return root_; }
 
     void setObserver(HostObserver* observer) { observer_ = observer ? observer : &silent_; }
@@ -71,9 +83,26 @@ public:
 
     void step(double dt);
 
+    /* Time acceleration is the pilot's: the step length stays the driver's. */
+    double timeAcceleration() const { return timeAcceleration_; }
+    void setTimeAcceleration(double warp);
+    bool paused() const { return paused_; }
+    void setPaused(bool paused) { paused_ = paused; }
+
+    void endRun();
+    bool runEnded() const { return runEnded_; }
+
     int openMfd(const std::string& mode, OBJHANDLE vessel, int width, int height);
 
-    void saveScenario(const std::filesystem::path& file);
+    /* The scenario file being written or read, by its handle; null for any
+     * other handle, as a file lives only while the host uses it. */
+    ScenarioFile* scenarioFile(FILEHANDLE scn) const
+    {
+        return scn && scn == openScenario_ ? openScenario_ : nullptr;
+    }
+
+    /* False once the run has ended, or when the file cannot be written. */
+    bool saveScenario(const std::filesystem::path& file, const std::string& description = "");
     /* Replaces the world with the file's; false with a message when it cannot. */
     bool loadScenario(const std::filesystem::path& file, std::string& error);
 
@@ -96,6 +125,9 @@ private:
     ModuleRegistry modules_;
     CallLog calls_;
     MeshLibrary meshes_;
+    Camera camera_;
+    HandleTable<Annotation> annotations_;
+    HandleTable<Surface> surfaces_;
     HostObserver silent_;
     HostObserver* observer_ = &silent_;
     char debugLine_[OAPI_DEBUG_STRING_SIZE] = {};
@@ -105,6 +137,10 @@ private:
     bool refuseCreation_ = false;
     VesselStateEx lastCreationRecord_{};
     bool shutDown_ = false;
+    double timeAcceleration_ = 1.0;
+    bool paused_ = false;
+    bool runEnded_ = false;
+    ScenarioFile* openScenario_ = nullptr;
 };
 
 }  // namespace emu

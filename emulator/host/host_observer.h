@@ -24,6 +24,8 @@ public:
     virtual void inputBoxOpened(const std::string& /*title*/) {}
     /* After the forces of a step are integrated, before the post-step. */
     virtual void forcesIntegrated() {}
+    /* The run ended at a library's request: no more steps, nothing saved. */
+    virtual void runEnded() {}
 };
 
 }  // namespace emu

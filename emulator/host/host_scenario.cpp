@@ -39,6 +39,7 @@ void WriteBody(ScenarioFile& file, const Body& b)
     file.writeItem("ROTATION", Number(b.rotationAtZero));
     file.writeItem("POS", Vector(b.pos));
     file.writeItem("VEL", Vector(b.vel));
+    file.writeItem("ATMOSPHERE", b.atmosphere ? "1" : "0");
     file.writeLine("END");
 }
 
@@ -59,6 +60,7 @@ bool ReadBody(ScenarioFile& file, const std::string& name, Body& b, std::string&
         else if (key == "ROTATION") in >> b.rotationAtZero;
         else if (key == "POS") in >> b.pos.x >> b.pos.y >> b.pos.z;
         else if (key == "VEL") in >> b.vel.x >> b.vel.y >> b.vel.z;
+        else if (key == "ATMOSPHERE") in >> b.atmosphere;
         else {
             error = "unknown body item '" + key + "'";
             return false;
@@ -71,12 +73,31 @@ bool ReadBody(ScenarioFile& file, const std::string& name, Body& b, std::string&
     return true;
 }
 
+/* Marks the file open for the host functions while it lives. */
+class OpenScenario {
+public:
+    OpenScenario(ScenarioFile*& slot, ScenarioFile& file) : slot_(slot) { slot_ = &file; }
+    ~OpenScenario() { slot_ = nullptr; }
+    OpenScenario(const OpenScenario&) = delete;
+    OpenScenario& operator=(const OpenScenario&) = delete;
+
+private:
+    ScenarioFile*& slot_;
+};
+
 }  // namespace
 
-void Host::saveScenario(const std::filesystem::path& path)
+bool Host::saveScenario(const std::filesystem::path& path, const std::string& description)
 {
+    if (runEnded_)
+        return false;
     ScenarioFile file = ScenarioFile::ForWriting();
+    OpenScenario open(openScenario_, file);
     file.writeLine(magic);
+    file.writeLine("BEGIN_DESC");
+    if (!description.empty())
+        file.writeLine(description);
+    file.writeLine("END_DESC");
     file.writeLine("BEGIN_ENVIRONMENT");
     file.writeItem("TIME", Number(world_.simt));
     file.writeItem("MJD", Number(world_.mjdAtZero));
@@ -112,6 +133,7 @@ void Host::saveScenario(const std::filesystem::path& path)
     std::ofstream out(path);
     for (const std::string& line : file.lines())
         out << line << '\n';
+    return bool(out);
 }
 
 bool Host::loadScenario(const std::filesystem::path& path, std::string& error)
@@ -125,6 +147,7 @@ bool Host::loadScenario(const std::filesystem::path& path, std::string& error)
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     ScenarioFile file = ScenarioFile::ForReading(lines);
+    OpenScenario open(openScenario_, file);
     std::string line;
     if (!file.nextLine(line) || line != magic) {
         error = path.string() + ": not a host scenario";
@@ -141,7 +164,10 @@ bool Host::loadScenario(const std::filesystem::path& path, std::string& error)
         deleteNow(world_.vessels().back());
     std::string focusName;
     while (file.nextLine(line)) {
-        if (line == "BEGIN_ENVIRONMENT") {
+        if (line == "BEGIN_DESC") {
+            file.beginBlock();
+            file.skipBlock();
+        } else if (line == "BEGIN_ENVIRONMENT") {
             file.beginBlock();
             char* item;
             while (file.nextInBlock(item)) {

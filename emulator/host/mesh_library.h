@@ -1,4 +1,9 @@
-/* Global meshes, loaded once each by name from "meshes\<name>.msh". */
+/* Global meshes, loaded once each by name from "meshes\<name>.msh", in the
+ * host's text format "MSHX1": its groups (one "GEOM" each), its materials
+ * (after "MATERIALS n" and the n names, one "MATERIAL name" block of four
+ * colour lines each: diffuse, ambient, specular with its power, emissive)
+ * and its texture files (after "TEXTURES n"). A deleted mesh is never found
+ * again, through its old handle or by name. */
 #ifndef BRIMSTAR_EMULATOR_HOST_MESH_LIBRARY_H
 #define BRIMSTAR_EMULATOR_HOST_MESH_LIBRARY_H
 
@@ -9,16 +14,31 @@
 
 namespace emu {
 
+struct Mesh {
+    std::string name;
+    int groups = 0;
+    std::vector<MATERIAL> materials;
+    std::vector<std::string> textures;
+    std::vector<SURFHANDLE> textureSurfaces;  // made when first asked for, by texture
+    bool deleted = false;
+};
+
 class MeshLibrary {
 public:
     /* The mesh's handle, or null when its file is missing. */
     MESHHANDLE load(const std::string& name);
+    /* The mesh, or null for a handle of no mesh or of a deleted one */
+    Mesh* find(MESHHANDLE mesh);
     /* The name of a loaded mesh, or "" */
-    std::string name(MESHHANDLE mesh) const;
+    std::string name(MESHHANDLE mesh);
+    void remove(MESHHANDLE mesh);
 
 private:
-    std::vector<std::string> names_;
+    std::vector<Mesh> meshes_;
 };
+
+/* What a mesh file holds; false when it cannot be read. */
+bool ReadMeshFile(const std::string& path, Mesh& mesh);
 
 }  // namespace emu
 

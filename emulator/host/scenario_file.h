@@ -17,7 +17,6 @@ public:
     static ScenarioFile ForReading(std::vector<std::string> lines);
 
     FILEHANDLE handle() { return this; }
-    static ScenarioFile* from(FILEHANDLE scn) { return static_cast<ScenarioFile*>(scn); }
 
     /* Writing */
     void writeLine(const std::string& line) { lines_.push_back(line); }

@@ -59,6 +59,8 @@ struct VesselRecord {
     double frictionLng = 0.1;
     double frictionLat = 0.5;
     DWORD adCtrlMode = 0;
+    double controlSurfaces[AIRCTRL_RUDDERTRIM + 1] = {};  // by AIRCTRL_TYPE, -1 to 1
+    double wheelbrakes[2] = {};                           // left, right, 0 to 1
 
     VECTOR3 pos{0, 0, 0};
     VECTOR3 vel{0, 0, 0};

@@ -8,13 +8,6 @@
 
 namespace emu {
 
-namespace {
-
-const unsigned bodyKind = 1;
-const unsigned vesselKind = 2;
-
-}  // namespace
-
 double VesselRecord::mass() const
 {
     double total = emptyMass;
@@ -23,7 +16,7 @@ double VesselRecord::mass() const
     return total;
 }
 
-World::World() : bodies_(bodyKind), vessels_(vesselKind) {}
+World::World() : bodies_(bodyHandles), vessels_(vesselHandles) {}
 
 OBJHANDLE World::addBody(const Body& body)
 {

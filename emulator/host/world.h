@@ -36,6 +36,9 @@ public:
      * during the step, thrust, and the gravity of body 0 when switched on. */
     void integrate(const std::vector<OBJHANDLE>& vessels, double dt);
 
+    /* The date of the current simulation time, as a modified Julian date */
+    double mjd() const { return mjdAtZero + simt / 86400.0; }
+
     OBJHANDLE focus = nullptr;
     double simt = 0.0;
     double mjdAtZero = 51544.5;

@@ -52,6 +52,11 @@ void FlightLog::inputBoxOpened(const std::string& title)
     line() << "input box: " << title << '\n';
 }
 
+void FlightLog::runEnded()
+{
+    line() << "the run ends here at a library's request, with nothing saved" << '\n';
+}
+
 void FlightLog::note(const std::string& text)
 {
     line() << text << '\n';

@@ -18,6 +18,7 @@ public:
     void messageBox(const emu::MessageBoxRecord& box) override;
     void debugLineChanged(const std::string& line) override;
     void inputBoxOpened(const std::string& title) override;
+    void runEnded() override;
 
     /* A line of the runner's own */
     void note(const std::string& text);

@@ -35,14 +35,17 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
         host.setFocus(focus->handle);
 
     // Each action comes once the clock has reached its time, to within half
-    // a step; the run ends at its duration or after the last action.
+    // a step; the run ends at its duration or after the last action, or at
+    // once when a quick shutdown ends it.
     OpenDisplays displays;
     auto stepUntil = [&](double time) {
-        while (world.simt + script.step / 2 < time)
+        while (world.simt + script.step / 2 < time && !host.runEnded())
             host.step(script.step);
     };
     for (const Action& action : script.actions) {
         stepUntil(action.time);
+        if (host.runEnded())
+            break;
         if (!PerformAction(host, action, displays, log, error)) {
             error = script.file + ":" + std::to_string(action.line) + ": " + error;
             return false;

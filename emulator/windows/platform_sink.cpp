@@ -13,8 +13,10 @@ void SetPlatformSink(PlatformSink sink, void* context)
     sinkContext = context;
 }
 
-void NotifyPlatformSink(const char* function, const char* text, const char* detail)
+bool NotifyPlatformSink(const char* function, const char* text, const char* detail)
 {
-    if (currentSink)
-        currentSink(function, text ? text : "", detail ? detail : "", sinkContext);
+    if (!currentSink)
+        return false;
+    currentSink(function, text ? text : "", detail ? detail : "", sinkContext);
+    return true;
 }

@@ -8,7 +8,7 @@ typedef void (*PlatformSink)(const char* function, const char* text, const char*
 
 __attribute__((visibility("default"))) void SetPlatformSink(PlatformSink sink, void* context);
 
-/* Passes a call on to the sink, if one is set. */
-void NotifyPlatformSink(const char* function, const char* text, const char* detail);
+/* Passes a call on to the sink; false when no sink is set. */
+bool NotifyPlatformSink(const char* function, const char* text, const char* detail);
 
 #endif

@@ -68,6 +68,17 @@ const UINT OAPI_MSG_MFD_OPENED = 1;
 /* Capacity of the host's debug line, terminating zero included. */
 const int OAPI_DEBUG_STRING_SIZE = 256;
 
+/* Results of oapiGetObjectType. */
+const int OBJTP_INVALID = 0;
+const int OBJTP_PLANET = 4;
+const int OBJTP_VESSEL = 10;
+
+/* Result of oapiCameraMode: an external camera that follows its target. */
+const int CAM_TARGETRELATIVE = 1;
+
+/* Result of oapiCockpitMode: the generic cockpit. */
+const int COCKPIT_GENERIC = 1;
+
 enum THGROUP_TYPE {
     THGROUP_MAIN = 0,
     THGROUP_RETRO,
@@ -183,6 +194,29 @@ OAPIFUNC bool oapiIsVessel(OBJHANDLE object);
 OAPIFUNC void oapiGetObjectName(OBJHANDLE object, char* name, int n);
 OAPIFUNC OBJHANDLE oapiCreateVesselEx(const char* name, const char* classname, const void* status);
 OAPIFUNC bool oapiDeleteVessel(OBJHANDLE vessel, OBJHANDLE alternativeCameraTarget = 0);
+OAPIFUNC DWORD oapiGetObjectCount();
+OAPIFUNC OBJHANDLE oapiGetObjectByIndex(int index);
+OAPIFUNC OBJHANDLE oapiGetObjectByName(const char* name);
+OAPIFUNC int oapiGetObjectType(OBJHANDLE object);
+OAPIFUNC OBJHANDLE oapiGetFocusObject();
+/* The previous focus, or null when the object cannot take the focus. */
+OAPIFUNC OBJHANDLE oapiSetFocusObject(OBJHANDLE object);
+OAPIFUNC double oapiGetSize(OBJHANDLE object);
+OAPIFUNC double oapiGetMass(OBJHANDLE object);
+OAPIFUNC double oapiGetEmptyMass(OBJHANDLE object);
+OAPIFUNC void oapiGetRotationMatrix(OBJHANDLE object, MATRIX3* mat);
+
+/* Flight data of a vessel or of the focus vessel: 1 on success, 0 when
+ * there is no such vessel (or no planet to measure against). */
+OAPIFUNC int oapiGetAltitude(OBJHANDLE vessel, double* alt);
+OAPIFUNC int oapiGetFocusAltitude(double* alt);
+OAPIFUNC int oapiGetHeading(OBJHANDLE vessel, double* heading);
+OAPIFUNC int oapiGetFocusHeading(double* heading);
+OAPIFUNC int oapiGetEquPos(OBJHANDLE vessel, double* longitude, double* latitude, double* radius);
+OAPIFUNC int oapiGetFocusEquPos(double* longitude, double* latitude, double* radius);
+OAPIFUNC int oapiGetShipAirspeedVector(OBJHANDLE vessel, VECTOR3* speedvec);
+OAPIFUNC int oapiGetFocusAirspeed(double* airspeed);
+OAPIFUNC int oapiGetFocusShipAirspeedVector(VECTOR3* speedvec);
 
 /* Celestial bodies */
 OAPIFUNC OBJHANDLE oapiGetGbodyByIndex(int index);
@@ -192,9 +226,51 @@ OAPIFUNC void oapiGetGlobalVel(OBJHANDLE object, VECTOR3* vel);
 OAPIFUNC double oapiGetPlanetObliquity(OBJHANDLE planet);
 OAPIFUNC double oapiGetPlanetTheta(OBJHANDLE planet);
 OAPIFUNC double oapiGetPlanetCurrentRotation(OBJHANDLE planet);
+OAPIFUNC bool oapiPlanetHasAtmosphere(OBJHANDLE planet);
+/* Null for a planet without atmosphere. */
+OAPIFUNC const ATMCONST* oapiGetPlanetAtmConstants(OBJHANDLE planet);
+OAPIFUNC DWORD oapiGetBaseCount(OBJHANDLE planet);
+OAPIFUNC OBJHANDLE oapiGetBaseByIndex(OBJHANDLE planet, int index);
 
-/* Meshes */
+/* Simulation time and the session */
+OAPIFUNC double oapiGetSimTime();
+OAPIFUNC double oapiGetSimMJD();
+OAPIFUNC double oapiGetTimeAcceleration();
+OAPIFUNC void oapiSetTimeAcceleration(double warp);
+OAPIFUNC bool oapiGetPause();
+/* Saves the running simulation as "Scenarios\<fname>.scn". */
+OAPIFUNC bool oapiSaveScenario(const char* fname, const char* desc);
+
+/* Camera */
+OAPIFUNC bool oapiCameraInternal();
+OAPIFUNC int oapiCameraMode();
+OAPIFUNC int oapiCockpitMode();
+OAPIFUNC OBJHANDLE oapiCameraTarget();
+OAPIFUNC double oapiCameraTargetDist();
+/* Half the vertical field of view, rad */
+OAPIFUNC double oapiCameraAperture();
+OAPIFUNC void oapiCameraGlobalPos(VECTOR3* gpos);
+OAPIFUNC void oapiCameraGlobalDir(VECTOR3* gdir);
+OAPIFUNC void oapiCameraScaleDist(double scale);
+
+/* Meshes, textures and drawing surfaces */
 OAPIFUNC MESHHANDLE oapiLoadMeshGlobal(const char* name);
+OAPIFUNC void oapiDeleteMesh(MESHHANDLE mesh);
+OAPIFUNC DWORD oapiMeshGroupCount(MESHHANDLE mesh);
+/* Materials count from 0; null past the last. */
+OAPIFUNC MATERIAL* oapiMeshMaterial(MESHHANDLE mesh, DWORD idx);
+/* Textures count from 1; null for 0 and past the last. */
+OAPIFUNC SURFHANDLE oapiGetTextureHandle(MESHHANDLE mesh, DWORD texidx);
+OAPIFUNC SURFHANDLE oapiCreateTextureSurface(int width, int height);
+OAPIFUNC HDC oapiGetDC(SURFHANDLE surf);
+OAPIFUNC void oapiReleaseDC(SURFHANDLE surf, HDC hDC);
+
+/* Annotations: text shown over the simulation's view */
+OAPIFUNC NOTEHANDLE oapiCreateAnnotation(bool exclusive, double size, const VECTOR3& col);
+OAPIFUNC bool oapiDelAnnotation(NOTEHANDLE note);
+/* The text's box, in fractions of the view's width and height */
+OAPIFUNC void oapiAnnotationSetPos(NOTEHANDLE note, double x1, double y1, double x2, double y2);
+OAPIFUNC void oapiAnnotationSetText(NOTEHANDLE note, const char* text);
 
 /* Scenarios */
 OAPIFUNC bool oapiReadScenario_nextline(FILEHANDLE scn, char*& line);

@@ -28,6 +28,30 @@ public:
     double GetAltitude() const;
     OBJHANDLE GetSurfaceRef() const;
 
+    /* Flight data, relative to the surface reference: the orbit's apsides
+     * (the handle is the body they refer to, null without one), the airspeed
+     * in the local horizon (east, up, north) and in the vessel's frame
+     * (false when there is no atmosphere), attitude in rad. */
+    OBJHANDLE GetPeDist(double& pedist) const;
+    OBJHANDLE GetApDist(double& apdist) const;
+    bool GetHorizonAirspeedVector(VECTOR3& v) const;
+    bool GetShipAirspeedVector(VECTOR3& v) const;
+    double GetAirspeed() const;
+    double GetPitch() const;
+    double GetBank() const;
+    double GetAOA() const;
+    /* In the vessel's frame, rad/s */
+    void GetAngularVel(VECTOR3& avel) const;
+    /* Height of the centre of gravity above the touchdown points' plane */
+    double GetCOG_elev() const;
+
+    /* Aerodynamic controls and brakes */
+    void SetControlSurfaceLevel(AIRCTRL_TYPE type, double level) const;
+    double GetControlSurfaceLevel(AIRCTRL_TYPE type) const;
+    void SetADCtrlMode(DWORD mode) const;
+    /* which: 0 both (their mean), 1 left, 2 right */
+    double GetWheelbrakeLevel(int which) const;
+
     /* State records */
     void GetStatus(VESSELSTATUS& status) const;
     void GetStatusEx(void* status) const;

@@ -57,6 +57,12 @@ WINAPI_STANDIN BOOL FreeLibrary(HMODULE module);
 WINAPI_STANDIN int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 WINAPI_STANDIN void OutputDebugStringA(LPCSTR text);
 WINAPI_STANDIN BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);
+/* Ends the process at once: nothing is saved and nothing after it runs. The
+ * POSIX stand-in cannot end a test's process, so it tells the emulated host,
+ * which ends its run instead (no more steps, nothing saved) and lets the
+ * call return: its caller must return at once. With no host listening it
+ * does end the process. */
+WINAPI_STANDIN void ExitProcess(UINT exitCode);
 }
 
 #endif
