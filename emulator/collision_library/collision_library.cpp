@@ -8,14 +8,17 @@
  * vessel count, the focus and the time as the table's services give them)
  * and a list of the vessels with a cursor. PG switches pages, UP and DWN
  * move the cursor, ENT writes the chosen vessel's name into the host's
- * debug line, and HLT ends the run at once with nothing saved. It detects
- * no collisions yet.
+ * debug line, and HLT ends the run at once with nothing saved.
+ *
+ * After every step (the second phase of maincall) it finds new contacts of
+ * the registered vessels and calls their callbacks (see contact_tracker.h).
  *
  * Variants of it are built without one export each (COLLISION_WITHOUT_<name>)
  * to stand for a broken installation.
  */
 #include "CollisionAPI.h"
 #include "collision_probe.h"
+#include "contact_tracker.h"
 
 #include <cstdio>
 #include <cstring>
@@ -29,6 +32,7 @@
 namespace {
 
 CollisionProbe probe;
+collision::ContactTracker tracker;
 int page;
 int cursor;
 
@@ -103,6 +107,9 @@ OBJHANDLE VesselAt(int index)
     DrawLine(hDC, 2, line);
     std::snprintf(line, sizeof line, "Steps: %d", probe.maincallCalls[COLLISION_PHASE_PRE]);
     DrawLine(hDC, 3, line);
+    std::snprintf(line, sizeof line, "Watched: %d  contacts: %d new, %ld in all", tracker.watched(),
+                  tracker.contactsThisStep(), tracker.totalContacts());
+    DrawLine(hDC, 7, line);
     std::snprintf(line, sizeof line, "Vessels: %d", VesselCount());
     DrawLine(hDC, 4, line);
     auto focus = Service<decltype(&oapiGetFocusObject)>(SVC_oapiGetFocusObject);
@@ -163,6 +170,13 @@ COLLISION_EXPORT void COLLAPI maincall(double simt, double simdt, int phase)
         ++probe.maincallCalls[phase];
     probe.lastSimt = simt;
     probe.lastSimdt = simdt;
+    // Contacts are looked for once the step has moved every vessel.
+    if (phase == COLLISION_PHASE_POST) {
+        tracker.step(collision::HostServices::FromTable(probe.table));
+        probe.watched = tracker.watched();
+        probe.contactsThisStep = tracker.contactsThisStep();
+        probe.totalContacts = tracker.totalContacts();
+    }
 }
 #endif
 
@@ -243,9 +257,10 @@ COLLISION_EXPORT void COLLAPI stats(FILEHANDLE scn)
 #endif
 
 #if !defined(COLLISION_WITHOUT_VSSETONCOLLIDE)
-COLLISION_EXPORT void COLLAPI VSSetOnCollide(OBJHANDLE vessel, void*, CollideCallback)
+COLLISION_EXPORT void COLLAPI VSSetOnCollide(OBJHANDLE vessel, void* context, CollideCallback callback)
 {
     ++probe.registrations;
     probe.lastRegisteredVessel = vessel;
+    tracker.watch(vessel, context, callback);
 }
 #endif

@@ -18,8 +18,11 @@ struct CollisionProbe {
     int lastEvent;
     int statlCalls;
     int statsCalls;
-    int registrations;
+    int registrations;  // calls of VSSetOnCollide
     OBJHANDLE lastRegisteredVessel;
+    int watched;        // vessels registered now
+    int contactsThisStep;
+    long totalContacts;
 };
 
 typedef const CollisionProbe* (*CollisionProbeStateFn)();

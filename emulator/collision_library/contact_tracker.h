@@ -1,0 +1,69 @@
+/* The stand-in collision library's real work: each step it finds the
+ * registered vessels whose spheres (the host's size as radius) overlap any
+ * other vessel, and calls each registered callback once per new contact, a
+ * contact that did not exist in the step before. Every host service comes
+ * through the table; a vessel that no longer exists gets no call. */
+#ifndef BRIMSTAR_EMULATOR_COLLISION_CONTACT_TRACKER_H
+#define BRIMSTAR_EMULATOR_COLLISION_CONTACT_TRACKER_H
+
+#include "CollisionAPI.h"
+#include "contact_sweep.h"
+
+#include <cstdint>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace collision {
+
+/* The host services the tracker uses, as the table gives them. */
+struct HostServices {
+    decltype(&oapiGetVesselCount) vesselCount;
+    decltype(&oapiGetVesselByIndex) vesselByIndex;
+    decltype(&oapiGetGlobalPos) globalPos;
+    decltype(&oapiGetSize) size;
+    decltype(&oapiIsVessel) isVessel;
+
+    /* Null services when the table lacks any of them. */
+    static HostServices FromTable(void** table);
+    bool complete() const { return vesselCount && vesselByIndex && globalPos && size && isVessel; }
+};
+
+class ContactTracker {
+public:
+    /* Registers the vessel, or renews its registration. */
+    void watch(OBJHANDLE vessel, void* context, CollideCallback callback);
+
+    /* One step: forgets vessels that are gone, finds contacts, calls back. */
+    void step(const HostServices& host);
+
+    int watched() const { return int(watches_.size()); }
+    int contactsThisStep() const { return contactsThisStep_; }
+    long totalContacts() const { return totalContacts_; }
+
+private:
+    struct Watch {
+        void* context;
+        CollideCallback callback;
+    };
+    using PairKey = std::pair<std::uintptr_t, std::uintptr_t>;
+    struct PairHash {
+        std::size_t operator()(const PairKey& k) const { return std::hash<std::uintptr_t>()(k.first * 31 + k.second); }
+    };
+
+    void gather(const HostServices& host);
+    void callBack(const HostServices& host, OBJHANDLE vessel);
+
+    std::unordered_map<OBJHANDLE, Watch> watches_;
+    std::vector<Sphere> spheres_;
+    std::vector<OBJHANDLE> handles_;
+    std::unordered_set<PairKey, PairHash> previous_, current_;
+    std::vector<OBJHANDLE> toCall_;
+    ContactSweep sweep_;
+    int contactsThisStep_ = 0;
+    long totalContacts_ = 0;
+};
+
+}  // namespace collision
+
+#endif
