@@ -171,8 +171,12 @@ void VESSEL::DefSetStateEx(const void* status) const
 void VESSEL::AddForce(const VECTOR3& F, const VECTOR3& r) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "AddForce", F, r);
-    if (v)
-        v->force = v->force + mul(v->rot, F);
+    if (!v)
+        return;
+    VECTOR3 global = mul(v->rot, F);
+    v->force = v->force + global;
+    Host& host = TheHost();
+    host.observer().forceAdded(*v, global, host.actingVessel());
 }
 
 PROPELLANT_HANDLE VESSEL::CreatePropellantResource(double maxmass, double mass, double efficiency) const

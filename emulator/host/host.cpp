@@ -91,13 +91,19 @@ void Host::step(double dt)
             m->opcPreStep(simt, dt, mjd);
     stepVessels_ = world_.vessels();
     for (OBJHANDLE h : stepVessels_)
-        if (VesselRecord* v = world_.vessel(h); v && v->callbacks)
+        if (VesselRecord* v = world_.vessel(h); v && v->callbacks) {
+            actingVessel_ = h;
             v->callbacks->clbkPreStep(simt, dt, mjd);
+        }
+    actingVessel_ = nullptr;
     world_.integrate(stepVessels_, dt);
     observer_->forcesIntegrated();
     for (OBJHANDLE h : stepVessels_)
-        if (VesselRecord* v = world_.vessel(h); v && v->callbacks)
+        if (VesselRecord* v = world_.vessel(h); v && v->callbacks) {
+            actingVessel_ = h;
             v->callbacks->clbkPostStep(simt, dt, mjd);
+        }
+    actingVessel_ = nullptr;
     for (const auto& m : modules_.modules())
         if (m->opcPostStep)
             m->opcPostStep(simt, dt, mjd);

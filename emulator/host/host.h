@@ -83,6 +83,9 @@ public:
 
     void step(double dt);
 
+    /* The vessel whose callback is running now, or null. */
+    VesselRecord* actingVessel() { return world_.vessel(actingVessel_); }
+
     /* Time acceleration is the pilot's: the step length stays the driver's. */
     double timeAcceleration() const { return timeAcceleration_; }
     void setTimeAcceleration(double warp);
@@ -134,6 +137,7 @@ private:
     std::string lastNoticedDebugLine_;
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<OBJHANDLE> stepVessels_;
+    OBJHANDLE actingVessel_ = nullptr;
     bool refuseCreation_ = false;
     VesselStateEx lastCreationRecord_{};
     bool shutDown_ = false;

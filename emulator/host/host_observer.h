@@ -22,6 +22,9 @@ public:
     virtual void messageBox(const MessageBoxRecord&) {}
     virtual void debugLineChanged(const std::string&) {}
     virtual void inputBoxOpened(const std::string& /*title*/) {}
+    /* A force, in the global frame, added to the target during a step; the
+     * source is the vessel whose callback added it, or null. */
+    virtual void forceAdded(const VesselRecord& /*target*/, const VECTOR3& /*force*/, const VesselRecord* /*source*/) {}
     /* After the forces of a step are integrated, before the post-step. */
     virtual void forcesIntegrated() {}
     /* The run ended at a library's request: no more steps, nothing saved. */

@@ -3,6 +3,7 @@
 #include "emulator/host/frame_math.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace runner {
@@ -55,6 +56,32 @@ void FlightLog::inputBoxOpened(const std::string& title)
 void FlightLog::runEnded()
 {
     line() << "the run ends here at a library's request, with nothing saved" << '\n';
+}
+
+void FlightLog::forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source)
+{
+    Pushes& p = pushes_[source ? source->name : std::string("(no vessel)")];
+    ++p.count;
+    double magnitude = emu::length(force);
+    if (magnitude < p.strongest)
+        return;
+    p.strongest = magnitude;
+    p.target = target.name;
+    p.distance = source ? emu::length(emu::operator-(target.pos, source->pos)) : 0.0;
+}
+
+void FlightLog::forcesIntegrated()
+{
+    for (const auto& [source, p] : pushes_) {
+        char text[160];
+        std::snprintf(text, sizeof text, " pushed %d vessel%s, strongest %.4g N on ", p.count,
+                      p.count == 1 ? "" : "s", p.strongest);
+        line() << source << text << p.target;
+        if (p.distance > 0)
+            out_ << " (" << std::lround(p.distance) << " m away)";
+        out_ << '\n';
+    }
+    pushes_.clear();
 }
 
 void FlightLog::note(const std::string& text)

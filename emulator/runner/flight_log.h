@@ -5,6 +5,7 @@
 
 #include "emulator/host/host.h"
 
+#include <map>
 #include <ostream>
 
 namespace runner {
@@ -18,6 +19,9 @@ public:
     void messageBox(const emu::MessageBoxRecord& box) override;
     void debugLineChanged(const std::string& line) override;
     void inputBoxOpened(const std::string& title) override;
+    void forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source) override;
+    /* Prints the step's forces, one line per vessel that pushed. */
+    void forcesIntegrated() override;
     void runEnded() override;
 
     /* A line of the runner's own */
@@ -30,8 +34,17 @@ public:
 private:
     std::ostream& line();
 
+    /* What one vessel pushed during the step. */
+    struct Pushes {
+        int count = 0;
+        double strongest = 0.0;
+        std::string target;
+        double distance = 0.0;
+    };
+
     emu::Host& host_;
     std::ostream& out_;
+    std::map<std::string, Pushes> pushes_;
 };
 
 }  // namespace runner

@@ -40,7 +40,7 @@ fs::path ProgramDirectory()
 bool ReadOptions(int argc, char** argv, Options& options, std::string& problem)
 {
     options.root = ProgramDirectory() / ".." / "root";
-    options.scenario = fs::path(BRIMSTAR_SOURCE_DIR) / "examples" / "default.scn";
+    options.scenario = fs::path(BRIMSTAR_SOURCE_DIR) / "examples" / "01-one-bomb.scn";
     const std::pair<const char*, fs::path*> fileOptions[] = {
         {"--root", &options.root}, {"--log", &options.log}, {"--trace", &options.trace}, {"--plot", &options.plot}};
     bool scenarioGiven = false;

@@ -38,10 +38,20 @@ public:
         for (auto* o : observers_)
             o->inputBoxOpened(title);
     }
+    void forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source) override
+    {
+        for (auto* o : observers_)
+            o->forceAdded(target, force, source);
+    }
     void forcesIntegrated() override
     {
         for (auto* o : observers_)
             o->forcesIntegrated();
+    }
+    void runEnded() override
+    {
+        for (auto* o : observers_)
+            o->runEnded();
     }
 
 private:

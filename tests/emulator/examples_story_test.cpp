@@ -1,5 +1,5 @@
 /* Each example scenario plays in the emulated host; its log holds the key
- * facts of what it shows. */
+ * facts of the story it tells. */
 #include "support/emulated_root.h"
 
 #include "emulator/runner/script_player.h"
@@ -10,6 +10,18 @@
 
 namespace {
 
+struct Example {
+    const char* file;
+    std::vector<const char*> facts;  // in the order they appear
+};
+
+void PrintTo(const Example& e, std::ostream* out)
+{
+    *out << e.file;
+}
+
+class Examples : public ::testing::TestWithParam<Example> {};
+
 std::string Play(const std::string& example)
 {
     runner::Script script;
@@ -18,32 +30,51 @@ std::string Play(const std::string& example)
         << error;
     testing_support::EmulatedRoot root;
     std::ostringstream out;
-    {
-        emu::Host host(root.path());
-        runner::FlightLog log(host, out);
-        host.setObserver(&log);
-        EXPECT_TRUE(runner::PlayScript(host, script, log, error)) << error;
-        host.setObserver(nullptr);
-    }
+    emu::Host host(root.path());
+    runner::FlightLog log(host, out);
+    host.setObserver(&log);
+    EXPECT_TRUE(runner::PlayScript(host, script, log, error)) << error;
+    host.setObserver(nullptr);
     return out.str();
 }
 
 }  // namespace
 
-TEST(Examples, TheRoadOfOneBomb)
+TEST_P(Examples, TellTheirStory)
 {
-    std::string log = Play("one_bomb.scn");
-    EXPECT_NE(log.find("typed \"50\" into \"Select power (Kt)\": accepted"), std::string::npos) << log;
-    EXPECT_NE(log.find("|  50.000000"), std::string::npos) << "the screen shows the power";
-    EXPECT_NE(log.find("[     1.00] created Nuke/10.000000/3.000000/50.000000 (nuke)"), std::string::npos);
-    EXPECT_NE(log.find("[    11.25] debug: Nuke: pow=1.00 dst=1000.00"), std::string::npos);
-    EXPECT_NE(log.find("[    14.25] deleted Nuke/10.000000/3.000000/50.000000"), std::string::npos);
+    std::string log = Play(GetParam().file);
+    size_t at = 0;
+    for (const char* fact : GetParam().facts) {
+        size_t found = log.find(fact, at);
+        ASSERT_NE(found, std::string::npos) << "missing, or out of order: " << fact << "\n" << log;
+        at = found;
+    }
 }
 
-TEST(Examples, TheDefaultScenarioRunsQuietly)
-{
-    std::string log = Play("default.scn");
-    EXPECT_NE(log.find("created GL-01 (Ship)"), std::string::npos) << log;
-    EXPECT_EQ(log.find("message box"), std::string::npos);
-    EXPECT_NE(log.find("Final state at t = 60 s"), std::string::npos);
-}
+INSTANTIATE_TEST_SUITE_P(
+    AllOfThem, Examples,
+    ::testing::Values(
+        Example{"00-quiet-orbit.scn", {"created GL-01 (Ship)", "created R-4 (roid)", "Final state at t = 60 s"}},
+        Example{"01-one-bomb.scn",
+                {"typed \"50\" into \"Select power (Kt)\": accepted", "|  50.000000",
+                 "[     1.00] created Nuke/10.000000/3.000000/50.000000 (nuke)",
+                 "[    11.25] Nuke/10.000000/3.000000/50.000000 pushed",
+                 "[    11.25] debug: Nuke: pow=1.00 dst=1000.00",
+                 "[    14.25] deleted Nuke/10.000000/3.000000/50.000000"}},
+        Example{"02-falling-bomb.scn",
+                {"|  -100000.000000", "created Nuke/-100000.000000/3.000000/10.000000",
+                 "debug: Nuke: A=199884.59 D=99884.59", "D=-", "deleted Nuke/-100000.000000/3.000000/10.000000"}},
+        Example{"03-sequence.scn",
+                {"created Nuke/10.000000/3.000000/2.000000", "created Nuke/10.000000/3.000000/1.000000",
+                 "Nuke/10.000000/3.000000/2.000000 pushed", "key G on WB", "Final state"}},
+        Example{"04-rock-field.scn",
+                {"created R-4 (roid)", "debug: Hits: 100.000000 %", "contacts: 0 new, 8 in all", "focus on GL-02",
+                 "deleted R-", "created R-15 (roid) at (7000074.3, 19962.0"}},
+        Example{"05-collision-control.scn",
+                {"| Page 1", "| Watched: 2", "| Page 2", "| > GL-02", "debug: collision: selected R-4", "| > R-4",
+                 "the run ends here at a library's request, with nothing saved", "Final state at t = 15 s"}},
+        Example{"06-save-and-reload.scn",
+                {"created Nuke/20.000000/3.000000/5.000000", "saved the host scenario to midflight.scn",
+                 "[     8.00] created Nuke/20.000000/3.000000/5.000000 (nuke) at (7000000.0, 0.0, 700.0)",
+                 "loaded the host scenario midflight.scn", "[    28.50] debug: Nuke: pow=1.00",
+                 "[    31.50] deleted Nuke/20.000000/3.000000/5.000000"}}));
