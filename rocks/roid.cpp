@@ -62,7 +62,9 @@ void Roid::clbkPreStep(double, double, double)
         GetGlobalPos(ownPos);
         leftBehind = VecLength(VecSub(focusPos, ownPos)) > maxRange;
     }
-    if (destroyed || leftBehind)
+    // The simulator does not survive losing its last vessel: a rock that is
+    // the last one stays.
+    if ((destroyed || leftBehind) && oapiGetVesselCount() > 1)
         oapiDeleteVessel(GetHandle(), nullptr);
 }
 

@@ -101,7 +101,10 @@ void Nuke::clbkPreStep(double simt, double, double)
 
     if (elapsed - delay >= duration) {
         SetThrusterGroupLevel(thrusterGroup, 0.0);
-        oapiDeleteVessel(GetHandle(), nullptr);  // the last thing this object does
+        // The simulator does not survive losing its last vessel: a bomb that
+        // is the last one waits, spent, for company.
+        if (oapiGetVesselCount() > 1)
+            oapiDeleteVessel(GetHandle(), nullptr);  // the last thing this object does
     }
 }
 

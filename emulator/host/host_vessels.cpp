@@ -97,9 +97,20 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
 bool Host::requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget)
 {
     VesselRecord* v = world_.vessel(vessel);
-    calls_.record("oapiDeleteVessel", v ? v->name : std::string("invalid"));
-    if (!v)
+    if (!v) {
+        calls_.record("oapiDeleteVessel", std::string("invalid"));
         return false;
+    }
+    // The simulator does not survive losing its last vessel; this host
+    // refuses instead, and says so, so that a module that asks is seen.
+    int staying = 0;
+    for (OBJHANDLE h : world_.vessels())
+        staying += h != vessel && !world_.vessel(h)->deletePending;
+    if (staying == 0) {
+        calls_.record("oapiDeleteVessel", v->name, "refused: the last vessel");
+        return false;
+    }
+    calls_.record("oapiDeleteVessel", v->name);
     v->deletePending = true;
     v->cameraTarget = cameraTarget;
     return true;

@@ -42,6 +42,7 @@ protected:
 
 TEST_F(HostServices, NullAndStaleHandlesAreAnsweredWithZero)
 {
+    Ship("Stays");
     OBJHANDLE gone = Ship("Gone");
     ASSERT_TRUE(oapiDeleteVessel(gone));
     host.step(0.1);

@@ -1,0 +1,133 @@
+/* Stories of things going wrong around the module: the host refusing,
+ * vessels vanishing, hostile scenarios, odd steps. Each ends with the module
+ * still working. */
+#include "support/module_test.h"
+
+#include <cmath>
+#include <fstream>
+
+using testing_support::ModuleTest;
+
+namespace {
+
+class FaultStory : public ModuleTest {
+protected:
+    FaultStory() { StartModule(); }
+
+    int OpenWeapons(OBJHANDLE vessel) { return host->openMfd("Weapons", vessel, 400, 400); }
+    void Enter(int display, DWORD key, const std::string& text)
+    {
+        host->mfds().pressKey(display, key);
+        host->inputBox().confirm(text);
+    }
+};
+
+}  // namespace
+
+TEST_F(FaultStory, TheLastVesselIsNeverAskedToGoAndTheSpentBombWaitsForCompany)
+{
+    // The simulator does not survive losing its last vessel.
+    OBJHANDLE rock = AddVessel("R-100", "roid", {7e6, 0, 0});
+    Simulate(1.0);
+    AddVessel("Nuke/0.000000/1.000000/1.000000", "nuke", {7e6, 0, 0});
+    Simulate(0.5);  // the blast pushes the rock far away...
+    host->requestDeletion(rock, nullptr);
+    Simulate(3.0);  // ...and now the spent bomb is alone
+
+    EXPECT_EQ(oapiGetVesselCount(), 1u);
+    EXPECT_EQ(Calls().count("oapiDeleteVessel(Nuke/0.000000/1.000000/1.000000"), 0);
+    EXPECT_EQ(Calls().matching("oapiDeleteVessel").size(), 1u) << "only the test's own request";
+
+    AddShip("GL-01", {7e6, 500, 0});
+    Simulate(0.5);
+    EXPECT_EQ(VesselNamed("Nuke/0.000000/1.000000/1.000000"), nullptr) << "with company, the bomb goes";
+}
+
+TEST_F(FaultStory, ARockInFocusThatIsDestroyedHandsTheFocusOn)
+{
+    OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0});
+    OBJHANDLE rock = AddVessel("R-100", "roid", {7e6, 5000, 0});
+    host->setFocus(rock);
+    Simulate(1.0);
+    EXPECT_TRUE(oapiIsVessel(rock)) << "the focus is never out of its own range";
+
+    // Eleven bodies strike it, one after another.
+    for (int i = 0; i < 11; ++i) {
+        AddVessel("H-" + std::to_string(i), "Ship", {7e6, 5010, 0});
+        Simulate(0.1);
+        oapiDeleteVessel(VesselNamed("H-" + std::to_string(i))->handle);
+        Simulate(0.1);
+    }
+    Simulate(0.5);
+
+    EXPECT_FALSE(oapiIsVessel(rock));
+    EXPECT_EQ(host->world().focus, ship);
+}
+
+TEST_F(FaultStory, AHostThatRefusesEveryVesselBreaksNothingAndTheNumbersGoOn)
+{
+    OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0});
+    int display = OpenWeapons(ship);
+    host->mfds().pressKey(display, 0x22);  // sequence on
+    host->refuseVesselCreation(true);
+    Simulate(30.0, 0.5);
+    EXPECT_EQ(oapiGetVesselCount(), 1u);
+
+    host->refuseVesselCreation(false);
+    Simulate(15.0, 0.5);
+    EXPECT_NE(VesselNamed("Nuke/10.000000/3.000000/0.000000"), nullptr) << "the sequence fires again";
+    EXPECT_EQ(VesselNamed("R-4"), nullptr) << "the refused rocks kept their numbers";
+    EXPECT_NE(VesselNamed("R-10"), nullptr);
+}
+
+TEST_F(FaultStory, AHostileScenarioLoadsRunsAndSavesAgain)
+{
+    std::string longName(300, 'r');
+    std::ofstream(root / "hostile.scn")
+        << "BRIMSTAR-HOST-SCENARIO 1\nBEGIN_BODIES\nEarth\n  RADIUS 6371000\nEND\nEND_BODIES\nBEGIN_SHIPS\n"
+        << "GL-01:Ship\n  RPOS 7000000 0 0\nEND\n"
+        << longName << ":roid\n  RPOS 7000000 100 0\nEND\n"
+        << "nukeXYZ/%n%s%s:nuke\n  RPOS 7000000 0 100\nEND\n"
+        << "Nuke/1e400/-nan/inf:nuke\n  RPOS nan inf -inf\nEND\n"
+        << ":roid\n  RPOS 7000000 -100 0\nEND\n"
+        << "NUKE/5/5:nuke\n  RPOS 7000000 0 -100\n  RVEL 1e308 1e308 1e308\nEND\nEND_SHIPS\n";
+    std::string error;
+    ASSERT_TRUE(host->loadScenario(root / "hostile.scn", error)) << error;
+    EXPECT_EQ(oapiGetVesselCount(), 6u);
+
+    Simulate(20.0, 0.5);
+    EXPECT_EQ(VesselNamed("nukeXYZ/%n%s%s"), nullptr) << "no numbers: a fresh slot's 13 s, then gone";
+    EXPECT_TRUE(host->saveScenario(root / "again.scn"));
+    EXPECT_NE(VesselNamed("GL-01"), nullptr);
+}
+
+TEST_F(FaultStory, ZeroNegativeAndHugeStepsKeepOneRockPerStepAtMost)
+{
+    AddShip("GL-01", {7e6, 0, 0});
+    host->step(0.0);
+    host->step(-5.0);
+    host->step(1e7);
+    host->step(1e7);
+    host->step(-1e7);
+    host->step(0.0);
+
+    int rocks = 0;
+    for (OBJHANDLE h : host->world().vessels())
+        rocks += Vessel(h).className == "roid";
+    EXPECT_LE(rocks, 2);
+    EXPECT_EQ(host->world().simt, 1e7 - 5.0);
+}
+
+TEST_F(FaultStory, AMeshThatCannotBeWrittenStillLetsBombsBeMade)
+{
+    std::filesystem::remove(root / "meshes/nuke.msh");
+    std::filesystem::create_directories(root / "meshes/nuke.msh");  // a folder where the file should be
+    OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0});
+    OBJHANDLE target = AddShip("GL-02", {7e6, 0, 2000});
+    host->mfds().pressKey(OpenWeapons(ship), 0x30);
+    Simulate(11.0, 0.5);
+
+    EXPECT_NE(VesselNamed("Nuke/10.000000/3.000000/0.000000"), nullptr);
+    EXPECT_TRUE(oapiIsVessel(target));
+    EXPECT_TRUE(std::filesystem::is_directory(root / "meshes/nuke.msh"));
+}
