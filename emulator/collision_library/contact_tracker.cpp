@@ -49,7 +49,7 @@ void ContactTracker::step(const HostServices& host)
     gather(host);
     current_.clear();
     toCall_.clear();
-    for (const auto& [i, j] : sweep_.find(spheres_)) {
+    for (const auto& [i, j] : grid_.find(spheres_)) {
         auto a = reinterpret_cast<std::uintptr_t>(handles_[i]), b = reinterpret_cast<std::uintptr_t>(handles_[j]);
         PairKey key{std::min(a, b), std::max(a, b)};
         current_.insert(key);

@@ -7,7 +7,7 @@
 #define BRIMSTAR_EMULATOR_COLLISION_CONTACT_TRACKER_H
 
 #include "CollisionAPI.h"
-#include "contact_sweep.h"
+#include "contact_grid.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -59,7 +59,7 @@ private:
     std::vector<OBJHANDLE> handles_;
     std::unordered_set<PairKey, PairHash> previous_, current_;
     std::vector<OBJHANDLE> toCall_;
-    ContactSweep sweep_;
+    ContactGrid grid_;
     int contactsThisStep_ = 0;
     long totalContacts_ = 0;
 };

@@ -175,8 +175,10 @@ void VESSEL::AddForce(const VECTOR3& F, const VECTOR3& r) const
         return;
     VECTOR3 global = mul(v->rot, F);
     v->force = v->force + global;
+    // Every force of a blast comes here: tell only a watcher that listens.
     Host& host = TheHost();
-    host.observer().forceAdded(*v, global, host.actingVessel());
+    if (host.observed())
+        host.observer().forceAdded(*v, global, host.actingVessel());
 }
 
 PROPELLANT_HANDLE VESSEL::CreatePropellantResource(double maxmass, double mass, double efficiency) const

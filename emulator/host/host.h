@@ -60,6 +60,7 @@ public:
 
     void setObserver(HostObserver* observer) { observer_ = observer ? observer : &silent_; }
     HostObserver& observer() { return *observer_; }
+    bool observed() const { return observer_ != &silent_; }
 
     /* The debug line that modules write into through oapiDebugString */
     char* debugString() { return debugLine_; }
