@@ -9,18 +9,14 @@ BenchWorld::BenchWorld(bool withModule) : root_(withModule ? "collision" : "")
 {
     std::ofstream(root_ / "config/vessels/Station.cfg") << "ClassName = Station\nSize = 5\nMass = 1e9\n";
     host_ = std::make_unique<emu::Host>(root_.path());
-    planet_ = host_->world().addBody(emu::Body());
+    host_->world().addBody(emu::Body());
     if (withModule)
         module_ = host_->loadPlugin("plugin\\brimstar");
 }
 
 OBJHANDLE BenchWorld::add(const std::string& name, const std::string& className, const VECTOR3& pos)
 {
-    VesselStateEx state{};
-    state.version = 2;
-    state.rbody = planet_;
-    state.rpos = pos;
-    return host_->createVessel(name.c_str(), className.c_str(), state);
+    return host_->createVesselAt(name, className, pos);
 }
 
 void BenchWorld::fill(int count, const std::string& prefix, const std::string& className, const VECTOR3& centre,

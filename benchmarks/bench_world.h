@@ -31,7 +31,6 @@ private:
     testing_support::EmulatedRoot root_;
     std::unique_ptr<emu::Host> host_;
     emu::ModuleInstance* module_ = nullptr;
-    OBJHANDLE planet_ = nullptr;
 };
 
 }  // namespace bench

@@ -1,6 +1,7 @@
 #include "roid.h"
 
 #include "host/collision_module.h"
+#include "host/plain_body.h"
 #include "host/vector_math.h"
 
 #include <cstdio>
@@ -33,14 +34,7 @@ bool Roid::IsLive(const void* rock)
 
 void Roid::clbkSetClassCaps(FILEHANDLE)
 {
-    SetSize(10.0);
-    SetPMI(_V(1.0, 1.0, 1.0));
-    SetEmptyMass(11000.0);
-    SetCrossSections(_V(0.01, 0.01, 0.01));
-    SetRotDrag(_V(0.3, 0.3, 0.3));
-    SetSurfaceFrictionCoeff(0.7, 0.7);
-    SetCameraOffset(_V(0.0, 0.0, 0.0));
-    SetTouchdownPoints(_V(-1.0, -1.0, -2.0), _V(-1.0, 1.0, -2.0), _V(1.0, 0.0, -2.0));
+    DeclarePlainBody(*this, 10.0, 11000.0);
     MESHHANDLE mesh = oapiLoadMeshGlobal("roid");
     SetMeshVisibilityMode(AddMesh(mesh, nullptr), 3);
 }

@@ -1,6 +1,7 @@
 #include "nuke.h"
 
 #include "class_files.h"
+#include "host/plain_body.h"
 #include "host/vector_math.h"
 
 #include <cmath>
@@ -46,14 +47,7 @@ Nuke::Nuke(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel)
 
 void Nuke::clbkSetClassCaps(FILEHANDLE)
 {
-    SetSize(2.0);
-    SetPMI(_V(1.0, 1.0, 1.0));
-    SetEmptyMass(1000.0);
-    SetCrossSections(_V(0.01, 0.01, 0.01));
-    SetRotDrag(_V(0.3, 0.3, 0.3));
-    SetSurfaceFrictionCoeff(0.7, 0.7);
-    SetCameraOffset(_V(0, 0, 0));
-    SetTouchdownPoints(_V(-1, -1, -2), _V(-1, 1, -2), _V(1, 0, -2));
+    DeclarePlainBody(*this, 2.0, 1000.0);
     propellant = CreatePropellantResource(10.0, -1.0, 1.0);
     thruster = CreateThruster(_V(0, 0, 0), _V(0, 0, 1), 10.0, propellant, 1e10, 0.0, 101400.0);
     thrusterGroup = CreateThrusterGroup(&thruster, 1, THGROUP_MAIN);

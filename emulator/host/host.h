@@ -74,6 +74,10 @@ public:
 
     /* Creates a vessel through its class file; null when refused. */
     OBJHANDLE createVessel(const char* name, const char* className, const VesselStateEx& state);
+    /* The same, in free flight at a position and velocity relative to body 0,
+     * as a scenario places its vessels. */
+    OBJHANDLE createVesselAt(const std::string& name, const std::string& className, const VECTOR3& pos,
+                             const VECTOR3& vel = {0, 0, 0});
     void refuseVesselCreation(bool refuse) { refuseCreation_ = refuse; }
     const VesselStateEx& lastCreationRecord() const { return lastCreationRecord_; }
 

@@ -36,6 +36,18 @@ OBJHANDLE Host::createVessel(const char* name, const char* className, const Vess
     });
 }
 
+OBJHANDLE Host::createVesselAt(const std::string& name, const std::string& className, const VECTOR3& pos,
+                               const VECTOR3& vel)
+{
+    VesselStateEx state{};
+    state.version = 2;
+    if (Body* planet = world_.bodyByIndex(0))
+        state.rbody = planet->handle;
+    state.rpos = pos;
+    state.rvel = vel;
+    return createVessel(name.c_str(), className.c_str(), state);
+}
+
 void Host::loadVessel(ScenarioFile& file, const std::string& name, const std::string& className)
 {
     makeVessel(name, className, [this, &file](VESSEL* vessel, VESSEL2* callbacks) {

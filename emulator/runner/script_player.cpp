@@ -12,7 +12,7 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
 {
     emu::World& world = host.world();
     world.gravity = script.gravity;
-    OBJHANDLE planet = world.addBody(script.planet);
+    world.addBody(script.planet);
 
     log.note("loading module " + std::string(moduleInstallPath));
     if (!host.loadPlugin(moduleInstallPath)) {
@@ -20,12 +20,7 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
         return false;
     }
     for (const VesselSpec& spec : script.vessels) {
-        VesselStateEx state{};
-        state.version = 2;
-        state.rbody = planet;
-        state.rpos = spec.pos;
-        state.rvel = spec.vel;
-        if (!host.createVessel(spec.name.c_str(), spec.className.c_str(), state)) {
+        if (!host.createVesselAt(spec.name, spec.className, spec.pos, spec.vel)) {
             error = script.file + ":" + std::to_string(spec.line) + ": the host refused to create vessel '" +
                     spec.name + "' of class '" + spec.className + "'";
             return false;

@@ -21,12 +21,7 @@ protected:
     /* A ship at a position relative to the planet. */
     VESSEL* Ship(const char* name, const VECTOR3& pos = {7e6, 0, 0}, const VECTOR3& vel = {0, 0, 0})
     {
-        VesselStateEx state{};
-        state.version = 2;
-        state.rbody = planet;
-        state.rpos = pos;
-        state.rvel = vel;
-        return oapiGetVesselInterface(host.createVessel(name, "Ship", state));
+        return oapiGetVesselInterface(host.createVesselAt(name, "Ship", pos, vel));
     }
 
     emu::VesselRecord& Record(VESSEL* vessel) { return *host.world().vessel(vessel->GetHandle()); }

@@ -21,12 +21,7 @@ protected:
 
     OBJHANDLE Ship(const char* name, const VECTOR3& pos = {0, 0, 0}, const VECTOR3& vel = {0, 0, 0})
     {
-        VesselStateEx state{};
-        state.version = 2;
-        state.rbody = planet;
-        state.rpos = pos;
-        state.rvel = vel;
-        return host.createVessel(name, "Ship", state);
+        return host.createVesselAt(name, "Ship", pos, vel);
     }
 
     testing_support::EmulatedRoot root{""};

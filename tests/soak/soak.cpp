@@ -44,16 +44,6 @@ const CollisionProbe* Probe()
     return state ? state() : nullptr;
 }
 
-OBJHANDLE AddVessel(emu::Host& host, OBJHANDLE planet, const char* name, const char* cls, VECTOR3 pos, VECTOR3 vel)
-{
-    VesselStateEx state{};
-    state.version = 2;
-    state.rbody = planet;
-    state.rpos = pos;
-    state.rvel = vel;
-    return host.createVessel(name, cls, state);
-}
-
 /* Opens a Weapons display and types the settings, then starts its sequence. */
 void ArmSequence(emu::Host& host, OBJHANDLE vessel, const char* powerKt, const char* seqDelay)
 {
@@ -104,14 +94,14 @@ int main(int argc, char** argv)
     emu::Host host(root.path());
     Tally tally;
     host.setObserver(&tally);
-    OBJHANDLE planet = host.world().addBody(emu::Body());
+    host.world().addBody(emu::Body());
     if (!host.loadPlugin("plugin\\brimstar"))
         return Fail(host, "the module did not load");
-    OBJHANDLE focus = AddVessel(host, planet, "GL-01", "Ship", {7e6, 0, 0}, {0, 0, 30});
-    AddVessel(host, planet, "Depot", "Station", {7e6, 0, 0}, {0, 0, 30});
+    OBJHANDLE focus = host.createVesselAt("GL-01", "Ship", {7e6, 0, 0}, {0, 0, 30});
+    host.createVesselAt("Depot", "Station", {7e6, 0, 0}, {0, 0, 30});
     const char* shooters[] = {"A", "B", "C"};
     for (int i = 0; i < 3; ++i) {
-        OBJHANDLE s = AddVessel(host, planet, shooters[i], "Ship", {7e6 + 5000.0 * (i + 1), 0, 0}, {0, 0, 30});
+        OBJHANDLE s = host.createVesselAt(shooters[i], "Ship", {7e6 + 5000.0 * (i + 1), 0, 0}, {0, 0, 30});
         ArmSequence(host, s, "0.001", std::to_string(13 + 4 * i).c_str());
     }
     host.setFocus(focus);

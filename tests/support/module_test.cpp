@@ -35,12 +35,7 @@ OBJHANDLE ModuleTest::AddShip(const std::string& name, const VECTOR3& pos, const
 OBJHANDLE ModuleTest::AddVessel(const std::string& name, const std::string& className, const VECTOR3& pos,
                                 const VECTOR3& vel)
 {
-    VesselStateEx state{};
-    state.version = 2;
-    state.rbody = planet;
-    state.rpos = pos;
-    state.rvel = vel;
-    return host->createVessel(name.c_str(), className.c_str(), state);
+    return host->createVesselAt(name, className, pos, vel);
 }
 
 emu::VesselRecord& ModuleTest::Vessel(OBJHANDLE handle)
