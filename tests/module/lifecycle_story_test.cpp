@@ -132,8 +132,12 @@ protected:
 TEST_F(MissingCollisionLibrary, OneBoxNamesThePathAndEverythingElseStillWorks)
 {
     StartModule();
-    AddShip("GL-01");
-    Simulate(1.0);
+    OBJHANDLE ship = AddShip("GL-01");
+    int display = host->openMfd("Weapons", ship, 400, 400);
+    host->mfds().pressKey(display, 0x22);  // a sequence on
+    Simulate(6.0);
+    EXPECT_NE(VesselNamed("R-4"), nullptr) << "the rock spawner runs without the library";
+    EXPECT_NE(VesselNamed("Nuke/10.000000/3.000000/0.000000"), nullptr) << "and so does the sequence";
     host->saveScenario(root / "saved.scn");
 
     ASSERT_EQ(host->messageBoxes().size(), 1u);
