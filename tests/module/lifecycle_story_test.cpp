@@ -134,8 +134,8 @@ TEST_F(MissingCollisionLibrary, OneBoxNamesThePathAndEverythingElseStillWorks)
     StartModule();
     OBJHANDLE ship = AddShip("GL-01");
     int display = host->openMfd("Weapons", ship, 400, 400);
-    host->mfds().pressKey(display, 0x22);  // a sequence on
-    Simulate(6.0);
+    host->mfds().pressKey(display, 0x22);  // a sequence on: its first bomb after 13 s
+    Simulate(14.0);
     EXPECT_NE(VesselNamed("R-4"), nullptr) << "the rock spawner runs without the library";
     EXPECT_NE(VesselNamed("Nuke/10.000000/3.000000/0.000000"), nullptr) << "and so does the sequence";
     host->saveScenario(root / "saved.scn");
