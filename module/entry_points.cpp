@@ -24,8 +24,8 @@ int versionCache;
 
 int RegisterMode(const char* name, DWORD key, MFDMSGPROC msgproc)
 {
-    MFDMODESPEC spec{name, key, msgproc};
-    return oapiRegisterMFDMode(spec);
+    MFDMODESPEC mode{name, key, msgproc};
+    return oapiRegisterMFDMode(mode);
 }
 
 }  // namespace

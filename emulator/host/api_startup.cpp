@@ -28,15 +28,15 @@ int Date2Int(const char* date)
     return 0;
 }
 
-int oapiRegisterMFDMode(MFDMODESPEC& spec)
+int oapiRegisterMFDMode(MFDMODESPEC& modeSpec)
 {
     Host* host = Host::current();
     if (!host)
         return 0;
     char key[16];
-    std::snprintf(key, sizeof key, "0x%02X", unsigned(spec.key));
-    host->calls().record("oapiRegisterMFDMode", spec.name, key);
-    return host->mfds().registerMode(spec);
+    std::snprintf(key, sizeof key, "0x%02X", unsigned(modeSpec.key));
+    host->calls().record("oapiRegisterMFDMode", modeSpec.name, key);
+    return host->mfds().registerMode(modeSpec);
 }
 
 bool oapiUnregisterMFDMode(int mode)

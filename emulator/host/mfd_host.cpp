@@ -21,10 +21,10 @@ std::string Screen::row(int y) const
     return text;
 }
 
-int MfdHost::registerMode(const MFDMODESPEC& spec)
+int MfdHost::registerMode(const MFDMODESPEC& modeSpec)
 {
     int id = nextModeId_++;
-    modes_.push_back({id, spec.name ? spec.name : "", spec.key, spec.msgproc});
+    modes_.push_back({id, modeSpec.name ? modeSpec.name : "", modeSpec.key, modeSpec.msgproc});
     return id;
 }
 

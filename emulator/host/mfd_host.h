@@ -39,7 +39,7 @@ struct Screen {
 
 class MfdHost {
 public:
-    int registerMode(const MFDMODESPEC& spec);
+    int registerMode(const MFDMODESPEC& modeSpec);
     /* Closes the mode's open displays first: their code leaves with it. */
     bool unregisterMode(int id);
     const MfdMode* mode(const std::string& name) const;

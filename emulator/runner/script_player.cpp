@@ -19,10 +19,10 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
         error = "cannot load the module from " + emu::ModuleRegistry::LibraryPath(moduleInstallPath);
         return false;
     }
-    for (const VesselSpec& spec : script.vessels) {
-        if (!host.createVesselAt(spec.name, spec.className, spec.pos, spec.vel)) {
-            error = script.file + ":" + std::to_string(spec.line) + ": the host refused to create vessel '" +
-                    spec.name + "' of class '" + spec.className + "'";
+    for (const VesselSpec& vessel : script.vessels) {
+        if (!host.createVesselAt(vessel.name, vessel.className, vessel.pos, vessel.vel)) {
+            error = script.file + ":" + std::to_string(vessel.line) + ": the host refused to create vessel '" +
+                    vessel.name + "' of class '" + vessel.className + "'";
             return false;
         }
     }

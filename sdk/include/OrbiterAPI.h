@@ -179,7 +179,7 @@ OAPIFUNC void InitLib(HINSTANCE module);
 OAPIFUNC int Date2Int(const char* date);
 
 /* MFD modes and input */
-OAPIFUNC int oapiRegisterMFDMode(MFDMODESPEC& spec);
+OAPIFUNC int oapiRegisterMFDMode(MFDMODESPEC& modeSpec);
 OAPIFUNC bool oapiUnregisterMFDMode(int mode);
 OAPIFUNC void oapiOpenInputBox(const char* title, INPUTBOXCALLBACK callback, const char* buf = 0,
                                int vislen = 20, void* usrdata = 0);

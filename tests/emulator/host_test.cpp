@@ -158,8 +158,8 @@ OAPI_MSGTYPE CountingProc(UINT msg, UINT, WPARAM wparam, LPARAM lparam)
 TEST_F(HostTest, DisplaysOpenDrawTakeKeysAndCloseThroughTheirDestructor)
 {
     OBJHANDLE h = Ship("GL-01");
-    MFDMODESPEC spec{"Counting", 0x2E, CountingProc};
-    int mode = oapiRegisterMFDMode(spec);
+    MFDMODESPEC counting{"Counting", 0x2E, CountingProc};
+    int mode = oapiRegisterMFDMode(counting);
 
     int display = host.openMfd("Counting", h, 400, 200);
     ASSERT_GE(display, 0);
