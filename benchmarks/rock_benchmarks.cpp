@@ -4,9 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <dlfcn.h>
-
 #include "CollisionAPI.h"
+#include "support/loaded_library.h"
 
 namespace {
 
@@ -36,10 +35,8 @@ void BM_CollisionStep(benchmark::State& state)
     bench::BenchWorld world(true);
     int count = int(state.range(0));
     world.fill(count, "V-", "Station", {7e6, 0, 0}, 12.0);
-    void* library = dlopen("modules/collision.dll", RTLD_NOW | RTLD_NOLOAD);
-    auto watch = reinterpret_cast<SetOnCollideFn>(dlsym(library, "VSSetOnCollide"));
-    auto maincall = reinterpret_cast<MainCallFn>(dlsym(library, "maincall"));
-    dlclose(library);
+    auto watch = reinterpret_cast<SetOnCollideFn>(testing_support::LoadedExport("modules/collision.dll", "VSSetOnCollide"));
+    auto maincall = reinterpret_cast<MainCallFn>(testing_support::LoadedExport("modules/collision.dll", "maincall"));
     for (OBJHANDLE h : world.host().world().vessels())
         watch(h, nullptr, IgnoreContact);
     for (auto _ : state)

@@ -41,6 +41,11 @@ const int nameSize = 256;
 
 typedef int (*DebugPrintFn)(const char* text);
 
+/* The emulated host's ExitProcess ends its run and returns, but Windows
+ * declares it as never returning: called through a pointer the compiler
+ * cannot see through, the code after the call is kept. */
+void(WINAPI* volatile const exitProcess)(UINT) = ExitProcess;
+
 /* The table's entry at the index, as the function it is; null before the
  * table arrives. */
 template <typename Fn>
@@ -209,7 +214,7 @@ COLLISION_EXPORT void COLLAPI mfdev(int event)
     case COLLISION_EVENT_HALT:
         // A quick shutdown: nothing is saved, and nothing of this library
         // runs after it.
-        ExitProcess(0);
+        exitProcess(0);
         return;
     case COLLISION_EVENT_PAGE:
         page = (page + 1) % pageCount;

@@ -32,9 +32,15 @@ const char* const usage =
 
 fs::path ProgramDirectory()
 {
+#if defined(_WIN32)
+    char self[MAX_PATH] = {};
+    bool found = GetModuleFileNameA(nullptr, self, sizeof self) != 0;
+    return found ? fs::path(self).parent_path() : fs::current_path();
+#else
     std::error_code error;
     fs::path self = fs::read_symlink("/proc/self/exe", error);
     return error ? fs::current_path() : self.parent_path();
+#endif
 }
 
 bool ReadOptions(int argc, char** argv, Options& options, std::string& problem)

@@ -1,8 +1,9 @@
+#include "standin_names.h"
 #include "text_canvas.h"
 
 #include <cstring>
 
-extern "C" BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length)
+extern "C" BOOL WINAPI STANDIN(TextOutA)(HDC hdc, int x, int y, LPCSTR text, int length)
 {
     if (!hdc || !text || length < 0)
         return FALSE;

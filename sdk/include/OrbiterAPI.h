@@ -7,6 +7,7 @@
 
 #include "windows_subset.h"
 
+#include <cstddef>
 #include <cstdint>
 
 #if defined(_WIN32)
@@ -133,8 +134,20 @@ struct VesselStateEx {
     DWORD xpdr;
 };
 
-static_assert(sizeof(void*) != 4 || sizeof(VesselStateEx) == 176,
-              "the 32-bit host interface has a 176-byte state record");
+/* Checked wherever handles are 4 bytes, so that a 32-bit build of the module
+ * fits the host's 32-bit interface. */
+constexpr bool HasHostStateLayout32()
+{
+    return sizeof(VesselStateEx) == 176 && offsetof(VesselStateEx, version) == 0 &&
+           offsetof(VesselStateEx, flag) == 4 && offsetof(VesselStateEx, rbody) == 8 &&
+           offsetof(VesselStateEx, base) == 12 && offsetof(VesselStateEx, port) == 16 &&
+           offsetof(VesselStateEx, status) == 20 && offsetof(VesselStateEx, rpos) == 24 &&
+           offsetof(VesselStateEx, rvel) == 48 && offsetof(VesselStateEx, vrot) == 72 &&
+           offsetof(VesselStateEx, arot) == 96 && offsetof(VesselStateEx, surf_lng) == 120 &&
+           offsetof(VesselStateEx, surf_lat) == 128 && offsetof(VesselStateEx, surf_hdg) == 136;
+}
+static_assert(sizeof(void*) != 4 || HasHostStateLayout32(),
+              "the 32-bit host interface has a 176-byte state record with the host's offsets");
 
 /* The host's version 1 vessel state. */
 struct VESSELSTATUS {

@@ -1,8 +1,10 @@
 /* The Windows functions and types the module and the collision library use.
  *
- * On Windows this is <windows.h> itself. Elsewhere the emulated host's platform
- * library implements the same names on POSIX: libraries through dlopen, message
- * boxes into a recorder, TextOutA into a text canvas. Paths keep their
+ * On Windows this is <windows.h> itself; a build for the emulated host links
+ * the host's stand-in ahead of the system's libraries, which records the
+ * library calls and keeps message boxes and text inside the host. Elsewhere
+ * that stand-in implements the same names on POSIX: libraries through dlopen,
+ * message boxes into a recorder, TextOutA into a text canvas. Paths keep their
  * backslashes; ToPlatformPath is the one place they are translated.
  */
 #ifndef BRIMSTAR_SDK_WINDOWS_SUBSET_H
@@ -13,6 +15,13 @@
 
 #if defined(_WIN32)
 
+// Without the min and max macros, which would hide std::min and std::max.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 
 #else

@@ -7,6 +7,7 @@
  *   brimstar-soak [--steps N] [--step DT]     (default: 864000 steps of 0.1 s)
  */
 #include "support/emulated_root.h"
+#include "support/loaded_library.h"
 
 #include "emulator/collision_library/collision_probe.h"
 #include "emulator/host/host.h"
@@ -17,7 +18,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dlfcn.h>
 #include <fstream>
 #include <string>
 
@@ -42,11 +42,8 @@ long StatusKb(const char* key)
 
 const CollisionProbe* Probe()
 {
-    void* library = dlopen("modules/collision.dll", RTLD_NOW | RTLD_NOLOAD);
-    if (!library)
-        return nullptr;
-    auto state = reinterpret_cast<CollisionProbeStateFn>(dlsym(library, "CollisionProbeState"));
-    dlclose(library);
+    auto state = reinterpret_cast<CollisionProbeStateFn>(
+        testing_support::LoadedExport("modules/collision.dll", "CollisionProbeState"));
     return state ? state() : nullptr;
 }
 

@@ -1,25 +1,39 @@
 #include "emulated_root.h"
 
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace testing_support {
 
-EmulatedRoot::EmulatedRoot(const std::string& collisionLibrary)
+namespace {
+
+/* A folder of its own under the temporary folder: create_directory says
+ * whether it made the folder, so two tests never share one. */
+fs::path MakeFreshFolder()
 {
-    std::string pattern = (fs::temp_directory_path() / "brimstar-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a temporary root folder");
-    path_ = pattern;
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fs::path folder = fs::temp_directory_path() / ("brimstar-test-" + std::to_string(random()));
+        if (fs::create_directory(folder))
+            return folder;
+    }
+    throw std::runtime_error("cannot make a temporary root folder");
+}
+
+}  // namespace
+
+EmulatedRoot::EmulatedRoot(const std::string& collisionLibrary) : path_(MakeFreshFolder())
+{
     fs::path bin = BRIMSTAR_BIN_DIR;
     fs::path data = BRIMSTAR_DATA_DIR;
     for (const char* folder : {"config/vessels", "meshes", "modules/plugin"})
         fs::create_directories(path_ / folder);
-    fs::copy_file(bin / "brimstar.dll", path_ / "modules/plugin/brimstar.dll");
+    fs::copy_file(BRIMSTAR_MODULE_FILE, path_ / "modules/plugin/brimstar.dll");
     if (!collisionLibrary.empty())
         fs::copy_file(bin / (collisionLibrary + ".dll"), path_ / "modules/collision.dll");
     fs::copy_file(data / "meshes/roid.msh", path_ / "meshes/roid.msh");
@@ -34,7 +48,7 @@ EmulatedRoot::~EmulatedRoot()
 
 std::string ReadFile(const fs::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(file);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();

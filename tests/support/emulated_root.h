@@ -25,7 +25,8 @@ private:
     std::filesystem::path path_;
 };
 
-/* The text of a file, or "" when it cannot be read. */
+/* The text of a file read in text mode, so that the platform's line ends
+ * read as "\n"; "" when it cannot be read. */
 std::string ReadFile(const std::filesystem::path& file);
 
 }  // namespace testing_support

@@ -1,7 +1,8 @@
 #include "module_test.h"
 
+#include "loaded_library.h"
+
 #include <cmath>
-#include <dlfcn.h>
 
 namespace testing_support {
 
@@ -60,11 +61,9 @@ void ModuleTest::Simulate(double seconds, double dt)
 
 const CollisionProbe& ModuleTest::Probe()
 {
-    void* library = dlopen("modules/collision.dll", RTLD_NOW | RTLD_NOLOAD);
-    if (!library)
+    auto state = reinterpret_cast<CollisionProbeStateFn>(LoadedExport("modules/collision.dll", "CollisionProbeState"));
+    if (!state)
         throw std::runtime_error("the collision library is not loaded");
-    auto state = reinterpret_cast<CollisionProbeStateFn>(dlsym(library, "CollisionProbeState"));
-    dlclose(library);
     return *state();
 }
 

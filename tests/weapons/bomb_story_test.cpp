@@ -83,7 +83,7 @@ TEST_F(BombTest, ClassCapabilitiesAreDeclaredInTheHostsOrder)
 TEST_F(BombTest, AOneKilotonBlastPushesAtOneKilometreWithEnergyOverDistanceSquared)
 {
     Bomb("Nuke/10.000000/3.000000/1.000000");
-    OBJHANDLE near = AddVessel("NEAR", "Station", {1000, 0, 0});
+    OBJHANDLE nearStation = AddVessel("NEAR", "Station", {1000, 0, 0});
     AddVessel("FAR", "Station", {0, -2000, 0});
 
     Simulate(9.75, 0.25);  // the bomb's first step is at 0.25: 9.5 s elapsed
@@ -97,7 +97,7 @@ TEST_F(BombTest, AOneKilotonBlastPushesAtOneKilometreWithEnergyOverDistanceSquar
     EXPECT_DOUBLE_EQ(Magnitude(Forces("FAR")[0]) * 4, Magnitude(Forces("NEAR")[0])) << "twice as far, a quarter";
     EXPECT_EQ(Forces("FAR")[0], "FAR.AddForce((0, -1046000, 0), (0, 0, 0))") << "pushed away from the bomb";
     EXPECT_NE(VesselNamed("NEAR"), nullptr);
-    EXPECT_TRUE(near);
+    EXPECT_TRUE(nearStation);
 }
 
 TEST_F(BombTest, TheBlastFadesLinearlyDeliversItsImpulseAndTheBombDeletesItselfAtTheEnd)
