@@ -18,7 +18,37 @@ std::uint64_t Key(std::int64_t x, std::int64_t y, std::int64_t z)
     return (std::uint64_t(x) & mask) | ((std::uint64_t(y) & mask) << 21) | ((std::uint64_t(z) & mask) << 42);
 }
 
+/* Spreads neighbouring cells' keys over the table. */
+std::uint64_t Mix(std::uint64_t key)
+{
+    key ^= key >> 31;
+    key *= 0x7fb5d329728ea185ull;
+    key ^= key >> 27;
+    key *= 0x81dadef4bc2dd44dull;
+    return key ^ (key >> 33);
+}
+
 }  // namespace
+
+std::uint32_t& ContactGrid::headOf(std::uint64_t key)
+{
+    std::uint64_t slot = Mix(key) & mask_;
+    while (heads_[slot] != none && keys_[slot] != key)
+        slot = (slot + 1) & mask_;
+    keys_[slot] = key;
+    return heads_[slot];
+}
+
+std::uint32_t ContactGrid::headAt(std::uint64_t key) const
+{
+    std::uint64_t slot = Mix(key) & mask_;
+    while (heads_[slot] != none) {
+        if (keys_[slot] == key)
+            return heads_[slot];
+        slot = (slot + 1) & mask_;
+    }
+    return none;
+}
 
 std::int64_t ContactGrid::cellOf(double coordinate, double origin) const
 {
@@ -30,7 +60,12 @@ std::int64_t ContactGrid::cellOf(double coordinate, double origin) const
 void ContactGrid::build(const std::vector<Sphere>& spheres)
 {
     large_.clear();
-    heads_.clear();
+    std::size_t tableSize = 16;
+    while (tableSize < 2 * spheres.size())
+        tableSize *= 2;
+    mask_ = tableSize - 1;
+    keys_.assign(tableSize, 0);
+    heads_.assign(tableSize, none);
     next_.assign(spheres.size(), none);
     isLarge_.assign(spheres.size(), 0);
     if (spheres.empty())
@@ -54,15 +89,13 @@ void ContactGrid::build(const std::vector<Sphere>& spheres)
             largest = std::max(largest, spheres[i].radius);
     }
     cell_ = std::max(2 * largest, 1e-3);
-    heads_.reserve(spheres.size());
     for (std::size_t i = 0; i < spheres.size(); ++i) {
         if (isLarge_[i])
             continue;
         const Sphere& s = spheres[i];
-        auto [it, fresh] =
-            heads_.try_emplace(Key(cellOf(s.x, originX_), cellOf(s.y, originY_), cellOf(s.z, originZ_)), none);
-        next_[i] = it->second;
-        it->second = std::uint32_t(i);
+        std::uint32_t& head = headOf(Key(cellOf(s.x, originX_), cellOf(s.y, originY_), cellOf(s.z, originZ_)));
+        next_[i] = head;
+        head = std::uint32_t(i);
     }
 }
 
@@ -87,10 +120,7 @@ const std::vector<std::pair<std::size_t, std::size_t>>& ContactGrid::find(const 
         for (std::int64_t dx = -1; dx <= 1; ++dx)
             for (std::int64_t dy = -1; dy <= 1; ++dy)
                 for (std::int64_t dz = -1; dz <= 1; ++dz) {
-                    auto cell = heads_.find(Key(cx + dx, cy + dy, cz + dz));
-                    if (cell == heads_.end())
-                        continue;
-                    for (std::uint32_t j = cell->second; j != none; j = next_[j])
+                    for (std::uint32_t j = headAt(Key(cx + dx, cy + dy, cz + dz)); j != none; j = next_[j])
                         // A pair of two watched spheres is found from both: keep one.
                         if (j != i && (!spheres[j].watched || j > i))
                             tryPair(spheres, i, j);

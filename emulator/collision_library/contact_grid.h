@@ -11,7 +11,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -38,8 +37,16 @@ private:
     double cell_ = 1.0;
     double originX_ = 0, originY_ = 0, originZ_ = 0;  // cells count from here
     std::vector<char> isLarge_;
-    std::unordered_map<std::uint64_t, std::uint32_t> heads_;  // cell -> first sphere in it
-    std::vector<std::uint32_t> next_;                          // sphere -> next in its cell
+    /* The occupied cells, in an open-addressed table of a power-of-two size
+     * that is rebuilt every step without allocating: cell key -> first
+     * sphere in it. */
+    std::uint32_t& headOf(std::uint64_t key);
+    std::uint32_t headAt(std::uint64_t key) const;
+
+    std::vector<std::uint64_t> keys_;
+    std::vector<std::uint32_t> heads_;
+    std::uint64_t mask_ = 0;
+    std::vector<std::uint32_t> next_;  // sphere -> next in its cell
     std::vector<std::size_t> large_;
     std::vector<std::pair<std::size_t, std::size_t>> pairs_;
 };

@@ -40,17 +40,29 @@ struct Exhaust {
 };
 
 struct VesselRecord {
-    std::string name;
-    std::string className;
-    bool hasClassName = true;
-    OBJHANDLE handle = nullptr;
-
+    // What every step reads comes first, together, so that a step over many
+    // vessels touches few cache lines of each.
     VESSEL* iface = nullptr;       // the vessel object, the module's or the host's own
     VESSEL2* callbacks = nullptr;  // the same object's callbacks
-    ModuleInstance* module = nullptr;
-
+    OBJHANDLE handle = nullptr;
+    VECTOR3 pos{0, 0, 0};
+    VECTOR3 vel{0, 0, 0};
+    MATRIX3 rot{1, 0, 0, 0, 1, 0, 0, 0, 1};
+    VECTOR3 force{0, 0, 0};  // accumulated during the current step
+    VECTOR3 angularVel{0, 0, 0};
     double size = 1.0;
     double emptyMass = 1000.0;
+    int status = 0;  // 0 free flight, 1 landed
+    bool deletePending = false;
+    bool hasClassName = true;
+    std::vector<Propellant> propellants;
+    std::vector<Thruster> thrusters;
+    VECTOR3 lastForce{0, 0, 0};  // what acted in the last integrated step
+
+    std::string name;
+    std::string className;
+    ModuleInstance* module = nullptr;
+
     VECTOR3 pmi{1, 1, 1};
     VECTOR3 crossSections{1, 1, 1};
     VECTOR3 rotDrag{0, 0, 0};
@@ -62,25 +74,14 @@ struct VesselRecord {
     double controlSurfaces[AIRCTRL_RUDDERTRIM + 1] = {};  // by AIRCTRL_TYPE, -1 to 1
     double wheelbrakes[2] = {};                           // left, right, 0 to 1
 
-    VECTOR3 pos{0, 0, 0};
-    VECTOR3 vel{0, 0, 0};
-    VECTOR3 angularVel{0, 0, 0};
     VECTOR3 arot{0, 0, 0};
-    MATRIX3 rot{1, 0, 0, 0, 1, 0, 0, 0, 1};
-    int status = 0;  // 0 free flight, 1 landed
     double surfLng = 0, surfLat = 0, surfHdg = 0;
 
-    VECTOR3 force{0, 0, 0};      // accumulated during the current step
-    VECTOR3 lastForce{0, 0, 0};  // what acted in the last integrated step
-
-    std::vector<Propellant> propellants;
-    std::vector<Thruster> thrusters;
     std::vector<ThrusterGroup> groups;
     std::vector<Exhaust> exhausts;
     std::vector<std::string> meshes;
     std::vector<int> meshVisibility;
 
-    bool deletePending = false;
     OBJHANDLE cameraTarget = nullptr;
 
     double mass() const;
