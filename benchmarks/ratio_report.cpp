@@ -11,6 +11,9 @@ namespace {
 /* The console table, and the medians kept for the ratios. */
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Plain text: the table is meant to be pasted.
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
