@@ -61,12 +61,17 @@ void TrackPlot::forcesIntegrated()
             marks_.push_back({relative(v->pos), true});
         }
     }
-    if (world.simt < nextSample_)
+    bool focusMoved = world.focus != lastFocus_;
+    lastFocus_ = world.focus;
+    if (world.simt < nextSample_ && !focusMoved)
         return;
     nextSample_ = world.simt + interval_;
     for (OBJHANDLE h : world.vessels()) {
         const emu::VesselRecord* v = world.vessel(h);
-        tracks_[v->name].push_back(relative(v->pos));
+        std::vector<std::vector<VECTOR3>>& segments = tracks_[v->name];
+        if (segments.empty() || focusMoved)
+            segments.emplace_back();
+        segments.back().push_back(relative(v->pos));
         classes_[v->name] = v->className;
     }
 }
@@ -81,9 +86,10 @@ void TrackPlot::vesselDeleted(const emu::VesselRecord& v)
 void TrackPlot::write(std::ostream& out, const std::string& title) const
 {
     double extent = 1.0;
-    for (const auto& [name, points] : tracks_)
-        for (const VECTOR3& p : points)
-            extent = std::max({extent, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
+    for (const auto& [name, segments] : tracks_)
+        for (const auto& points : segments)
+            for (const VECTOR3& p : points)
+                extent = std::max({extent, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
     for (const Mark& m : marks_)
         extent = std::max({extent, std::fabs(m.pos.x), std::fabs(m.pos.y), std::fabs(m.pos.z)});
     double scale = (panelSize / 2.0) / (extent * 1.05);
@@ -117,19 +123,21 @@ void TrackPlot::write(std::ostream& out, const std::string& title) const
             x = cx + p.*panel.across * scale;
             y = cy - p.*panel.up * scale;
         };
-        for (const auto& [name, points] : tracks_) {
-            out << "<polyline fill=\"none\" stroke-width=\"1.5\" stroke=\"" << Colour(classes_.at(name))
-                << "\" points=\"";
-            for (const VECTOR3& p : points) {
-                double x, y;
-                point(p, x, y);
-                std::snprintf(text, sizeof text, "%.1f,%.1f ", x, y);
-                out << text;
+        for (const auto& [name, segments] : tracks_) {
+            for (const auto& points : segments) {
+                out << "<polyline fill=\"none\" stroke-width=\"1.5\" stroke=\"" << Colour(classes_.at(name))
+                    << "\" points=\"";
+                for (const VECTOR3& p : points) {
+                    double x, y;
+                    point(p, x, y);
+                    std::snprintf(text, sizeof text, "%.1f,%.1f ", x, y);
+                    out << text;
+                }
+                out << "\"><title>" << Escaped(name) << "</title></polyline>\n";
             }
-            out << "\"><title>" << Escaped(name) << "</title></polyline>\n";
-            if (classes_.at(name) != "roid" && !points.empty()) {
+            if (classes_.at(name) != "roid" && !segments.back().empty()) {
                 double x, y;
-                point(points.back(), x, y);
+                point(segments.back().back(), x, y);
                 out << "<text x=\"" << x + 6 << "\" y=\"" << y - 6 << "\">" << Escaped(name) << "</text>\n";
             }
         }

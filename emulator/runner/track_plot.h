@@ -35,7 +35,10 @@ private:
     emu::Host& host_;
     double interval_;
     double nextSample_ = 0.0;
-    std::map<std::string, std::vector<VECTOR3>> tracks_;
+    /* A track is cut where the focus moves on: positions relative to
+     * another vessel do not join up. */
+    std::map<std::string, std::vector<std::vector<VECTOR3>>> tracks_;
+    OBJHANDLE lastFocus_ = nullptr;
     std::map<std::string, std::string> classes_;
     std::vector<Mark> marks_;
     std::map<const void*, bool> detonated_;
