@@ -3,20 +3,29 @@
  * vessel without an orbit or an atmosphere is answered with zero. */
 #include "vessel_queries.h"
 
+namespace {
+
+/* The value the host method writes into its last argument; zero for no
+ * vessel. Whatever the method itself returns is dropped. */
+template <typename T, typename Method, typename... Args>
+T Written(VESSEL* vessel, Method method, const Args&... args)
+{
+    T value{};
+    if (vessel)
+        (vessel->*method)(args..., value);
+    return value;
+}
+
+}  // namespace
+
 extern "C" VECTOR3 SvcGlobal2Local(VESSEL* vessel, VECTOR3 global)
 {
-    VECTOR3 local{0, 0, 0};
-    if (vessel)
-        vessel->Global2Local(global, local);
-    return local;
+    return Written<VECTOR3>(vessel, &VESSEL::Global2Local, global);
 }
 
 extern "C" VECTOR3 SvcLocal2Global(VESSEL* vessel, VECTOR3 local)
 {
-    VECTOR3 global{0, 0, 0};
-    if (vessel)
-        vessel->Local2Global(local, global);
-    return global;
+    return Written<VECTOR3>(vessel, &VESSEL::Local2Global, local);
 }
 
 extern "C" OBJHANDLE SvcGetSurfaceRef(VESSEL* vessel)
@@ -26,26 +35,17 @@ extern "C" OBJHANDLE SvcGetSurfaceRef(VESSEL* vessel)
 
 extern "C" double SvcGetPeDist(VESSEL* vessel)
 {
-    double distance = 0.0;
-    if (vessel)
-        vessel->GetPeDist(distance);
-    return distance;
+    return Written<double>(vessel, &VESSEL::GetPeDist);
 }
 
 extern "C" double SvcGetApDist(VESSEL* vessel)
 {
-    double distance = 0.0;
-    if (vessel)
-        vessel->GetApDist(distance);
-    return distance;
+    return Written<double>(vessel, &VESSEL::GetApDist);
 }
 
 extern "C" VECTOR3 SvcGetHorizonAirspeedVector(VESSEL* vessel)
 {
-    VECTOR3 airspeed{0, 0, 0};
-    if (vessel)
-        vessel->GetHorizonAirspeedVector(airspeed);
-    return airspeed;
+    return Written<VECTOR3>(vessel, &VESSEL::GetHorizonAirspeedVector);
 }
 
 extern "C" double SvcGetPitch(VESSEL* vessel)
@@ -97,26 +97,17 @@ extern "C" double SvcGetWheelbrakeLevel(VESSEL* vessel, int which)
 
 extern "C" VECTOR3 SvcGetShipAirspeedVector(VESSEL* vessel)
 {
-    VECTOR3 airspeed{0, 0, 0};
-    if (vessel)
-        vessel->GetShipAirspeedVector(airspeed);
-    return airspeed;
+    return Written<VECTOR3>(vessel, &VESSEL::GetShipAirspeedVector);
 }
 
 extern "C" VECTOR3 SvcGetAngularVel(VESSEL* vessel)
 {
-    VECTOR3 angularVel{0, 0, 0};
-    if (vessel)
-        vessel->GetAngularVel(angularVel);
-    return angularVel;
+    return Written<VECTOR3>(vessel, &VESSEL::GetAngularVel);
 }
 
 extern "C" VECTOR3 SvcGetPMI(VESSEL* vessel)
 {
-    VECTOR3 pmi{0, 0, 0};
-    if (vessel)
-        vessel->GetPMI(pmi);
-    return pmi;
+    return Written<VECTOR3>(vessel, &VESSEL::GetPMI);
 }
 
 extern "C" double SvcGetAirspeed(VESSEL* vessel)

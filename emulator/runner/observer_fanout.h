@@ -13,48 +13,26 @@ class ObserverFanout : public emu::HostObserver {
 public:
     void add(emu::HostObserver* observer) { observers_.push_back(observer); }
 
-    void vesselCreated(const emu::VesselRecord& v) override
-    {
-        for (auto* o : observers_)
-            o->vesselCreated(v);
-    }
-    void vesselDeleted(const emu::VesselRecord& v) override
-    {
-        for (auto* o : observers_)
-            o->vesselDeleted(v);
-    }
-    void messageBox(const emu::MessageBoxRecord& box) override
-    {
-        for (auto* o : observers_)
-            o->messageBox(box);
-    }
-    void debugLineChanged(const std::string& line) override
-    {
-        for (auto* o : observers_)
-            o->debugLineChanged(line);
-    }
-    void inputBoxOpened(const std::string& title) override
-    {
-        for (auto* o : observers_)
-            o->inputBoxOpened(title);
-    }
+    void vesselCreated(const emu::VesselRecord& v) override { each(&HostObserver::vesselCreated, v); }
+    void vesselDeleted(const emu::VesselRecord& v) override { each(&HostObserver::vesselDeleted, v); }
+    void messageBox(const emu::MessageBoxRecord& box) override { each(&HostObserver::messageBox, box); }
+    void debugLineChanged(const std::string& line) override { each(&HostObserver::debugLineChanged, line); }
+    void inputBoxOpened(const std::string& title) override { each(&HostObserver::inputBoxOpened, title); }
     void forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source) override
     {
-        for (auto* o : observers_)
-            o->forceAdded(target, force, source);
+        each(&HostObserver::forceAdded, target, force, source);
     }
-    void forcesIntegrated() override
-    {
-        for (auto* o : observers_)
-            o->forcesIntegrated();
-    }
-    void runEnded() override
-    {
-        for (auto* o : observers_)
-            o->runEnded();
-    }
+    void forcesIntegrated() override { each(&HostObserver::forcesIntegrated); }
+    void runEnded() override { each(&HostObserver::runEnded); }
 
 private:
+    template <typename... Params, typename... Args>
+    void each(void (HostObserver::*notice)(Params...), const Args&... args)
+    {
+        for (emu::HostObserver* o : observers_)
+            (o->*notice)(args...);
+    }
+
     std::vector<emu::HostObserver*> observers_;
 };
 
