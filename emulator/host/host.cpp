@@ -1,4 +1,4 @@
-#include "host.h"
+#include "emulator/host/host.h"
 
 #include "emulator/windows/platform_sink.h"
 

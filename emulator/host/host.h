@@ -18,18 +18,18 @@
 #ifndef BRIMSTAR_EMULATOR_HOST_HOST_H
 #define BRIMSTAR_EMULATOR_HOST_HOST_H
 
-#include "annotation.h"
-#include "call_log.h"
-#include "camera.h"
-#include "handle_table.h"
-#include "host_observer.h"
-#include "input_box.h"
-#include "mesh_library.h"
-#include "mfd_host.h"
-#include "module_registry.h"
-#include "scenario_file.h"
-#include "surface.h"
-#include "world.h"
+#include "emulator/host/session/annotation.h"
+#include "emulator/host/session/call_log.h"
+#include "emulator/host/world/camera.h"
+#include "emulator/host/world/handle_table.h"
+#include "emulator/host/session/host_observer.h"
+#include "emulator/host/session/input_box.h"
+#include "emulator/host/files/mesh_library.h"
+#include "emulator/host/session/mfd_host.h"
+#include "emulator/host/session/module_registry.h"
+#include "emulator/host/files/scenario_file.h"
+#include "emulator/host/session/surface.h"
+#include "emulator/host/world/world.h"
 
 #include <filesystem>
 #include <functional>

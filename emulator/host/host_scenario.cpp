@@ -2,9 +2,9 @@
  * every vessel's state through its own callbacks, and each module's block
  * through its save and load entry points. Numbers are written so that they
  * read back exactly. */
-#include "host.h"
+#include "emulator/host/host.h"
 
-#include "scenario_file.h"
+#include "emulator/host/files/scenario_file.h"
 
 #include <cstdio>
 #include <fstream>

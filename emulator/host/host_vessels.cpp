@@ -1,9 +1,9 @@
 /* Creating, deleting and focusing vessels. A vessel's class file names the
  * module that implements it; a class without a module, or without a file,
  * makes a plain vessel of the host's own. */
-#include "host.h"
+#include "emulator/host/host.h"
 
-#include "class_file.h"
+#include "emulator/host/files/class_file.h"
 
 #include <cstdlib>
 #include <cstring>

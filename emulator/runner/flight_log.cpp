@@ -1,6 +1,6 @@
 #include "flight_log.h"
 
-#include "emulator/host/frame_math.h"
+#include "emulator/host/world/frame_math.h"
 
 #include <algorithm>
 #include <cmath>

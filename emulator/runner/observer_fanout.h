@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_RUNNER_OBSERVER_FANOUT_H
 #define BRIMSTAR_RUNNER_OBSERVER_FANOUT_H
 
-#include "emulator/host/host_observer.h"
+#include "emulator/host/session/host_observer.h"
 
 #include <vector>
 

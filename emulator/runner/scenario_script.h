@@ -4,7 +4,7 @@
 #ifndef BRIMSTAR_RUNNER_SCENARIO_SCRIPT_H
 #define BRIMSTAR_RUNNER_SCENARIO_SCRIPT_H
 
-#include "emulator/host/body.h"
+#include "emulator/host/world/body.h"
 
 #include <string>
 #include <vector>

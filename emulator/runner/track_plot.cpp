@@ -1,6 +1,6 @@
 #include "track_plot.h"
 
-#include "emulator/host/frame_math.h"
+#include "emulator/host/world/frame_math.h"
 
 #include <algorithm>
 #include <cmath>

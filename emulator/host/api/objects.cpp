@@ -1,0 +1,152 @@
+/* The host functions on vessels and celestial bodies. */
+#include "emulator/host/api/host_call.h"
+
+#include "emulator/host/world/frame_math.h"
+
+#include <cstring>
+#include <filesystem>
+
+using emu::Body;
+using emu::EnterHost;
+using emu::Host;
+using emu::VesselRecord;
+
+namespace {
+
+VesselRecord* Vessel(OBJHANDLE handle)
+{
+    Host* host = Host::current();
+    return host ? host->world().vessel(handle) : nullptr;
+}
+
+Body* GBody(OBJHANDLE handle)
+{
+    Host* host = Host::current();
+    return host ? host->world().body(handle) : nullptr;
+}
+
+}  // namespace
+
+VESSEL* oapiGetFocusInterface()
+{
+    Host* host = Host::current();
+    return host ? host->focusInterface() : nullptr;
+}
+
+VESSEL* oapiGetVesselInterface(OBJHANDLE vessel)
+{
+    VesselRecord* v = Vessel(vessel);
+    return v ? v->iface : nullptr;
+}
+
+DWORD oapiGetVesselCount()
+{
+    Host* host = Host::current();
+    return host ? DWORD(host->world().vessels().size()) : 0;
+}
+
+OBJHANDLE oapiGetVesselByIndex(int index)
+{
+    Host* host = Host::current();
+    if (!host || index < 0 || size_t(index) >= host->world().vessels().size())
+        return nullptr;
+    return host->world().vessels()[size_t(index)];
+}
+
+OBJHANDLE oapiGetVesselByName(const char* name)
+{
+    Host* host = EnterHost("oapiGetVesselByName", name);
+    VesselRecord* v = host ? host->world().vesselByName(name) : nullptr;
+    return v ? v->handle : nullptr;
+}
+
+bool oapiIsVessel(OBJHANDLE object)
+{
+    return Vessel(object) != nullptr;
+}
+
+void oapiGetObjectName(OBJHANDLE object, char* name, int n)
+{
+    if (!name || n <= 0)
+        return;
+    const std::string* source = nullptr;
+    if (VesselRecord* v = Vessel(object))
+        source = &v->name;
+    else if (Body* b = GBody(object))
+        source = &b->name;
+    size_t length = source ? std::min(source->size(), size_t(n - 1)) : 0;
+    if (length)
+        std::memcpy(name, source->data(), length);
+    name[length] = '\0';
+}
+
+OBJHANDLE oapiCreateVesselEx(const char* name, const char* classname, const void* status)
+{
+    Host* host = Host::current();
+    if (!host || !status)
+        return nullptr;
+    return host->createVessel(name, classname, *static_cast<const VesselStateEx*>(status));
+}
+
+bool oapiDeleteVessel(OBJHANDLE vessel, OBJHANDLE alternativeCameraTarget)
+{
+    Host* host = Host::current();
+    return host && host->requestDeletion(vessel, alternativeCameraTarget);
+}
+
+OBJHANDLE oapiGetGbodyByIndex(int index)
+{
+    Host* host = Host::current();
+    Body* b = host ? host->world().bodyByIndex(index) : nullptr;
+    return b ? b->handle : nullptr;
+}
+
+OBJHANDLE oapiGetGbodyByName(const char* name)
+{
+    Host* host = EnterHost("oapiGetGbodyByName", name);
+    Body* b = host ? host->world().bodyByName(name) : nullptr;
+    return b ? b->handle : nullptr;
+}
+
+void oapiGetGlobalPos(OBJHANDLE object, VECTOR3* pos)
+{
+    if (!pos)
+        return;
+    if (VesselRecord* v = Vessel(object))
+        *pos = v->pos;
+    else if (Body* b = GBody(object))
+        *pos = b->pos;
+    else
+        *pos = {0, 0, 0};
+}
+
+void oapiGetGlobalVel(OBJHANDLE object, VECTOR3* vel)
+{
+    if (!vel)
+        return;
+    if (VesselRecord* v = Vessel(object))
+        *vel = v->vel;
+    else if (Body* b = GBody(object))
+        *vel = b->vel;
+    else
+        *vel = {0, 0, 0};
+}
+
+double oapiGetPlanetObliquity(OBJHANDLE planet)
+{
+    Body* b = GBody(planet);
+    return b ? b->obliquity : 0.0;
+}
+
+double oapiGetPlanetTheta(OBJHANDLE planet)
+{
+    Body* b = GBody(planet);
+    return b ? b->theta : 0.0;
+}
+
+double oapiGetPlanetCurrentRotation(OBJHANDLE planet)
+{
+    Body* b = GBody(planet);
+    Host* host = Host::current();
+    return b && host ? b->rotationAt(host->world().simt) : 0.0;
+}

@@ -1,0 +1,71 @@
+/* The host functions of start-up, displays, input and the debug line. */
+#include "emulator/host/host.h"
+
+#include <cstdio>
+#include <cstring>
+
+using emu::Host;
+
+void InitLib(HINSTANCE)
+{
+    if (Host* host = Host::current())
+        host->calls().record("InitLib");
+}
+
+int Date2Int(const char* date)
+{
+    static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    if (Host* host = Host::current())
+        host->calls().record("Date2Int", date);
+    char month[4] = {};
+    int day = 0, year = 0;
+    if (!date || std::sscanf(date, "%3s %d %d", month, &day, &year) != 3)
+        return 0;
+    for (int m = 0; m < 12; ++m)
+        if (std::strcmp(month, months[m]) == 0)
+            return (year % 100) * 10000 + (m + 1) * 100 + day;
+    return 0;
+}
+
+int oapiRegisterMFDMode(MFDMODESPEC& modeSpec)
+{
+    Host* host = Host::current();
+    if (!host)
+        return 0;
+    char key[16];
+    std::snprintf(key, sizeof key, "0x%02X", unsigned(modeSpec.key));
+    host->calls().record("oapiRegisterMFDMode", modeSpec.name, key);
+    return host->mfds().registerMode(modeSpec);
+}
+
+bool oapiUnregisterMFDMode(int mode)
+{
+    Host* host = Host::current();
+    if (!host)
+        return false;
+    const emu::MfdMode* known = nullptr;
+    for (const emu::MfdMode& m : host->mfds().modes())
+        if (m.id == mode)
+            known = &m;
+    host->calls().record("oapiUnregisterMFDMode", known ? known->name : std::string("unknown"));
+    return host->mfds().unregisterMode(mode);
+}
+
+void oapiOpenInputBox(const char* title, INPUTBOXCALLBACK callback, const char* buf, int vislen,
+                      void* usrdata)
+{
+    Host* host = Host::current();
+    if (!host)
+        return;
+    host->calls().record("oapiOpenInputBox", title, vislen);
+    host->inputBox().open(title, callback, buf, vislen, usrdata);
+    host->observer().inputBoxOpened(host->inputBox().title());
+}
+
+char* oapiDebugString()
+{
+    static char detached[OAPI_DEBUG_STRING_SIZE];
+    Host* host = Host::current();
+    return host ? host->debugString() : detached;
+}

@@ -1,0 +1,25 @@
+/* How a VESSEL method reaches its vessel's record: through the current host,
+ * by handle, so a stale handle finds nothing. The call is logged as
+ * "<vessel name>.<method>(args)". */
+#ifndef BRIMSTAR_EMULATOR_HOST_VESSEL_CALL_H
+#define BRIMSTAR_EMULATOR_HOST_VESSEL_CALL_H
+
+#include "emulator/host/host.h"
+
+namespace emu {
+
+template <typename... Args>
+VesselRecord* EnterVessel(OBJHANDLE handle, const char* method, const Args&... args)
+{
+    Host* host = Host::current();
+    if (!host)
+        return nullptr;
+    VesselRecord* v = host->world().vessel(handle);
+    if (host->calls().enabled())
+        host->calls().record((v ? v->name : std::string("stale")) + "." + method, args...);
+    return v;
+}
+
+}  // namespace emu
+
+#endif

@@ -1,0 +1,53 @@
+#include "emulator/host/files/class_file.h"
+
+#include "windows_subset.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+
+namespace emu {
+
+namespace {
+
+std::string Trim(const std::string& s)
+{
+    size_t begin = s.find_first_not_of(" \t\r\n");
+    if (begin == std::string::npos)
+        return "";
+    size_t end = s.find_last_not_of(" \t\r\n");
+    return s.substr(begin, end - begin + 1);
+}
+
+std::string Lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
+
+}  // namespace
+
+std::string ClassFile::value(const std::string& key) const
+{
+    auto it = values.find(Lower(key));
+    return it == values.end() ? std::string() : it->second;
+}
+
+ClassFile ClassFile::Read(const std::string& className)
+{
+    ClassFile file;
+    std::ifstream in(ToPlatformPath(("config\\vessels\\" + className + ".cfg").c_str()));
+    if (!in)
+        return file;
+    file.found = true;
+    std::string line;
+    while (std::getline(in, line)) {
+        size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        file.values[Lower(Trim(line.substr(0, eq)))] = Trim(line.substr(eq + 1));
+    }
+    return file;
+}
+
+}  // namespace emu

@@ -1,0 +1,36 @@
+/* What a watcher of the emulated host is told: the runner prints it as the
+ * flight log. Every notice is optional. */
+#ifndef BRIMSTAR_EMULATOR_HOST_HOST_OBSERVER_H
+#define BRIMSTAR_EMULATOR_HOST_HOST_OBSERVER_H
+
+#include "emulator/host/world/vessel_record.h"
+
+#include <string>
+
+namespace emu {
+
+struct MessageBoxRecord {
+    std::string caption;
+    std::string text;
+};
+
+class HostObserver {
+public:
+    virtual ~HostObserver() = default;
+    virtual void vesselCreated(const VesselRecord&) {}
+    virtual void vesselDeleted(const VesselRecord&) {}
+    virtual void messageBox(const MessageBoxRecord&) {}
+    virtual void debugLineChanged(const std::string&) {}
+    virtual void inputBoxOpened(const std::string& /*title*/) {}
+    /* A force, in the global frame, added to the target during a step; the
+     * source is the vessel whose callback added it, or null. */
+    virtual void forceAdded(const VesselRecord& /*target*/, const VECTOR3& /*force*/, const VesselRecord* /*source*/) {}
+    /* After the forces of a step are integrated, before the post-step. */
+    virtual void forcesIntegrated() {}
+    /* The run ended at a library's request: no more steps, nothing saved. */
+    virtual void runEnded() {}
+};
+
+}  // namespace emu
+
+#endif

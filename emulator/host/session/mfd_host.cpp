@@ -1,0 +1,150 @@
+#include "emulator/host/session/mfd_host.h"
+
+#include <algorithm>
+#include <map>
+
+namespace emu {
+
+namespace {
+
+const int rowHeight = 16;
+const int charWidth = 8;
+
+}  // namespace
+
+std::string Screen::row(int y) const
+{
+    std::string text;
+    for (const TextItem& item : canvas.items)
+        if (item.y == y)
+            text += item.text;
+    return text;
+}
+
+int MfdHost::registerMode(const MFDMODESPEC& modeSpec)
+{
+    int id = nextModeId_++;
+    modes_.push_back({id, modeSpec.name ? modeSpec.name : "", modeSpec.key, modeSpec.msgproc});
+    return id;
+}
+
+bool MfdHost::unregisterMode(int id)
+{
+    auto it = std::find_if(modes_.begin(), modes_.end(), [id](const MfdMode& m) { return m.id == id; });
+    if (it == modes_.end())
+        return false;
+    std::vector<int> open;
+    for (const Display& d : displays_)
+        if (d.modeId == id)
+            open.push_back(d.id);
+    for (int d : open)
+        close(d);
+    modes_.erase(it);
+    return true;
+}
+
+const MfdMode* MfdHost::mode(const std::string& name) const
+{
+    for (const MfdMode& m : modes_)
+        if (m.name == name)
+            return &m;
+    return nullptr;
+}
+
+int MfdHost::open(const std::string& modeName, OBJHANDLE vessel, VESSEL* iface, int width, int height)
+{
+    const MfdMode* m = mode(modeName);
+    if (!m || !m->msgproc)
+        return -1;
+    int id = nextDisplayId_++;
+    WPARAM size = (WPARAM(height & 0xFFFF) << 16) | WPARAM(width & 0xFFFF);
+    OAPI_MSGTYPE made = m->msgproc(OAPI_MSG_MFD_OPENED, UINT(id), size, reinterpret_cast<LPARAM>(iface));
+    if (!made)
+        return -1;
+    displays_.push_back({id, m->id, reinterpret_cast<MFD*>(made), vessel, width, height});
+    return id;
+}
+
+const Display* MfdHost::display(int id) const
+{
+    for (const Display& d : displays_)
+        if (d.id == id)
+            return &d;
+    return nullptr;
+}
+
+bool MfdHost::pressKey(int id, DWORD key)
+{
+    const Display* d = display(id);
+    return d && d->object->ConsumeKeyBuffered(key);
+}
+
+bool MfdHost::clickButton(int id, int button, int event)
+{
+    const Display* d = display(id);
+    return d && d->object->ConsumeButton(button, event);
+}
+
+std::string MfdHost::buttonLabel(int id, int button)
+{
+    const Display* d = display(id);
+    const char* label = d ? d->object->ButtonLabel(button) : nullptr;
+    return label ? label : "";
+}
+
+int MfdHost::buttonMenu(int id, const MFDBUTTONMENU** menu)
+{
+    const Display* d = display(id);
+    return d ? d->object->ButtonMenu(menu) : 0;
+}
+
+Screen MfdHost::redraw(int id)
+{
+    Screen screen;
+    const Display* d = display(id);
+    if (!d)
+        return screen;
+    d->object->Update(screen.canvas.dc());
+    // Lay the texts out on a character grid, one row per 16 pixels.
+    std::map<int, std::string> rows;
+    for (const TextItem& item : screen.canvas.items) {
+        std::string& row = rows[item.y / rowHeight];
+        size_t column = size_t(std::max(0, item.x / charWidth));
+        if (row.size() < column)
+            row.resize(column, ' ');
+        row.replace(column, std::min(item.text.size(), row.size() - column), item.text);
+    }
+    screen.lines.push_back(screen.canvas.title);
+    int last = rows.empty() ? 0 : rows.rbegin()->first;
+    for (int r = 1; r <= last; ++r)
+        screen.lines.push_back(rows.count(r) ? rows[r] : "");
+    return screen;
+}
+
+void MfdHost::close(int id)
+{
+    auto it = std::find_if(displays_.begin(), displays_.end(), [id](const Display& d) { return d.id == id; });
+    if (it == displays_.end())
+        return;
+    MFD* object = it->object;
+    displays_.erase(it);
+    delete object;
+}
+
+void MfdHost::closeAllOn(OBJHANDLE vessel)
+{
+    std::vector<int> open;
+    for (const Display& d : displays_)
+        if (d.vessel == vessel)
+            open.push_back(d.id);
+    for (int d : open)
+        close(d);
+}
+
+void MfdHost::closeAll()
+{
+    while (!displays_.empty())
+        close(displays_.back().id);
+}
+
+}  // namespace emu

@@ -1,0 +1,71 @@
+#include "emulator/host/session/module_registry.h"
+
+namespace emu {
+
+namespace {
+
+template <typename Fn>
+void LookUp(HMODULE handle, const char* name, Fn& target)
+{
+    target = FunctionCast<Fn>(GetProcAddress(handle, name));
+}
+
+}  // namespace
+
+std::string ModuleRegistry::Normalise(const std::string& modulePath)
+{
+    std::string path = modulePath;
+    // A trailing '!' names the module for sharing, not a different file.
+    if (!path.empty() && path.back() == '!')
+        path.pop_back();
+    return path;
+}
+
+std::string ModuleRegistry::LibraryPath(const std::string& modulePath)
+{
+    return "modules\\" + Normalise(modulePath) + ".dll";
+}
+
+ModuleInstance* ModuleRegistry::find(const std::string& modulePath) const
+{
+    std::string path = Normalise(modulePath);
+    for (const auto& m : modules_)
+        if (m->path == path)
+            return m.get();
+    return nullptr;
+}
+
+ModuleInstance* ModuleRegistry::load(const std::string& modulePath)
+{
+    if (ModuleInstance* loaded = find(modulePath))
+        return loaded;
+    HMODULE handle = LoadLibraryA(LibraryPath(modulePath).c_str());
+    if (!handle)
+        return nullptr;
+    auto module = std::make_unique<ModuleInstance>();
+    module->path = Normalise(modulePath);
+    module->handle = handle;
+    LookUp(handle, "opcPreStep", module->opcPreStep);
+    LookUp(handle, "opcPostStep", module->opcPostStep);
+    LookUp(handle, "opcSaveState", module->opcSaveState);
+    LookUp(handle, "opcLoadState", module->opcLoadState);
+    LookUp(handle, "ovcInit", module->ovcInit);
+    LookUp(handle, "ovcExit", module->ovcExit);
+    LookUp(handle, "GetModuleVersion", module->GetModuleVersion);
+    void (*initModule)(HINSTANCE) = nullptr;
+    LookUp(handle, "InitModule", initModule);
+    modules_.push_back(std::move(module));
+    if (initModule)
+        initModule(reinterpret_cast<HINSTANCE>(handle));
+    return modules_.back().get();
+}
+
+void ModuleRegistry::unloadAll()
+{
+    while (!modules_.empty()) {
+        FreeLibrary(modules_.back()->handle);
+        modules_.pop_back();
+    }
+}
+
+}  // namespace emu
