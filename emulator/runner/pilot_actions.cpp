@@ -14,9 +14,6 @@ const int letterCodes[26] = {0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x1
 /* ... and of the digits 0 to 9. */
 const int digitCodes[10] = {0x0B, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A};
 
-/* Set among the display names once a scenario file is loaded. */
-const std::string loadedMarker = "\n loaded";
-
 const int buttonDown = 1;  // the event of a button going down
 const int buttonUp = 2;
 
@@ -50,9 +47,9 @@ const Verb* FindVerb(const std::string& name)
 }
 
 /* A vessel the scenario defines; after a load, any name may be one. */
-bool KnownVessel(const Script& script, const std::map<std::string, bool>& displays, const std::string& name)
+bool KnownVessel(const Script& script, const ExpectedWorld& world, const std::string& name)
 {
-    if (displays.count(loadedMarker))
+    if (world.scenarioLoaded)
         return true;
     for (const VesselSpec& v : script.vessels)
         if (v.name == name)
@@ -116,8 +113,7 @@ int KeyCode(const std::string& name)
     return -1;
 }
 
-bool CheckAction(const Action& action, const Script& script, std::map<std::string, bool>& displays,
-                 std::string& error)
+bool CheckAction(const Action& action, const Script& script, ExpectedWorld& world, std::string& error)
 {
     const Verb* verb = FindVerb(action.verb);
     if (!verb) {
@@ -130,7 +126,7 @@ bool CheckAction(const Action& action, const Script& script, std::map<std::strin
         return false;
     }
     auto knownDisplay = [&](const std::string& name) {
-        if (displays.count(name))
+        if (world.openDisplays.count(name))
             return true;
         error = "no display named '" + name + "' is open here";
         return false;
@@ -139,11 +135,11 @@ bool CheckAction(const Action& action, const Script& script, std::map<std::strin
         OpenRequest request;
         if (!ReadOpen(action.args, request, error))
             return false;
-        if (!KnownVessel(script, displays, request.vessel)) {
+        if (!KnownVessel(script, world, request.vessel)) {
             error = "unknown vessel '" + request.vessel + "'";
             return false;
         }
-        displays[request.name] = true;
+        world.openDisplays.insert(request.name);
         return true;
     }
     if (action.verb == "key") {
@@ -167,17 +163,17 @@ bool CheckAction(const Action& action, const Script& script, std::map<std::strin
     if (action.verb == "close") {
         if (!knownDisplay(action.args[0]))
             return false;
-        displays.erase(action.args[0]);
+        world.openDisplays.erase(action.args[0]);
         return true;
     }
-    if ((action.verb == "focus" || action.verb == "delete") && !KnownVessel(script, displays, action.args[0])) {
+    if ((action.verb == "focus" || action.verb == "delete") && !KnownVessel(script, world, action.args[0])) {
         error = "unknown vessel '" + action.args[0] + "'";
         return false;
     }
     if (action.verb == "load") {
         // The loaded world replaces every vessel and closes every display.
-        displays.clear();
-        displays[loadedMarker] = true;
+        world.openDisplays.clear();
+        world.scenarioLoaded = true;
     }
     return true;
 }

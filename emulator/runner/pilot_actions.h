@@ -7,6 +7,7 @@
 #include "scenario_script.h"
 
 #include <map>
+#include <set>
 #include <string>
 
 namespace runner {
@@ -15,10 +16,17 @@ namespace runner {
  * "comma", "period", or a code such as 0x19; -1 for no such key. */
 int KeyCode(const std::string& name);
 
-/* Checks an action's words; false with what was expected in error. The
- * display names opened so far are tracked in displays. */
-bool CheckAction(const Action& action, const Script& script, std::map<std::string, bool>& displays,
-                 std::string& error);
+/* What checking a scenario's actions in their order knows of the world they
+ * will act on. */
+struct ExpectedWorld {
+    std::set<std::string> openDisplays;
+    /* A host scenario has replaced the scripted vessels: any name may be one. */
+    bool scenarioLoaded = false;
+};
+
+/* Checks an action's words against the world the actions before it leave;
+ * false with what was expected in error. */
+bool CheckAction(const Action& action, const Script& script, ExpectedWorld& world, std::string& error);
 
 /* The displays a running scenario has opened, by name. */
 using OpenDisplays = std::map<std::string, int>;

@@ -235,9 +235,9 @@ bool ParseScript(const std::string& name, const std::string& text, Script& scrip
             return false;
         }
     }
-    std::map<std::string, bool> displays;
+    ExpectedWorld world;
     for (const Action& action : script.actions)
-        if (!CheckAction(action, script, displays, error)) {
+        if (!CheckAction(action, script, world, error)) {
             error = name + ":" + std::to_string(action.line) + ": " + error;
             return false;
         }
