@@ -89,6 +89,12 @@ void FlightLog::note(const std::string& text)
     line() << text << '\n';
 }
 
+void FlightLog::failure(const std::string& text)
+{
+    ++failures_;
+    line() << "FAILED: " << text << '\n';
+}
+
 void FlightLog::screen(const std::string& name, const emu::Screen& screen, int widthPixels)
 {
     size_t width = size_t(std::max(20, widthPixels / 8));

@@ -26,6 +26,10 @@ public:
 
     /* A line of the runner's own */
     void note(const std::string& text);
+    /* Something asked for that did not happen: logged, and the run's exit
+     * status will say so. */
+    void failure(const std::string& text);
+    bool failed() const { return failures_ > 0; }
     /* A display's screen, drawn as a text box */
     void screen(const std::string& name, const emu::Screen& screen, int widthPixels);
     /* The final state: one row per vessel */
@@ -45,6 +49,7 @@ private:
     emu::Host& host_;
     std::ostream& out_;
     std::map<std::string, Pushes> pushes_;
+    int failures_ = 0;
 };
 
 }  // namespace runner

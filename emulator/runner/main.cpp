@@ -160,5 +160,9 @@ int main(int argc, char** argv)
         std::cerr << "brimstar-sim: " << error << '\n';
         return 1;
     }
+    if (log.failed()) {
+        std::cerr << "brimstar-sim: the run went on, but something it was asked to do failed (see the log)\n";
+        return 1;
+    }
     return 0;
 }

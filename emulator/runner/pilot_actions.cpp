@@ -255,8 +255,10 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
         // Relative to the root folder, which is the host's working directory.
         std::filesystem::path file = args[0];
         if (action.verb == "save") {
-            host.saveScenario(file);
-            log.note("saved the host scenario to " + args[0]);
+            if (host.saveScenario(file))
+                log.note("saved the host scenario to " + args[0]);
+            else
+                log.failure("could not save the host scenario to " + args[0]);
             return true;
         }
         displays.clear();
