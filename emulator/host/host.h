@@ -143,6 +143,9 @@ private:
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<OBJHANDLE> stepVessels_;
     OBJHANDLE actingVessel_ = nullptr;
+    /* Vessels asked to go and not yet gone: the deletion pass runs only
+     * when there are some. */
+    int pendingDeletions_ = 0;
     bool refuseCreation_ = false;
     VesselStateEx lastCreationRecord_{};
     bool shutDown_ = false;

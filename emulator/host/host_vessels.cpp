@@ -115,14 +115,13 @@ bool Host::requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget)
     }
     // The simulator does not survive losing its last vessel; this host
     // refuses instead, and says so, so that a module that asks is seen.
-    int staying = 0;
-    for (OBJHANDLE h : world_.vessels())
-        staying += h != vessel && !world_.vessel(h)->deletePending;
+    int staying = int(world_.vessels().size()) - pendingDeletions_ - (v->deletePending ? 0 : 1);
     if (staying == 0) {
         calls_.record("oapiDeleteVessel", v->name, "refused: the last vessel");
         return false;
     }
     calls_.record("oapiDeleteVessel", v->name);
+    pendingDeletions_ += !v->deletePending;
     v->deletePending = true;
     v->cameraTarget = cameraTarget;
     return true;
@@ -130,6 +129,8 @@ bool Host::requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget)
 
 void Host::processDeletions()
 {
+    if (pendingDeletions_ == 0)
+        return;
     std::vector<OBJHANDLE> doomed;
     for (OBJHANDLE h : world_.vessels())
         if (world_.vessel(h)->deletePending)
@@ -147,6 +148,7 @@ void Host::deleteNow(OBJHANDLE vessel)
     OBJHANDLE cameraTarget = v->cameraTarget;
     mfds_.closeAllOn(vessel);
     observer_->vesselDeleted(*v);
+    pendingDeletions_ -= v->deletePending;
     std::unique_ptr<VesselRecord> record = world_.removeVessel(vessel);
     // The object goes after its record, so that it can no longer be found
     // while its destructor runs.

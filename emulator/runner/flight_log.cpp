@@ -2,7 +2,7 @@
 
 #include "emulator/host/world/frame_math.h"
 
-#include <algorithm>
+#include <map>
 #include <cmath>
 #include <cstdio>
 
@@ -60,23 +60,39 @@ void FlightLog::runEnded()
 
 void FlightLog::forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source)
 {
-    Pushes& p = pushes_[source ? source->name : std::string("(no vessel)")];
+    Pushes& p = pushes_[source ? source->handle : nullptr];
     ++p.count;
     double magnitude = emu::length(force);
     if (magnitude < p.strongest)
         return;
     p.strongest = magnitude;
-    p.target = target.name;
+    p.target = target.handle;
     p.distance = source ? emu::length(emu::operator-(target.pos, source->pos)) : 0.0;
 }
 
 void FlightLog::forcesIntegrated()
 {
+    if (pushes_.empty())
+        return;
+    // One line per name, in the order of names: bombs fired with the same
+    // settings share a name and a line.
+    std::map<std::string, Pushes> byName;
     for (const auto& [source, p] : pushes_) {
+        const emu::VesselRecord* v = host_.world().vessel(source);
+        Pushes& named = byName[v ? v->name : std::string("(no vessel)")];
+        named.count += p.count;
+        if (p.strongest >= named.strongest) {
+            named.strongest = p.strongest;
+            named.target = p.target;
+            named.distance = p.distance;
+        }
+    }
+    for (const auto& [source, p] : byName) {
         char text[160];
         std::snprintf(text, sizeof text, " pushed %d vessel%s, strongest %.4g N on ", p.count,
                       p.count == 1 ? "" : "s", p.strongest);
-        line() << source << text << p.target;
+        const emu::VesselRecord* target = host_.world().vessel(p.target);
+        line() << source << text << (target ? target->name : std::string("(gone)"));
         if (p.distance > 0)
             out_ << " (" << std::lround(p.distance) << " m away)";
         out_ << '\n';

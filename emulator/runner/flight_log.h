@@ -5,7 +5,7 @@
 
 #include "emulator/host/host.h"
 
-#include <map>
+#include <unordered_map>
 #include <ostream>
 
 namespace runner {
@@ -42,13 +42,14 @@ private:
     struct Pushes {
         int count = 0;
         double strongest = 0.0;
-        std::string target;
+        OBJHANDLE target = nullptr;
         double distance = 0.0;
     };
 
     emu::Host& host_;
     std::ostream& out_;
-    std::map<std::string, Pushes> pushes_;
+    /* By the pushing vessel, for the step under way */
+    std::unordered_map<OBJHANDLE, Pushes> pushes_;
     int failures_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 namespace emu {
 
@@ -53,6 +54,7 @@ OBJHANDLE World::addVessel(std::unique_ptr<VesselRecord> vessel)
     VesselRecord* record = vessel.get();
     record->handle = vessels_.insert(std::move(vessel));
     vesselOrder_.push_back(record->handle);
+    vesselsByName_[record->name].push_back(record->handle);
     return record->handle;
 }
 
@@ -60,19 +62,24 @@ VesselRecord* World::vesselByName(const char* name) const
 {
     if (!name)
         return nullptr;
-    for (OBJHANDLE h : vesselOrder_) {
-        VesselRecord* v = vessels_.find(h);
-        if (v->name == name)
-            return v;
-    }
-    return nullptr;
+    auto found = vesselsByName_.find(name);
+    return found == vesselsByName_.end() ? nullptr : vessels_.find(found->second.front());
 }
 
 std::unique_ptr<VesselRecord> World::removeVessel(OBJHANDLE handle)
 {
-    auto it = std::find(vesselOrder_.begin(), vesselOrder_.end(), handle);
-    if (it != vesselOrder_.end())
-        vesselOrder_.erase(it);
+    VesselRecord* record = vessels_.find(handle);
+    if (!record)
+        return nullptr;
+    // Searched from the back: the newest vessels are the ones most often
+    // removed (spent bombs and rocks, and the whole world at shut-down).
+    auto last = std::find(vesselOrder_.rbegin(), vesselOrder_.rend(), handle);
+    vesselOrder_.erase(std::next(last).base());
+    auto named = vesselsByName_.find(record->name);
+    std::vector<OBJHANDLE>& same = named->second;
+    same.erase(std::find(same.begin(), same.end(), handle));
+    if (same.empty())
+        vesselsByName_.erase(named);
     if (focus == handle)
         focus = nullptr;
     return vessels_.erase(handle);

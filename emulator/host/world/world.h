@@ -8,6 +8,8 @@
 #include "emulator/host/world/vessel_record.h"
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace emu {
@@ -25,6 +27,7 @@ public:
 
     OBJHANDLE addVessel(std::unique_ptr<VesselRecord> vessel);
     VesselRecord* vessel(const void* handle) const { return vessels_.find(handle); }
+    /* The first vessel of that name in creation order, or null. */
     VesselRecord* vesselByName(const char* name) const;
     std::unique_ptr<VesselRecord> removeVessel(OBJHANDLE handle);
     const std::vector<OBJHANDLE>& vessels() const { return vesselOrder_; }
@@ -49,6 +52,8 @@ private:
     std::vector<OBJHANDLE> bodyOrder_;
     HandleTable<VesselRecord> vessels_;
     std::vector<OBJHANDLE> vesselOrder_;
+    /* Every vessel of a name, in creation order: names may repeat. */
+    std::unordered_map<std::string, std::vector<OBJHANDLE>> vesselsByName_;
 };
 
 }  // namespace emu
