@@ -47,7 +47,7 @@ std::string StepCountProblem(double from, double to, double step, std::uint64_t 
         return "";
     char text[200];
     std::snprintf(text, sizeof text,
-                  "reaching %g s from %g s takes %.0f steps of %g s, more than the %llu allowed "
+                  "reaching %g s from %g s takes %.6g steps of %g s, more than the %llu allowed "
                   "(--max-steps N allows more)",
                   to, from, steps, step, static_cast<unsigned long long>(maxSteps - std::min(taken, maxSteps)));
     return text;
