@@ -119,12 +119,14 @@ bool OpenOutput(const fs::path& path, const char* what, std::ofstream& file, std
 {
     if (path.empty())
         return true;
-    if (!fs::is_directory(path.parent_path()))
-        problem = "cannot write the " + std::string(what) + " to " + path.string() + ": no such folder";
-    else if (fs::is_directory(path))
-        problem = "cannot write the " + std::string(what) + " to " + path.string() + ": it is a folder";
+    std::string cannot = "cannot write the " + std::string(what) + " to " + path.string();
+    std::error_code unknown;
+    if (!fs::is_directory(path.parent_path(), unknown))
+        problem = cannot + ": no such folder";
+    else if (fs::is_directory(path, unknown))
+        problem = cannot + ": it is a folder";
     else if (file.open(path, std::ios::out | std::ios::trunc), !file)
-        problem = "cannot write the " + std::string(what) + " to " + path.string();
+        problem = cannot;
     return problem.empty();
 }
 
