@@ -1,10 +1,11 @@
 #include "flight_log.h"
 
+#include "fixed_number.h"
+#include "printable_text.h"
+
 #include "emulator/host/world/frame_math.h"
 
 #include <map>
-#include <cmath>
-#include <cstdio>
 
 namespace runner {
 
@@ -14,48 +15,51 @@ std::string Position(const emu::Host& host, const VECTOR3& global)
 {
     emu::Body* planet = const_cast<emu::Host&>(host).world().bodyByIndex(0);
     VECTOR3 p = planet ? emu::operator-(global, planet->pos) : global;
-    char text[96];
-    std::snprintf(text, sizeof text, "(%.1f, %.1f, %.1f)", p.x, p.y, p.z);
-    return text;
+    return "(" + Fixed(p.x, 1) + ", " + Fixed(p.y, 1) + ", " + Fixed(p.z, 1) + ")";
+}
+
+/* The text, padded with blanks to width on the left or on the right. */
+std::string Padded(const std::string& text, size_t width, bool alignLeft)
+{
+    std::string blanks(text.size() < width ? width - text.size() : 0, ' ');
+    return alignLeft ? text + blanks : blanks + text;
 }
 
 }  // namespace
 
-std::ostream& FlightLog::line()
+void FlightLog::line(const std::string& text)
 {
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "[%9.2f] ", host_.world().simt);
-    return out_ << stamp;
+    out_ << '[' << Padded(Fixed(host_.world().simt, 2), 9, false) << "] " << Printable(text) << '\n';
 }
 
 void FlightLog::vesselCreated(const emu::VesselRecord& v)
 {
-    line() << "created " << v.name << " (" << v.className << ") at " << Position(host_, v.pos) << '\n';
+    line("created " + v.name + " (" + v.className + ") at " + Position(host_, v.pos));
 }
 
 void FlightLog::vesselDeleted(const emu::VesselRecord& v)
 {
-    line() << "deleted " << v.name << " at " << Position(host_, v.pos) << '\n';
+    line("deleted " + v.name + " at " + Position(host_, v.pos));
 }
 
 void FlightLog::messageBox(const emu::MessageBoxRecord& box)
 {
-    line() << "message box \"" << box.caption << "\": " << box.text << '\n';
+    line("message box \"" + box.caption + "\": " + box.text);
 }
 
 void FlightLog::debugLineChanged(const std::string& text)
 {
-    line() << "debug: " << text << '\n';
+    line("debug: " + text);
 }
 
 void FlightLog::inputBoxOpened(const std::string& title)
 {
-    line() << "input box: " << title << '\n';
+    line("input box: " + title);
 }
 
 void FlightLog::runEnded()
 {
-    line() << "the run ends here at a library's request, with nothing saved" << '\n';
+    line("the run ends here at a library's request, with nothing saved");
 }
 
 void FlightLog::forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source)
@@ -88,57 +92,57 @@ void FlightLog::forcesIntegrated()
         }
     }
     for (const auto& [source, p] : byName) {
-        char text[160];
+        char text[80];
         std::snprintf(text, sizeof text, " pushed %d vessel%s, strongest %.4g N on ", p.count,
                       p.count == 1 ? "" : "s", p.strongest);
         const emu::VesselRecord* target = host_.world().vessel(p.target);
-        line() << source << text << (target ? target->name : std::string("(gone)"));
-        if (p.distance > 0)
-            out_ << " (" << std::lround(p.distance) << " m away)";
-        out_ << '\n';
+        std::string targetName = target ? target->name : "(gone)";
+        line(source + text + targetName + (p.distance > 0 ? " (" + Fixed(p.distance, 0) + " m away)" : ""));
     }
     pushes_.clear();
 }
 
 void FlightLog::note(const std::string& text)
 {
-    line() << text << '\n';
+    line(text);
 }
 
 void FlightLog::failure(const std::string& text)
 {
     ++failures_;
-    line() << "FAILED: " << text << '\n';
+    line("FAILED: " + text);
 }
 
 void FlightLog::screen(const std::string& name, const emu::Screen& screen, int widthPixels)
 {
     size_t width = size_t(std::max(20, widthPixels / 8));
-    std::string title = " " + name + ": " + screen.lines.front() + " ";
+    std::string title = Printable(" " + name + ": " + screen.lines.front() + " ");
     std::string top = "+" + std::string(width, '-') + "+";
     top.replace(2, std::min(title.size(), width - 2), title.substr(0, width - 2));
-    line() << "screen of " << name << '\n' << "    " << top << '\n';
-    for (size_t i = 1; i < screen.lines.size(); ++i) {
-        std::string text = screen.lines[i].substr(0, width);
-        out_ << "    |" << text << std::string(width - text.size(), ' ') << "|\n";
-    }
+    line("screen of " + name);
+    out_ << "    " << top << '\n';
+    for (size_t i = 1; i < screen.lines.size(); ++i)
+        out_ << "    |" << Padded(Printable(screen.lines[i]).substr(0, width), width, true) << "|\n";
     out_ << "    +" << std::string(width, '-') << "+\n";
 }
 
 void FlightLog::stateTable()
 {
     out_ << "\nFinal state at t = " << host_.world().simt << " s (relative to the planet):\n";
-    char row[256];
-    std::snprintf(row, sizeof row, "  %-32s %-10s %40s %12s\n", "vessel", "class", "position (m)", "speed (m/s)");
-    out_ << row;
+    // A column holds whatever is put in it: a long name widens its row
+    // rather than being cut.
+    auto row = [this](const std::string& name, const std::string& className, const std::string& position,
+                      const std::string& speed, const char* mark) {
+        out_ << "  " << Padded(Printable(name), 32, true) << ' ' << Padded(Printable(className), 10, true) << ' '
+             << Padded(position, 40, false) << ' ' << Padded(speed, 12, false) << mark << '\n';
+    };
+    row("vessel", "class", "position (m)", "speed (m/s)", "");
     for (OBJHANDLE h : host_.world().vessels()) {
         emu::VesselRecord* v = host_.world().vessel(h);
         emu::Body* planet = host_.world().bodyByIndex(0);
         VECTOR3 vel = planet ? emu::operator-(v->vel, planet->vel) : v->vel;
-        std::snprintf(row, sizeof row, "  %-32s %-10s %40s %12.2f%s\n", v->name.c_str(), v->className.c_str(),
-                      Position(host_, v->pos).c_str(), emu::length(vel),
-                      h == host_.world().focus ? "  (focus)" : "");
-        out_ << row;
+        row(v->name, v->className, Position(host_, v->pos), Fixed(emu::length(vel), 2),
+            h == host_.world().focus ? "  (focus)" : "");
     }
 }
 

@@ -36,7 +36,8 @@ public:
     void stateTable();
 
 private:
-    std::ostream& line();
+    /* One line of the log, stamped, with whatever it holds printable. */
+    void line(const std::string& text);
 
     /* What one vessel pushed during the step. */
     struct Pushes {

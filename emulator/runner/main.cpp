@@ -2,11 +2,16 @@
  * prints what it did.
  *
  *   brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]
+ *                [--max-steps N]
  *
  * Without a scenario it plays the bundled default one. The root folder is
  * the emulated simulator's; by default the one built beside this program.
+ * Every output is opened before the run starts, so that one that cannot be
+ * written stops it before anything runs.
  */
+#include "number_text.h"
 #include "observer_fanout.h"
+#include "printable_text.h"
 #include "script_player.h"
 #include "trace_writer.h"
 #include "track_plot.h"
@@ -25,10 +30,12 @@ struct Options {
     fs::path scenario;
     bool quiet = false;
     fs::path log, trace, plot;
+    std::uint64_t maxSteps = runner::defaultMaxSteps;
 };
 
 const char* const usage =
-    "usage: brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]\n";
+    "usage: brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]\n"
+    "                    [--max-steps N]\n";
 
 fs::path ProgramDirectory()
 {
@@ -64,13 +71,20 @@ bool ReadOptions(int argc, char** argv, Options& options, std::string& problem)
             }
         if (matched)
             continue;
-        if (arg == "--quiet") {
+        if (arg == "--max-steps") {
+            long long steps = 0;
+            if (++i == argc || !runner::ReadWhole(argv[i], 1, 1000000000000000LL, steps)) {
+                problem = "--max-steps needs a whole number of steps from 1 to 10^15";
+                return false;
+            }
+            options.maxSteps = std::uint64_t(steps);
+        } else if (arg == "--quiet") {
             options.quiet = true;
         } else if (arg == "--help") {
             std::cout << usage;
             std::exit(0);
         } else if (!arg.empty() && arg[0] == '-') {
-            problem = "unknown option " + arg;
+            problem = "unknown option " + runner::Printable(arg);
             return false;
         } else if (scenarioGiven) {
             problem = "more than one scenario";
@@ -100,6 +114,35 @@ private:
     std::vector<std::ostream*> outs_;
 };
 
+/* Opens an output the user asked for; false with why not. */
+bool OpenOutput(const fs::path& path, const char* what, std::ofstream& file, std::string& problem)
+{
+    if (path.empty())
+        return true;
+    std::string cannot = "cannot write the " + std::string(what) + " to " + path.string();
+    std::error_code unknown;
+    if (!fs::is_directory(path.parent_path(), unknown))
+        problem = cannot + ": no such folder";
+    else if (fs::is_directory(path, unknown))
+        problem = cannot + ": it is a folder";
+    else if (file.open(path, std::ios::out | std::ios::trunc), !file)
+        problem = cannot;
+    return problem.empty();
+}
+
+/* Whether an output was written whole; a disk that fills up is a failure. */
+bool Written(const fs::path& path, const char* what, std::ofstream& file)
+{
+    if (path.empty())
+        return true;
+    file.close();
+    if (!file.fail())
+        return true;
+    std::cerr << "brimstar-sim: could not write the whole " << what << " to " << runner::Printable(path.string())
+              << '\n';
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -111,27 +154,31 @@ int main(int argc, char** argv)
         return 2;
     }
     runner::Script script;
-    if (!runner::ReadScript(options.scenario.string(), script, error)) {
-        std::cerr << "brimstar-sim: " << error << '\n';
+    if (!runner::ReadScript(options.scenario.string(), script, error) ||
+        !runner::CheckRunLength(script, options.maxSteps, error)) {
+        std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
         return 1;
     }
     if (!fs::is_directory(options.root / "modules")) {
-        std::cerr << "brimstar-sim: " << options.root.string()
+        std::cerr << "brimstar-sim: " << runner::Printable(options.root.string())
                   << " is not an emulated host's root folder (no modules)\n";
+        return 1;
+    }
+    std::ofstream logFile, traceFile, plotFile;
+    if (!OpenOutput(options.log, "log", logFile, error) || !OpenOutput(options.trace, "trace", traceFile, error) ||
+        !OpenOutput(options.plot, "plot", plotFile, error)) {
+        std::cerr << "brimstar-sim: " << runner::Printable(error) << " (nothing was run)\n";
         return 1;
     }
 
     TeeBuffer tee;
     std::ostream out(&tee);
-    std::ofstream logFile, traceFile;
     if (!options.quiet)
         tee.add(std::cout);
-    if (!options.log.empty()) {
-        logFile.open(options.log);
+    if (!options.log.empty())
         tee.add(logFile);
-    }
-    out << "brimstar-sim: " << options.scenario.string() << " in " << fs::canonical(options.root).string()
-        << "\n\n";
+    out << "brimstar-sim: " << runner::Printable(options.scenario.string()) << " in "
+        << runner::Printable(fs::canonical(options.root).string()) << "\n\n";
 
     emu::Host host(options.root);
     runner::ObserverFanout observers;
@@ -139,7 +186,6 @@ int main(int argc, char** argv)
     observers.add(&log);
     std::unique_ptr<runner::TraceWriter> trace;
     if (!options.trace.empty()) {
-        traceFile.open(options.trace);
         trace = std::make_unique<runner::TraceWriter>(host, traceFile);
         observers.add(trace.get());
     }
@@ -148,18 +194,20 @@ int main(int argc, char** argv)
         observers.add(&plot);
     host.setObserver(&observers);
 
-    bool played = runner::PlayScript(host, script, log, error);
+    bool played = runner::PlayScript(host, script, log, error, options.maxSteps);
     host.setObserver(nullptr);
     host.shutdown();
     out.flush();
-    if (!options.plot.empty()) {
-        std::ofstream svg(options.plot);
-        plot.write(svg, options.scenario.filename().string());
-    }
+    if (!options.plot.empty())
+        plot.write(plotFile, options.scenario.filename().string());
+    bool written = Written(options.log, "log", logFile) & Written(options.trace, "trace", traceFile) &
+                   Written(options.plot, "plot", plotFile);
     if (!played) {
-        std::cerr << "brimstar-sim: " << error << '\n';
+        std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
         return 1;
     }
+    if (!written)
+        return 1;
     if (log.failed()) {
         std::cerr << "brimstar-sim: the run went on, but something it was asked to do failed (see the log)\n";
         return 1;

@@ -1,8 +1,8 @@
 #include "pilot_actions.h"
 
+#include "number_text.h"
+
 #include <cctype>
-#include <cstdlib>
-#include <functional>
 
 namespace runner {
 
@@ -16,6 +16,9 @@ const int digitCodes[10] = {0x0B, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09
 
 const int buttonDown = 1;  // the event of a button going down
 const int buttonUp = 2;
+/* The buttons looked at for a label; an index names one of them. */
+const int buttonCount = 32;
+const int largestSize = 0xFFFF;  // pixels, each way
 
 struct Verb {
     const char* name;
@@ -77,12 +80,14 @@ bool ReadOpen(const std::vector<std::string>& args, OpenRequest& request, std::s
             request.name = args[i + 1];
             i += 2;
         } else if (args[i] == "size" && i + 2 < args.size()) {
-            request.width = std::atoi(args[i + 1].c_str());
-            request.height = std::atoi(args[i + 2].c_str());
-            if (request.width <= 0 || request.width > 0xFFFF || request.height <= 0 || request.height > 0xFFFF) {
-                error = "expected a size of 1 to 65535 pixels each way";
+            long long width = 0, height = 0;
+            if (!ReadWhole(args[i + 1], 1, largestSize, width) || !ReadWhole(args[i + 2], 1, largestSize, height)) {
+                error = "expected a size of 1 to 65535 pixels each way, found '" + args[i + 1] + " " + args[i + 2] +
+                        "'";
                 return false;
             }
+            request.width = int(width);
+            request.height = int(height);
             i += 3;
         } else {
             error = "unexpected '" + args[i] + "' (expected: as NAME, size WIDTH HEIGHT)";
@@ -104,13 +109,16 @@ int KeyCode(const std::string& name)
         return 0x33;
     if (name == "period")
         return 0x34;
-    if (name.size() > 2 && name.compare(0, 2, "0x") == 0) {
-        char* end = nullptr;
-        long code = std::strtol(name.c_str() + 2, &end, 16);
-        if (*end == '\0' && code >= 0 && code <= 0xFF)
-            return int(code);
+    if (name.size() < 3 || name.size() > 4 || name.compare(0, 2, "0x") != 0)
+        return -1;
+    int code = 0;
+    for (size_t i = 2; i < name.size(); ++i) {
+        if (!std::isxdigit(static_cast<unsigned char>(name[i])))
+            return -1;
+        code = code * 16 + (std::isdigit(static_cast<unsigned char>(name[i])) ? name[i] - '0'
+                                                                                : std::tolower(name[i]) - 'a' + 10);
     }
-    return -1;
+    return code;
 }
 
 bool CheckAction(const Action& action, const Script& script, ExpectedWorld& world, std::string& error)
@@ -156,6 +164,16 @@ bool CheckAction(const Action& action, const Script& script, ExpectedWorld& worl
             error = "expected 'up' after the button, found '" + action.args[2] + "'";
             return false;
         }
+        // Labels are the display's, known only when it runs; an index is
+        // checked here, so that no number stands for another.
+        const std::string& which = action.args[1];
+        long long index = 0;
+        bool digits = !which.empty() && which.find_first_not_of("0123456789") == std::string::npos;
+        if (digits && !ReadWhole(which, 0, buttonCount - 1, index)) {
+            error = "expected a button label or an index from 0 to " + std::to_string(buttonCount - 1) + ", found '" +
+                    which + "'";
+            return false;
+        }
         return knownDisplay(action.args[0]);
     }
     if (action.verb == "show")
@@ -191,15 +209,14 @@ bool FindVessel(emu::Host& host, const std::string& name, OBJHANDLE& handle, std
     return true;
 }
 
-/* A button by its label, or by its index. */
+/* A button by its label, or by its index; -1 for none. */
 int ButtonIndex(emu::Host& host, int display, const std::string& which)
 {
-    for (int b = 0; b < 32; ++b)
+    for (int b = 0; b < buttonCount; ++b)
         if (host.mfds().buttonLabel(display, b) == which)
             return b;
-    char* end = nullptr;
-    long index = std::strtol(which.c_str(), &end, 10);
-    return *end == '\0' && !which.empty() ? int(index) : -1;
+    long long index = -1;
+    return ReadWhole(which, 0, buttonCount - 1, index) ? int(index) : -1;
 }
 
 }  // namespace
@@ -246,7 +263,8 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
             log.note("focus on " + args[0]);
         } else {
             log.note("deleting " + args[0]);
-            host.requestDeletion(vessel, nullptr);
+            if (!host.requestDeletion(vessel, nullptr))
+                log.failure("the host refused to delete " + args[0] + " (the last vessel stays)");
             host.processDeletions();
         }
         return true;

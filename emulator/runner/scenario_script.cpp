@@ -1,10 +1,10 @@
 #include "scenario_script.h"
 
+#include "number_text.h"
 #include "pilot_actions.h"
+#include "printable_text.h"
 
 #include <cctype>
-#include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -35,10 +35,11 @@ public:
         std::string text;
         if (!word(text, what, error))
             return false;
-        char* end = nullptr;
-        out = std::strtod(text.c_str(), &end);
-        if (end == text.c_str() || *end != '\0' || !std::isfinite(out))
+        std::string problem = ReadDecimal(text, out);
+        if (problem == "not a number")
             return fail(std::string("expected ") + what + " as a number, found '" + text + "'", error);
+        if (!problem.empty())
+            return fail(std::string("expected ") + what + ", found '" + text + "': " + problem, error);
         return true;
     }
 
@@ -95,7 +96,7 @@ bool ReadPlanet(Statement& s, Script& script, std::string& error)
     emu::Body& p = script.planet;
     if (!s.word(p.name, "the planet's name", error))
         return false;
-    return ReadFields(s,
+    bool read = ReadFields(s,
                       {{"radius", Number(p.radius, "a radius in m")},
                        {"gm", Number(p.gm, "GM in m^3/s^2")},
                        {"obliquity", Number(p.obliquity, "an obliquity in rad")},
@@ -103,6 +104,11 @@ bool ReadPlanet(Statement& s, Script& script, std::string& error)
                        {"period", Number(p.rotationPeriod, "a rotation period in s")},
                        {"rotation", Number(p.rotationAtZero, "a rotation angle in rad")}},
                       error);
+    if (!read)
+        return false;
+    if (p.radius <= 0)
+        return s.fail("the planet's radius must be more than 0 m", error);
+    return p.gm >= 0 ? true : s.fail("the planet's GM must not be negative", error);
 }
 
 bool ReadVessel(Statement& s, Script& script, int line, std::string& error)
@@ -111,6 +117,8 @@ bool ReadVessel(Statement& s, Script& script, int line, std::string& error)
     v.line = line;
     if (!s.word(v.name, "the vessel's name", error))
         return false;
+    if (v.name.empty())
+        return s.fail("a vessel needs a name", error);
     std::map<std::string, FieldReader> fields{
         {"class", [&v](Statement& st, std::string& e) { return st.word(v.className, "a class name", e); }},
         {"pos", Vector(v.pos, "a position x y z in m")},
@@ -164,11 +172,13 @@ bool ReadStatement(Statement& s, Script& script, int line, std::string& error)
         return true;
     }
     if (keyword == "step") {
+        script.stepLine = line;
         if (!s.number(script.step, "a step length in s", error))
             return false;
         return script.step > 0 ? true : s.fail("the step must be longer than 0 s", error);
     }
     if (keyword == "run") {
+        script.runLine = line;
         if (!s.number(script.duration, "a duration in s", error))
             return false;
         return script.duration >= 0 ? true : s.fail("the duration must not be negative", error);
@@ -179,31 +189,47 @@ bool ReadStatement(Statement& s, Script& script, int line, std::string& error)
                   error);
 }
 
-/* The words of a line; a word in double quotes may hold blanks and "#". */
-bool SplitWords(const std::string& line, std::vector<std::string>& words)
+bool IsControl(unsigned char c)
 {
+    return c < 0x20 || c == 0x7F;
+}
+
+/* The words of a line; a word in double quotes may hold blanks and "#". No
+ * word holds a control character: a name with a zero byte in it would name
+ * another vessel where the host reads it up to the zero. Empty when the
+ * line splits, else why not. */
+std::string SplitWords(const std::string& line, std::vector<std::string>& words)
+{
+    auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    for (char c : line)
+        if (IsControl(static_cast<unsigned char>(c)) && !blank(c))
+            return "a control character (" + Printable(std::string(1, c)) + ") has no place in a scenario";
     size_t i = 0;
     while (i < line.size()) {
         char c = line[i];
         if (c == '#')
             break;
-        if (std::isspace(static_cast<unsigned char>(c))) {
+        if (blank(c)) {
             ++i;
         } else if (c == '"') {
             size_t end = line.find('"', i + 1);
             if (end == std::string::npos)
-                return false;
-            words.push_back(line.substr(i + 1, end - i - 1));
+                return "a quoted text is not closed";
+            std::string word = line.substr(i + 1, end - i - 1);
+            for (char q : word)
+                if (IsControl(static_cast<unsigned char>(q)))
+                    return "a quoted text holds a control character (" + Printable(std::string(1, q)) + ")";
+            words.push_back(word);
             i = end + 1;
         } else {
             size_t end = i;
-            while (end < line.size() && !std::isspace(static_cast<unsigned char>(line[end])) && line[end] != '#')
+            while (end < line.size() && !blank(line[end]) && line[end] != '#')
                 ++end;
             words.push_back(line.substr(i, end - i));
             i = end;
         }
     }
-    return true;
+    return "";
 }
 
 }  // namespace
@@ -212,12 +238,15 @@ bool ParseScript(const std::string& name, const std::string& text, Script& scrip
 {
     script = Script();
     script.file = name;
-    std::istringstream in(text);
+    // A byte-order mark is how some editors begin a UTF-8 file.
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    std::istringstream in(text.compare(0, byteOrderMark.size(), byteOrderMark) == 0 ? text.substr(byteOrderMark.size())
+                                                                                   : text);
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         std::vector<std::string> parts;
-        if (!SplitWords(line, parts)) {
-            error = name + ":" + std::to_string(number) + ": a quoted text is not closed";
+        if (std::string problem = SplitWords(line, parts); !problem.empty()) {
+            error = name + ":" + std::to_string(number) + ": " + problem;
             return false;
         }
         if (parts.empty())

@@ -35,6 +35,7 @@ struct Script {
     std::string focus;
     double step = 0.1;
     double duration = 0.0;
+    int stepLine = 0, runLine = 0;  // 0 when not written
     std::vector<Action> actions;  // in time order
 };
 

@@ -1,22 +1,28 @@
 #include "script_player.h"
 
 #include "pilot_actions.h"
+#include "run_length.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace runner {
 
 const char* const moduleInstallPath = "plugin\\brimstar";
 
-bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error)
+bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error, std::uint64_t maxSteps)
 {
+    if (!CheckRunLength(script, maxSteps, error))
+        return false;
     emu::World& world = host.world();
     world.gravity = script.gravity;
+    world.clearBodies();
     world.addBody(script.planet);
 
     log.note("loading module " + std::string(moduleInstallPath));
     if (!host.loadPlugin(moduleInstallPath)) {
-        error = "cannot load the module from " + emu::ModuleRegistry::LibraryPath(moduleInstallPath);
+        std::string library = emu::ModuleRegistry::LibraryPath(moduleInstallPath);
+        std::replace(library.begin(), library.end(), '\\', char(std::filesystem::path::preferred_separator));
+        error = "cannot load the module from " + (host.root() / library).string();
         return false;
     }
     for (const VesselSpec& vessel : script.vessels) {
@@ -31,14 +37,25 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
 
     // Each action comes once the clock has reached its time, to within half
     // a step; the run ends at its duration or after the last action, or at
-    // once when a quick shutdown ends it.
+    // once when a quick shutdown ends it. A load may have moved the clock,
+    // so the way to each time is checked again, and the run still ends.
     OpenDisplays displays;
-    auto stepUntil = [&](double time) {
-        while (world.simt + script.step / 2 < time && !host.runEnded())
+    std::uint64_t taken = 0;
+    auto stepUntil = [&](double time, int line) {
+        std::string why = StepProblem(world.simt, time, script.step);
+        if (why.empty())
+            why = StepCountProblem(world.simt, time, script.step, taken, maxSteps);
+        if (!why.empty()) {
+            error = script.file + ":" + std::to_string(line) + ": " + why;
+            return false;
+        }
+        for (; world.simt + script.step / 2 < time && !host.runEnded(); ++taken)
             host.step(script.step);
+        return true;
     };
     for (const Action& action : script.actions) {
-        stepUntil(action.time);
+        if (!stepUntil(action.time, action.line))
+            return false;
         if (host.runEnded())
             break;
         if (!PerformAction(host, action, displays, log, error)) {
@@ -47,7 +64,8 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
         }
         host.noticeDebugLine();
     }
-    stepUntil(script.duration);
+    if (!stepUntil(script.duration, script.runLine))
+        return false;
     log.stateTable();
     return true;
 }

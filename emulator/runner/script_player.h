@@ -4,8 +4,10 @@
 #define BRIMSTAR_RUNNER_SCRIPT_PLAYER_H
 
 #include "flight_log.h"
+#include "run_length.h"
 #include "scenario_script.h"
 
+#include <cstdint>
 #include <string>
 
 namespace runner {
@@ -13,8 +15,11 @@ namespace runner {
 /* The module as its class files name it, under the root's "modules". */
 extern const char* const moduleInstallPath;
 
-/* Plays the script; false with a message when the world cannot be built. */
-bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error);
+/* Plays the script in at most maxSteps steps; false with a message when the
+ * world cannot be built, an action cannot be carried out or the run would
+ * not end. */
+bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error,
+                std::uint64_t maxSteps = defaultMaxSteps);
 
 }  // namespace runner
 

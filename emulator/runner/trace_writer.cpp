@@ -1,18 +1,30 @@
 #include "trace_writer.h"
 
+#include "printable_text.h"
+
 #include <cstdio>
 
 namespace runner {
 
 namespace {
 
-/* Names may hold commas and quotes: quoted, with quotes doubled. */
+/* Names may hold commas and quotes: quoted, with quotes doubled; and
+ * control characters, which would break a row: escaped. */
 std::string Quoted(const std::string& text)
 {
     std::string quoted = "\"";
-    for (char c : text)
+    for (char c : Printable(text))
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + '"';
+}
+
+/* Every digit a double needs to be read back the same: at most 24
+ * characters, whatever the value. */
+std::string Exact(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
 }
 
 }  // namespace
@@ -24,13 +36,13 @@ TraceWriter::TraceWriter(emu::Host& host, std::ostream& out) : host_(host), out_
 
 void TraceWriter::forcesIntegrated()
 {
-    char time[40], numbers[256];
-    std::snprintf(time, sizeof time, "%.6f", host_.world().simt);
+    std::string time = Exact(host_.world().simt);
     for (OBJHANDLE h : host_.world().vessels()) {
         const emu::VesselRecord* v = host_.world().vessel(h);
-        std::snprintf(numbers, sizeof numbers, "%.6f,%.6f,%.6f,%.6f,%.6f,%.6f", v->pos.x, v->pos.y, v->pos.z,
-                      v->vel.x, v->vel.y, v->vel.z);
-        out_ << time << ',' << Quoted(v->name) << ',' << Quoted(v->className) << ',' << numbers << '\n';
+        out_ << time << ',' << Quoted(v->name) << ',' << Quoted(v->className);
+        for (double value : {v->pos.x, v->pos.y, v->pos.z, v->vel.x, v->vel.y, v->vel.z})
+            out_ << ',' << Exact(value);
+        out_ << '\n';
     }
 }
 

@@ -1,5 +1,8 @@
 #include "track_plot.h"
 
+#include "fixed_number.h"
+#include "printable_text.h"
+
 #include "emulator/host/world/frame_math.h"
 
 #include <algorithm>
@@ -22,10 +25,12 @@ const char* Colour(const std::string& className)
     return "#1f77b4";
 }
 
+/* Text for XML: what XML does not allow (control characters, broken UTF-8)
+ * escaped as the log shows it, then the markup characters as entities. */
 std::string Escaped(const std::string& text)
 {
     std::string out;
-    for (char c : text) {
+    for (char c : Printable(text)) {
         if (c == '<')
             out += "&lt;";
         else if (c == '>')
@@ -38,6 +43,11 @@ std::string Escaped(const std::string& text)
             out += c;
     }
     return out;
+}
+
+bool Drawable(const VECTOR3& p)
+{
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
 }
 
 }  // namespace
@@ -58,7 +68,8 @@ void TrackPlot::forcesIntegrated()
         // A bomb detonates in the first step its exhaust burns.
         if (v->className == "nuke" && !v->groups.empty() && v->groups[0].level > 0 && !detonated_[v]) {
             detonated_[v] = true;
-            marks_.push_back({relative(v->pos), true});
+            if (Drawable(relative(v->pos)))
+                marks_.push_back({relative(v->pos), true});
         }
     }
     bool focusMoved = world.focus != lastFocus_;
@@ -69,17 +80,22 @@ void TrackPlot::forcesIntegrated()
     for (OBJHANDLE h : world.vessels()) {
         const emu::VesselRecord* v = world.vessel(h);
         std::vector<std::vector<VECTOR3>>& segments = tracks_[v->name];
-        if (segments.empty() || focusMoved)
-            segments.emplace_back();
-        segments.back().push_back(relative(v->pos));
         classes_[v->name] = v->className;
+        // A point that cannot be drawn (infinite, or too far from the focus
+        // to subtract) cuts the track as a focus switch does.
+        VECTOR3 p = relative(v->pos);
+        bool cut = focusMoved || !Drawable(p);
+        if (segments.empty() || (cut && !segments.back().empty()))
+            segments.emplace_back();
+        if (Drawable(p))
+            segments.back().push_back(p);
     }
 }
 
 void TrackPlot::vesselDeleted(const emu::VesselRecord& v)
 {
     detonated_.erase(&v);
-    if (v.className == "roid")
+    if (v.className == "roid" && Drawable(relative(v.pos)))
         marks_.push_back({relative(v.pos), false});
 }
 
@@ -92,7 +108,7 @@ void TrackPlot::write(std::ostream& out, const std::string& title) const
                 extent = std::max({extent, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
     for (const Mark& m : marks_)
         extent = std::max({extent, std::fabs(m.pos.x), std::fabs(m.pos.y), std::fabs(m.pos.z)});
-    double scale = (panelSize / 2.0) / (extent * 1.05);
+    double scale = (panelSize / 2.0) / extent / 1.05;
 
     int width = 2 * panelSize + 3 * margin, height = panelSize + 2 * margin + 20;
     char text[256];
@@ -116,15 +132,20 @@ void TrackPlot::write(std::ostream& out, const std::string& title) const
         double cx = panel.left + panelSize / 2.0, cy = top + panelSize / 2.0;
         std::snprintf(text, sizeof text,
                       "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"#999\"/>\n"
-                      "<text x=\"%d\" y=\"%d\">%s (half width %.0f m)</text>\n",
-                      panel.left, top, panelSize, panelSize, panel.left, top + panelSize + 16, panel.name, extent);
+                      "<text x=\"%d\" y=\"%d\">%s (half width %s m)</text>\n",
+                      panel.left, top, panelSize, panelSize, panel.left, top + panelSize + 16, panel.name,
+                      Fixed(extent, 0).c_str());
         out << text;
         auto point = [&](const VECTOR3& p, double& x, double& y) {
             x = cx + p.*panel.across * scale;
             y = cy - p.*panel.up * scale;
         };
         for (const auto& [name, segments] : tracks_) {
+            const std::vector<VECTOR3>* last = nullptr;
             for (const auto& points : segments) {
+                if (points.empty())
+                    continue;
+                last = &points;
                 out << "<polyline fill=\"none\" stroke-width=\"1.5\" stroke=\"" << Colour(classes_.at(name))
                     << "\" points=\"";
                 for (const VECTOR3& p : points) {
@@ -135,9 +156,9 @@ void TrackPlot::write(std::ostream& out, const std::string& title) const
                 }
                 out << "\"><title>" << Escaped(name) << "</title></polyline>\n";
             }
-            if (classes_.at(name) != "roid" && !segments.back().empty()) {
+            if (classes_.at(name) != "roid" && last) {
                 double x, y;
-                point(segments.back().back(), x, y);
+                point(last->back(), x, y);
                 out << "<text x=\"" << x + 6 << "\" y=\"" << y - 6 << "\">" << Escaped(name) << "</text>\n";
             }
         }

@@ -8,8 +8,10 @@ namespace {
 
 const std::string world = "planet Earth radius 6371000\nvessel GL-01 class Ship pos 7e6 0 0\n";
 
+using namespace std::string_literals;
+
 struct BadCase {
-    const char* text;
+    std::string text;
     const char* message;
 };
 
@@ -51,6 +53,48 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"at 5 type \"50\n", "s.scn:3: a quoted text is not closed"},
         BadCase{"focus Nobody\n", "s.scn: the focus names no vessel: 'Nobody'"}));
 
+// Every number is read whole and must fit its field: none is read as a part
+// of it, or as another number.
+INSTANTIATE_TEST_SUITE_P(
+    NumbersThatDoNotFit, BadScenario,
+    ::testing::Values(
+        BadCase{"at 1 open Weapons on GL-01 as W size 400abc 400\n",
+                "s.scn:3: expected a size of 1 to 65535 pixels each way, found '400abc 400'"},
+        BadCase{"at 1 open Weapons on GL-01 as W size 1e9 400\n",
+                "s.scn:3: expected a size of 1 to 65535 pixels each way, found '1e9 400'"},
+        BadCase{"at 1 open Weapons on GL-01 as W size 400 65536\n",
+                "s.scn:3: expected a size of 1 to 65535 pixels each way, found '400 65536'"},
+        BadCase{"at 1 open Weapons on GL-01 as W\nat 2 button W 4294967303\n",
+                "s.scn:4: expected a button label or an index from 0 to 31, found '4294967303'"},
+        BadCase{"at 1 open Weapons on GL-01 as W\nat 2 key W 0x0x19\n",
+                "s.scn:4: unknown key '0x0x19' (expected a letter, a digit, comma, period or 0x..)"},
+        BadCase{"at 1 open Weapons on GL-01 as W\nat 2 key W \"0x 19\"\n",
+                "s.scn:4: unknown key '0x 19' (expected a letter, a digit, comma, period or 0x..)"},
+        BadCase{"at 1 open Weapons on GL-01 as W\nat 2 key W 0x100\n",
+                "s.scn:4: unknown key '0x100' (expected a letter, a digit, comma, period or 0x..)"},
+        BadCase{"step 0x1p-3\n", "s.scn:3: expected a step length in s as a number, found '0x1p-3'"},
+        BadCase{"run infinity\n", "s.scn:3: expected a duration in s as a number, found 'infinity'"},
+        BadCase{"run 1e400\n", "s.scn:3: expected a duration in s, found '1e400': too large a number"},
+        BadCase{"step 1e-320\n",
+                "s.scn:3: expected a step length in s, found '1e-320': too small a number (it would be read as 0 "
+                "or as a denormal)"},
+        BadCase{"vessel X class Ship pos 1e-400 0 0\n",
+                "s.scn:3: expected a position x y z in m, found '1e-400': too small a number (it would be read as 0 "
+                "or as a denormal)"},
+        BadCase{"step .\n", "s.scn:3: expected a step length in s as a number, found '.'"},
+        BadCase{"planet Earth radius -1\n", "s.scn:3: the planet's radius must be more than 0 m"}));
+
+// A name is what the host will be given whole: none may hold a control
+// character, and an error never echoes one raw.
+INSTANTIATE_TEST_SUITE_P(
+    ControlCharacters, BadScenario,
+    ::testing::Values(
+        BadCase{"vessel \"GL-01\0B\" class Ship\n"s,
+                "s.scn:3: a control character (\\x00) has no place in a scenario"},
+        BadCase{"vessel GL\x1b[2J class Ship\n", "s.scn:3: a control character (\\x1B) has no place in a scenario"},
+        BadCase{"vessel \"GL\t02\" class Ship\n", "s.scn:3: a quoted text holds a control character (\\x09)"},
+        BadCase{"vessel \"\" class Ship\n", "s.scn:3: a vessel needs a name"}));
+
 TEST(GoodScenario, ReadsTheWorldAndThePilotsActionsInOrder)
 {
     runner::Script script;
@@ -72,4 +116,17 @@ TEST(GoodScenario, ReadsTheWorldAndThePilotsActionsInOrder)
               (std::vector<std::string>{"Collision Control", "on", "GL-01", "as", "C", "size", "300", "200"}));
     EXPECT_EQ(script.actions[1].args, std::vector<std::string>{""});
     EXPECT_EQ(script.actions[2].line, 8);
+}
+
+TEST(GoodScenario, MayBeginWithAByteOrderMarkAndEndLinesWithCarriageReturns)
+{
+    runner::Script script;
+    std::string error;
+    ASSERT_TRUE(runner::ParseScript("s.scn", "\xEF\xBB\xBFplanet Earth\r\nvessel GL-01 class Ship\r\nrun 2\r\n", script,
+                                    error))
+        << error;
+    EXPECT_EQ(script.planet.name, "Earth");
+    ASSERT_EQ(script.vessels.size(), 1u);
+    EXPECT_EQ(script.vessels[0].className, "Ship");
+    EXPECT_EQ(script.duration, 2);
 }

@@ -1,0 +1,60 @@
+/* A run tells the truth about what did not happen: a deletion the host
+ * refuses is a failure in the log, and a run a load sends back in time is
+ * still bounded by the steps ceiling. */
+#include "support/emulated_root.h"
+
+#include "emulator/runner/script_player.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct Played {
+    bool played;
+    bool failed;
+    std::string error, log;
+};
+
+Played Play(const std::string& text, std::uint64_t maxSteps)
+{
+    runner::Script script;
+    std::string error;
+    EXPECT_TRUE(runner::ParseScript("s.scn", text, script, error)) << error;
+    testing_support::EmulatedRoot root;
+    std::ostringstream out;
+    emu::Host host(root.path());
+    runner::FlightLog log(host, out);
+    host.setObserver(&log);
+    bool played = runner::PlayScript(host, script, log, error, maxSteps);
+    host.setObserver(nullptr);
+    return {played, log.failed(), error, out.str()};
+}
+
+}  // namespace
+
+TEST(PlayFaults, ARefusedDeletionIsLoggedAsAFailure)
+{
+    Played run = Play("planet Earth\nvessel B class Ship pos 7e6 0 0\nrun 2\nat 1 delete B\n", 100);
+    EXPECT_TRUE(run.played) << run.error;
+    EXPECT_TRUE(run.failed);
+    EXPECT_NE(run.log.find("deleting B\n[     1.00] FAILED: the host refused to delete B (the last vessel stays)"),
+              std::string::npos)
+        << run.log;
+}
+
+TEST(PlayFaults, ALoadThatMovesTheClockBackIsStillBoundedByTheCeiling)
+{
+    const std::string text =
+        "planet Earth\nvessel A class Ship pos 7e6 0 0\nstep 0.1\nrun 10\nat 5 save back.scn\nat 6 load back.scn\n";
+    // From 0 to 10 s is 100 steps; the load at 6 s takes the clock back to
+    // 5 s, so the whole run takes 110.
+    Played fits = Play(text, 110);
+    EXPECT_TRUE(fits.played) << fits.error;
+    Played over = Play(text, 105);
+    EXPECT_FALSE(over.played);
+    EXPECT_EQ(over.error,
+              "s.scn:4: reaching 10 s from 5 s takes 50 steps of 0.1 s, more than the 45 allowed (--max-steps N "
+              "allows more)");
+}
