@@ -2,11 +2,14 @@
  * prints what it did.
  *
  *   brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]
+ *                [--report FILE.html]
  *
  * Without a scenario it plays the bundled default one. The root folder is
  * the emulated simulator's; by default the one built beside this program.
  */
 #include "observer_fanout.h"
+#include "report/recorder.h"
+#include "report/report_page.h"
 #include "script_player.h"
 #include "trace_writer.h"
 #include "track_plot.h"
@@ -24,11 +27,12 @@ struct Options {
     fs::path root;
     fs::path scenario;
     bool quiet = false;
-    fs::path log, trace, plot;
+    fs::path log, trace, plot, report;
 };
 
 const char* const usage =
-    "usage: brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]\n";
+    "usage: brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]\n"
+    "                    [--report FILE.html]\n";
 
 fs::path ProgramDirectory()
 {
@@ -48,7 +52,8 @@ bool ReadOptions(int argc, char** argv, Options& options, std::string& problem)
     options.root = ProgramDirectory() / ".." / "root";
     options.scenario = fs::path(BRIMSTAR_SOURCE_DIR) / "examples" / "01-one-bomb.scn";
     const std::pair<const char*, fs::path*> fileOptions[] = {
-        {"--root", &options.root}, {"--log", &options.log}, {"--trace", &options.trace}, {"--plot", &options.plot}};
+        {"--root", &options.root}, {"--log", &options.log}, {"--trace", &options.trace}, {"--plot", &options.plot},
+        {"--report", &options.report}};
     bool scenarioGiven = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -121,6 +126,16 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // A report that cannot be written is known before the run, not after it.
+    std::ofstream reportFile;
+    if (!options.report.empty()) {
+        reportFile.open(options.report);
+        if (!reportFile) {
+            std::cerr << "brimstar-sim: cannot write the report " << options.report.string() << '\n';
+            return 1;
+        }
+    }
+
     TeeBuffer tee;
     std::ostream out(&tee);
     std::ofstream logFile, traceFile;
@@ -146,6 +161,12 @@ int main(int argc, char** argv)
     runner::TrackPlot plot(host, std::max(script.step, script.duration / 2000));
     if (!options.plot.empty())
         observers.add(&plot);
+    std::unique_ptr<report::Recorder> recorder;
+    if (reportFile.is_open()) {
+        recorder = std::make_unique<report::Recorder>(host, script);
+        observers.add(recorder.get());
+        log.listen(recorder.get());
+    }
     host.setObserver(&observers);
 
     bool played = runner::PlayScript(host, script, log, error);
@@ -155,6 +176,14 @@ int main(int argc, char** argv)
     if (!options.plot.empty()) {
         std::ofstream svg(options.plot);
         plot.write(svg, options.scenario.filename().string());
+    }
+    if (recorder) {
+        report::WritePage(reportFile, recorder->finish());
+        reportFile.close();
+        if (!reportFile) {
+            std::cerr << "brimstar-sim: could not write the report " << options.report.string() << '\n';
+            return 1;
+        }
     }
     if (!played) {
         std::cerr << "brimstar-sim: " << error << '\n';
