@@ -281,7 +281,8 @@ void Recorder::forcesIntegrated()
         if (IsBomb(*v)) {
             p.level = BlastLevel(*v);
             if (p.level > 0 && track.detonated < 0) {
-                track.detonated = p.t;
+                // It blasted in this step's pre-step, from where the last step left it.
+                track.detonated = std::max(lastStep_, track.created);
                 ++record_.counts.bombsDetonated;
                 event(EventKind::blast, live.index, v->name);
             }
@@ -290,6 +291,7 @@ void Recorder::forcesIntegrated()
     }
     recordPushes();
     findContacts();
+    lastStep_ = world.simt;
 }
 
 const FlightRecord& Recorder::finish()

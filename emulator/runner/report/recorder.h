@@ -59,6 +59,7 @@ private:
     std::chrono::steady_clock::time_point started_;
     std::map<OBJHANDLE, Live> live_;
     OBJHANDLE lastFocus_ = nullptr;
+    double lastStep_ = 0;  // the time the last step ended
     std::map<std::pair<int, int>, int> pairs_;  // (bomb, target) to its push series, -1 when left out
     std::vector<Push> stepPushes_;
     std::set<std::pair<OBJHANDLE, OBJHANDLE>> touching_;

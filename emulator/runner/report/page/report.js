@@ -445,5 +445,9 @@ chart('When the debug line changed (hover a mark for its text)', 'change', [{ na
   fill();
 })();
 
+state.charts = charts;
+// A moment worth a picture: just into the first blast, or halfway.
+const firstBlast = data.vessels.find((v) => v.detonated >= 0);
+state.showcase = firstBlast ? firstBlast.detonated + data.step : start + (end - start) / 2;
 window.addEventListener('resize', () => setTime(state.t));
 setTime(start);
