@@ -15,15 +15,15 @@ struct Column {
 
 const Column relativeColumns[] = {
     {"t", 9, [](const TrackPoint& p) { return p.t; }},
-    {"x", 5, [](const TrackPoint& p) { return p.rel[0]; }},
-    {"y", 5, [](const TrackPoint& p) { return p.rel[1]; }},
-    {"z", 5, [](const TrackPoint& p) { return p.rel[2]; }},
-    {"s", 5, [](const TrackPoint& p) { return p.speed; }},
+    {"x", 4, [](const TrackPoint& p) { return p.rel[0]; }},
+    {"y", 4, [](const TrackPoint& p) { return p.rel[1]; }},
+    {"z", 4, [](const TrackPoint& p) { return p.rel[2]; }},
+    {"s", 4, [](const TrackPoint& p) { return p.speed; }},
 };
 const Column planetColumns[] = {
-    {"px", 5, [](const TrackPoint& p) { return p.planet[0]; }},
-    {"py", 5, [](const TrackPoint& p) { return p.planet[1]; }},
-    {"pz", 5, [](const TrackPoint& p) { return p.planet[2]; }},
+    {"px", 4, [](const TrackPoint& p) { return p.planet[0]; }},
+    {"py", 4, [](const TrackPoint& p) { return p.planet[1]; }},
+    {"pz", 4, [](const TrackPoint& p) { return p.planet[2]; }},
     {"alt", 6, [](const TrackPoint& p) { return p.altitude; }},
 };
 /* Left out while all zero: most vessels are never pushed, and only bombs blast. */
@@ -51,16 +51,32 @@ void WriteColumn(std::ostream& out, const Column& column, const std::vector<Trac
     out << ']';
 }
 
+/* A field whose value is its default (-1, never) is left out: a long run has
+ * thousands of bombs and rocks. */
+void Optional(std::ostream& out, const char* key, double value)
+{
+    if (value != -1)
+        out << ",\"" << key << "\":" << JsonNumber(value, 9);
+}
+
 void WriteTrack(std::ostream& out, const VesselTrack& v, bool planetView)
 {
     out << "{\"name\":" << JsonString(v.name) << ",\"cls\":" << JsonString(v.className)
-        << ",\"created\":" << JsonNumber(v.created, 9) << ",\"deleted\":" << JsonNumber(v.deleted, 9)
-        << ",\"trigger\":" << JsonNumber(v.triggerHeight) << ",\"detonated\":" << JsonNumber(v.detonated, 9)
-        << ",\"hits\":";
-    Numbers(out, v.hits, 9);
+        << ",\"created\":" << JsonNumber(v.created, 9);
+    Optional(out, "deleted", v.deleted);
+    Optional(out, "trigger", v.triggerHeight);
+    Optional(out, "detonated", v.detonated);
+    if (!v.hits.empty()) {
+        out << ",\"hits\":";
+        Numbers(out, v.hits, 9);
+    }
     for (const Column& c : relativeColumns)
-        WriteColumn(out, c, v.points);
-    if (planetView)
+        if (c.key != std::string("s") || v.className != "roid")  // the page charts no rock's speed
+            WriteColumn(out, c, v.points);
+    // Rocks and timed bombs stay by the focus: at the planet's scale they are
+    // where it is. A bomb with an altitude trigger falls, and is drawn.
+    bool nearFocus = v.className == "roid" || (v.className == "nuke" && v.triggerHeight < 0);
+    if (planetView && !nearFocus)
         for (const Column& c : planetColumns)
             WriteColumn(out, c, v.points);
     for (const Column& c : sparseColumns)

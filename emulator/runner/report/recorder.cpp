@@ -14,7 +14,7 @@ using emu::length;
 using emu::operator-;
 
 /* About this many track points in all, whatever the run's length. */
-const double pointBudget = 60000;
+const double pointBudget = 15000;
 /* Push series drawn at most: a long run fires thousands of bombs. */
 const size_t maxPushSeries = 400;
 /* Beyond this distance from the focus a rock removes itself by range. */
@@ -77,7 +77,7 @@ Recorder::Recorder(emu::Host& host, const runner::Script& script)
     record_.step = script.step;
     record_.planetRadius = script.planet.radius;
     record_.planetView = script.gravity;
-    double buckets = std::clamp(pointBudget / (2.5 * double(std::max<size_t>(1, script.vessels.size()))), 200.0, 2000.0);
+    double buckets = std::clamp(pointBudget / (2.5 * double(std::max<size_t>(1, script.vessels.size()))), 50.0, 2000.0);
     bucket_ = script.duration / buckets;
 }
 
@@ -102,7 +102,7 @@ void Recorder::vesselCreated(const emu::VesselRecord& v)
     ++record_.counts.created;
     record_.vessels.push_back(std::move(track));
     live_.insert_or_assign(v.handle, Live{index, TrackThinner(bucket_)});
-    event(EventKind::created, index, v.name + " (" + v.className + ")");
+    event(EventKind::created, index, "");  // the page names the vessel
 }
 
 void Recorder::vesselDeleted(const emu::VesselRecord& v)
@@ -119,9 +119,9 @@ void Recorder::vesselDeleted(const emu::VesselRecord& v)
         const emu::VesselRecord* focus = host_.world().vessel(host_.world().focus);
         bool byRange = focus && length(v.pos - focus->pos) > rockRange;
         ++(byRange ? record_.counts.rocksByRange : record_.counts.rocksByDamage);
-        how = byRange ? " (out of range)" : " (by damage)";
+        how = byRange ? "out of range" : "by damage";
     }
-    event(EventKind::deleted, found->second.index, v.name + how);
+    event(EventKind::deleted, found->second.index, how);
     live_.erase(found);
 }
 
@@ -284,7 +284,7 @@ void Recorder::forcesIntegrated()
                 // It blasted in this step's pre-step, from where the last step left it.
                 track.detonated = std::max(lastStep_, track.created);
                 ++record_.counts.bombsDetonated;
-                event(EventKind::blast, live.index, v->name);
+                event(EventKind::blast, live.index, "");
             }
         }
         live.thinner.add(p, track.points);

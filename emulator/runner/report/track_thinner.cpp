@@ -17,6 +17,7 @@ double Score(int which, const TrackPoint& p)
 {
     switch (which) {
     case TrackThinner::strongest: return p.force;
+    case TrackThinner::brightest: return p.level;
     case TrackThinner::fastest: return p.speed;
     case TrackThinner::slowest: return -p.speed;
     case TrackThinner::lowest: return -p.altitude;

@@ -1,6 +1,7 @@
 /* Thins a track while it is recorded, so that a long run stays small: of
  * each bucket of time it keeps the first and the last point and every point
- * where a value is at its bucket's extreme (the strongest push, the fastest
+ * where a value is at its bucket's extreme (the strongest push, a bomb's
+ * highest blast level, the fastest
  * and slowest speed, the lowest altitude, the farthest from the focus). A
  * bucket no longer than a step keeps every point. */
 #ifndef BRIMSTAR_RUNNER_REPORT_TRACK_THINNER_H
@@ -22,7 +23,7 @@ public:
     void flush(std::vector<TrackPoint>& out);
 
     /* The points a bucket keeps. */
-    enum Choice { first, last, strongest, fastest, slowest, lowest, farthest, kept };
+    enum Choice { first, last, strongest, brightest, fastest, slowest, lowest, farthest, kept };
 
 private:
 

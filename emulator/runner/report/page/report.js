@@ -8,6 +8,8 @@ const isBomb = (v) => v.cls === 'nuke';
 const isRock = (v) => v.cls === 'roid';
 data.vessels.forEach((v, i) => {
   v.index = i;
+  for (const k of ['deleted', 'trigger', 'detonated']) if (v[k] === undefined) v[k] = -1;
+  v.hits = v.hits || [];
   v.color = isBomb(v) ? '#e8590c' : isRock(v) ? '#8c7355' : palette[i % palette.length];
   v.end = v.deleted >= 0 ? v.deleted : data.simulated;
 });
@@ -74,6 +76,14 @@ function showTip(e, text) {
   if (!text) { tip.hidden = true; return; }
   tip.textContent = text; tip.hidden = false;
   tip.style.left = (e.clientX + 14) + 'px'; tip.style.top = (e.clientY + 10) + 'px';
+}
+
+// Events of a vessel carry only its index: its name is in its track.
+for (const e of data.events) {
+  const v = data.vessels[e[2]];
+  if (e[1] === 'created') e[3] = v.name + ' (' + v.cls + ')';
+  else if (e[1] === 'deleted') e[3] = v.name + (e[3] ? ' (' + e[3] + ')' : '');
+  else if (e[1] === 'blast') e[3] = v.name;
 }
 
 // ---- the header

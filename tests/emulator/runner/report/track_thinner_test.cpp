@@ -47,11 +47,13 @@ TEST(TrackThinner, KeepsEachBucketsEndsAndExtremesInOrder)
         double speed = i == 512 ? 99 : i == 513 ? 1 : 10;  // fastest, slowest
         double altitude = i == 650 ? 10 : 1000;         // lowest
         double x = i == 777 ? 5000 : 1;                 // farthest
-        thinner.add(At(t, force, speed, altitude, x), out);
+        TrackPoint p = At(t, force, speed, altitude, x);
+        p.level = i == 301 ? 1 : 0;                     // a blast's first step
+        thinner.add(p, out);
     }
     thinner.flush(out);
-    EXPECT_LE(out.size(), 10u * 2 + 5);
-    for (double t : {0.0, 99.0, 100.0, 999.0, 437.0, 512.0, 513.0, 650.0, 777.0})
+    EXPECT_LE(out.size(), 10u * 2 + 6);  // ends of ten buckets, six extremes
+    for (double t : {0.0, 99.0, 100.0, 999.0, 301.0, 437.0, 512.0, 513.0, 650.0, 777.0})
         EXPECT_TRUE(Has(out, t)) << t;
     EXPECT_TRUE(std::is_sorted(out.begin(), out.end(), [](auto& a, auto& b) { return a.t < b.t; }));
     for (size_t i = 1; i < out.size(); ++i)
