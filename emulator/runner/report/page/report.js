@@ -264,7 +264,7 @@ views.push(makeView('Relative to the vessel in focus (at the centre)', ['x', 'y'
 if (data.planetView) {
   views.push(makeView('Relative to the planet', ['px', 'py', 'pz'], () => {
     let r = data.planetRadius;
-    for (const v of data.vessels) for (let i = 0; i < v.t.length; i++) r = Math.max(r, Math.hypot(v.px[i], v.py[i], v.pz[i]));
+    for (const v of data.vessels.filter((v) => v.px)) for (let i = 0; i < v.t.length; i++) r = Math.max(r, Math.hypot(v.px[i], v.py[i], v.pz[i]));
     return r * 1.08;
   }, (g, view, k, px, py) => {
     g.fillStyle = '#cfe3f5'; g.strokeStyle = '#2b6cb0'; g.lineWidth = 1.5;
