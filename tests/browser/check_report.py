@@ -137,6 +137,7 @@ def main():
             expect(page["rows"] == rows, "display lines are the log's: %r" % rows[:3])
         colours = driver.execute_script(COLOURS)
         expect(all(c > 4 for c in colours), "no canvas is blank (colours %s)" % colours)
+        driver.execute_script("window.flightReport.setTime(window.flightReport.showcase)")
         if os.path.basename(args.scenario).startswith("04-"):
             rocks = driver.execute_script(ROCKS, 50)
             apart = {(round(x / 4), round(y / 4)) for x, y in rocks}
@@ -152,6 +153,8 @@ def main():
                                   driver.execute_script("return window.flightReport.showcase"))
             driver.save_screenshot(args.screenshot)
             expect(os.path.getsize(args.screenshot) > 20000, "the screenshot is not blank")
+        errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+        expect(not errors, "no console error while it was used " + repr(errors[:3]))
     finally:
         driver.quit()
     return 1 if failures else 0

@@ -172,7 +172,7 @@ function makeView(title, keys, extentOf, decorate, labelOf) {
     }
     g.globalAlpha = 1;
     // removed rocks and detonations, once they have happened
-    for (const v of data.vessels) {
+    for (const v of data.vessels.filter((v) => v[ka])) {
       if (isRock(v) && v.deleted >= 0 && v.deleted <= state.t && v.t.length) {
         const x = px(v[ka][v.t.length - 1]), y = py(v[kb][v.t.length - 1]);
         g.strokeStyle = '#8c7355'; g.lineWidth = 1.5; g.beginPath();
@@ -258,7 +258,7 @@ views.push(makeView('Relative to the vessel in focus (at the centre)', ['x', 'y'
     g.beginPath(); g.arc(px(a), py(b), blastRadius * k, 0, 2 * Math.PI); g.fill();
     g.strokeStyle = '#e8590c'; g.lineWidth = 2; g.stroke();
     g.fillStyle = '#c2410c'; g.font = 'bold 12px system-ui, sans-serif'; g.textAlign = 'left';
-    g.fillText('blast of ' + v.name + ': level ' + num(level, 2) + ', reach ' + length(blastRadius), px(-ext) + 10, py(-ext) - 10);
+    g.fillText('blast: level ' + num(level, 2) + ', reach ' + length(blastRadius), px(-ext) + 10, py(ext) + 34);
   }
 }, (v) => v.name));
 if (data.planetView) {
