@@ -105,17 +105,20 @@ void FlightLog::forcesIntegrated()
 void FlightLog::note(const std::string& text)
 {
     line(text);
+    listener_->noted(text);
 }
 
 void FlightLog::failure(const std::string& text)
 {
     ++failures_;
     line("FAILED: " + text);
+    listener_->noted("FAILED: " + text);
 }
 
-void FlightLog::screen(const std::string& name, const emu::Screen& screen, int widthPixels)
+void FlightLog::screen(const std::string& name, const emu::Screen& screen, const emu::Display& display)
 {
-    size_t width = size_t(std::max(20, widthPixels / 8));
+    listener_->screenShown(name, screen, display);
+    size_t width = size_t(std::max(20, display.width / 8));
     std::string title = Printable(" " + name + ": " + screen.lines.front() + " ");
     std::string top = "+" + std::string(width, '-') + "+";
     top.replace(2, std::min(title.size(), width - 2), title.substr(0, width - 2));

@@ -10,6 +10,15 @@
 
 namespace runner {
 
+/* Told what the log says beyond the host's notices: the runner's own notes
+ * (the pilot's actions among them) and the screens shown. */
+class LogListener {
+public:
+    virtual ~LogListener() = default;
+    virtual void noted(const std::string& /*text*/) {}
+    virtual void screenShown(const std::string& /*name*/, const emu::Screen&, const emu::Display&) {}
+};
+
 class FlightLog : public emu::HostObserver {
 public:
     FlightLog(emu::Host& host, std::ostream& out) : host_(host), out_(out) {}
@@ -31,7 +40,8 @@ public:
     void failure(const std::string& text);
     bool failed() const { return failures_ > 0; }
     /* A display's screen, drawn as a text box */
-    void screen(const std::string& name, const emu::Screen& screen, int widthPixels);
+    void screen(const std::string& name, const emu::Screen& screen, const emu::Display& display);
+    void listen(LogListener* listener) { listener_ = listener; }
     /* The final state: one row per vessel */
     void stateTable();
 
@@ -52,6 +62,8 @@ private:
     /* By the pushing vessel, for the step under way */
     std::unordered_map<OBJHANDLE, Pushes> pushes_;
     int failures_ = 0;
+    LogListener silent_;
+    LogListener* listener_ = &silent_;
 };
 
 }  // namespace runner

@@ -2,7 +2,7 @@
  * prints what it did.
  *
  *   brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]
- *                [--max-steps N]
+ *                [--max-steps N] [--report FILE.html]
  *
  * Without a scenario it plays the bundled default one. The root folder is
  * the emulated simulator's; by default the one built beside this program.
@@ -12,6 +12,8 @@
 #include "number_text.h"
 #include "observer_fanout.h"
 #include "printable_text.h"
+#include "report/recorder.h"
+#include "report/report_page.h"
 #include "script_player.h"
 #include "trace_writer.h"
 #include "track_plot.h"
@@ -20,6 +22,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -29,13 +32,13 @@ struct Options {
     fs::path root;
     fs::path scenario;
     bool quiet = false;
-    fs::path log, trace, plot;
+    fs::path log, trace, plot, report;
     std::uint64_t maxSteps = runner::defaultMaxSteps;
 };
 
 const char* const usage =
     "usage: brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]\n"
-    "                    [--max-steps N]\n";
+    "                    [--max-steps N] [--report FILE.html]\n";
 
 fs::path ProgramDirectory()
 {
@@ -55,7 +58,8 @@ bool ReadOptions(int argc, char** argv, Options& options, std::string& problem)
     options.root = ProgramDirectory() / ".." / "root";
     options.scenario = fs::path(BRIMSTAR_SOURCE_DIR) / "examples" / "01-one-bomb.scn";
     const std::pair<const char*, fs::path*> fileOptions[] = {
-        {"--root", &options.root}, {"--log", &options.log}, {"--trace", &options.trace}, {"--plot", &options.plot}};
+        {"--root", &options.root}, {"--log", &options.log}, {"--trace", &options.trace}, {"--plot", &options.plot},
+        {"--report", &options.report}};
     bool scenarioGiven = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -114,20 +118,61 @@ private:
     std::vector<std::ostream*> outs_;
 };
 
-/* Opens an output the user asked for; false with why not. */
-bool OpenOutput(const fs::path& path, const char* what, std::ofstream& file, std::string& problem)
+/* An output the user asked for; an empty path asks for none. */
+struct Output {
+    const fs::path& path;
+    const char* what;
+    std::ofstream& file;
+};
+
+/* Whether the output can be written, without changing what is there; a
+ * file it had to create to find out is created (and said in created). */
+bool CanWrite(const Output& output, bool& created, std::string& problem)
 {
-    if (path.empty())
-        return true;
-    std::string cannot = "cannot write the " + std::string(what) + " to " + path.string();
+    std::string cannot = "cannot write the " + std::string(output.what) + " to " + output.path.string();
     std::error_code unknown;
-    if (!fs::is_directory(path.parent_path(), unknown))
+    created = false;
+    if (!fs::is_directory(output.path.parent_path(), unknown)) {
         problem = cannot + ": no such folder";
-    else if (fs::is_directory(path, unknown))
+        return false;
+    }
+    if (fs::is_directory(output.path, unknown)) {
         problem = cannot + ": it is a folder";
-    else if (file.open(path, std::ios::out | std::ios::trunc), !file)
+        return false;
+    }
+    created = !fs::exists(output.path, unknown);
+    std::ofstream probe(output.path, std::ios::out | std::ios::app);
+    if (!probe) {
         problem = cannot;
-    return problem.empty();
+        return false;
+    }
+    return true;
+}
+
+/* Opens every output, or none: false with why not, leaving the files as
+ * they were. */
+template <size_t N>
+bool OpenOutputs(const Output (&outputs)[N], std::string& problem)
+{
+    std::vector<fs::path> created;
+    bool writable = true;
+    for (const Output& output : outputs) {
+        bool made = false;
+        if (!output.path.empty() && writable)
+            writable = CanWrite(output, made, problem);
+        if (made)
+            created.push_back(output.path);
+    }
+    if (!writable) {
+        std::error_code ignored;
+        for (const fs::path& path : created)
+            fs::remove(path, ignored);
+        return false;
+    }
+    for (const Output& output : outputs)
+        if (!output.path.empty())
+            output.file.open(output.path, std::ios::out | std::ios::trunc);
+    return true;
 }
 
 /* Whether an output was written whole; a disk that fills up is a failure. */
@@ -164,9 +209,14 @@ int main(int argc, char** argv)
                   << " is not an emulated host's root folder (no modules)\n";
         return 1;
     }
-    std::ofstream logFile, traceFile, plotFile;
-    if (!OpenOutput(options.log, "log", logFile, error) || !OpenOutput(options.trace, "trace", traceFile, error) ||
-        !OpenOutput(options.plot, "plot", plotFile, error)) {
+    // Every output is tried before any is opened for writing, so that one
+    // that cannot be written costs no other file its contents.
+    std::ofstream logFile, traceFile, plotFile, reportFile;
+    const Output outputs[] = {{options.log, "log", logFile},
+                              {options.trace, "trace", traceFile},
+                              {options.plot, "plot", plotFile},
+                              {options.report, "report", reportFile}};
+    if (!OpenOutputs(outputs, error)) {
         std::cerr << "brimstar-sim: " << runner::Printable(error) << " (nothing was run)\n";
         return 1;
     }
@@ -192,6 +242,12 @@ int main(int argc, char** argv)
     runner::TrackPlot plot(host, std::max(script.step, script.duration / 2000));
     if (!options.plot.empty())
         observers.add(&plot);
+    std::unique_ptr<report::Recorder> recorder;
+    if (reportFile.is_open()) {
+        recorder = std::make_unique<report::Recorder>(host, script);
+        observers.add(recorder.get());
+        log.listen(recorder.get());
+    }
     host.setObserver(&observers);
 
     bool played = runner::PlayScript(host, script, log, error, options.maxSteps);
@@ -200,8 +256,10 @@ int main(int argc, char** argv)
     out.flush();
     if (!options.plot.empty())
         plot.write(plotFile, options.scenario.filename().string());
+    if (recorder)
+        report::WritePage(reportFile, recorder->finish());
     bool written = Written(options.log, "log", logFile) & Written(options.trace, "trace", traceFile) &
-                   Written(options.plot, "plot", plotFile);
+                   Written(options.plot, "plot", plotFile) & Written(options.report, "report", reportFile);
     if (!played) {
         std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
         return 1;

@@ -302,7 +302,7 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
         if (index < 0 || !host.mfds().clickButton(display, index, up ? buttonUp : buttonDown))
             log.note("  (the display ignored the button)");
     } else if (action.verb == "show") {
-        log.screen(args[0], host.mfds().redraw(display), host.mfds().display(display)->width);
+        log.screen(args[0], host.mfds().redraw(display), *host.mfds().display(display));
     } else if (action.verb == "close") {
         host.mfds().close(display);
         displays.erase(found);

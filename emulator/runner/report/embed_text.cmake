@@ -1,0 +1,25 @@
+# Writes OUTPUT, a C++ source defining one string constant per input file:
+#   cmake -DOUTPUT=file.cpp -DNAMES="a|b" -DFILES="a.txt|b.txt" -P embed_text.cmake
+# Each file goes in as a raw string literal, cut into pieces that every
+# compiler takes.
+string(REPLACE "|" ";" NAMES "${NAMES}")
+string(REPLACE "|" ";" FILES "${FILES}")
+set(source "#include \"page_assets.h\"\n\nnamespace report {\n")
+foreach(name file IN ZIP_LISTS NAMES FILES)
+  file(READ ${file} text)
+  string(FIND "${text}" ")page\"" clash)
+  if(NOT clash EQUAL -1)
+    message(FATAL_ERROR "${file} holds the literal's delimiter )page\"")
+  endif()
+  string(APPEND source "\nconst char* const ${name} =\n")
+  string(LENGTH "${text}" length)
+  set(at 0)
+  while(at LESS length)
+    string(SUBSTRING "${text}" ${at} 8000 piece)
+    string(APPEND source "R\"page(${piece})page\"\n")
+    math(EXPR at "${at} + 8000")
+  endwhile()
+  string(APPEND source ";\n")
+endforeach()
+string(APPEND source "\n}  // namespace report\n")
+file(WRITE ${OUTPUT} "${source}")

@@ -1,0 +1,98 @@
+/* What a flight report shows, as plain data: the run's figures, each
+ * vessel's thinned track, the bombs' pushes, the screens shown and every
+ * event, with times in seconds of simulation time. */
+#ifndef BRIMSTAR_RUNNER_REPORT_FLIGHT_RECORD_H
+#define BRIMSTAR_RUNNER_REPORT_FLIGHT_RECORD_H
+
+#include <string>
+#include <vector>
+
+namespace report {
+
+/* One moment of a vessel's flight. */
+struct TrackPoint {
+    double t = 0;
+    double rel[3] = {};     // relative to the vessel in focus, m
+    double planet[3] = {};  // relative to the planet, m
+    double altitude = 0;    // above the planet's surface, m
+    double speed = 0;       // relative to the planet, m/s
+    double force = 0;       // what the bombs pushed it with in this step, N
+    double level = 0;       // a bomb's blast level, 0 to 1
+};
+
+struct VesselTrack {
+    std::string name;
+    std::string className;
+    double created = 0;
+    double deleted = -1;          // -1 while it exists
+    double triggerHeight = -1;    // a bomb's altitude trigger, m; -1 for none
+    double detonated = -1;        // when a bomb's blast began; -1 for never
+    std::vector<TrackPoint> points;
+    std::vector<double> hits;     // a rock's contacts
+};
+
+/* How far one bomb was from one vessel it pushed, over the blast. */
+struct PushSeries {
+    int bomb = 0;
+    int target = 0;
+    std::vector<double> t;
+    std::vector<double> distance;
+};
+
+struct TextOnScreen {
+    int x = 0;
+    int y = 0;
+    std::string text;
+};
+
+/* A display as it was drawn when the pilot looked at it. */
+struct ShownScreen {
+    double t = 0;
+    std::string name;
+    std::string title;
+    int width = 0;
+    int height = 0;
+    std::vector<TextOnScreen> texts;
+    std::vector<std::string> buttons;  // in the host's order
+};
+
+enum class EventKind { created, deleted, blast, message, debug, input, pilot, screen, ended };
+
+struct Event {
+    double t = 0;
+    EventKind kind = EventKind::pilot;
+    int subject = -1;  // index into the tracks, or into the screens for a screen; -1 for none
+    std::string text;
+};
+
+enum class CollisionState { complete, incomplete, absent };
+
+struct Counts {
+    int created = 0, deleted = 0;
+    int bombsFired = 0, bombsDetonated = 0;
+    int rocksSpawned = 0, rocksByDamage = 0, rocksByRange = 0;
+    int contacts = 0, messageBoxes = 0;
+};
+
+struct FlightRecord {
+    std::string scenario;
+    std::string comment;
+    double step = 0;
+    long steps = 0;
+    double simulated = 0;
+    double wallSeconds = 0;
+    double planetRadius = 0;
+    bool planetView = false;
+    Counts counts;
+    CollisionState collision = CollisionState::complete;
+    std::vector<VesselTrack> vessels;
+    std::vector<PushSeries> pushes;
+    int pushesLeftOut = 0;  // pairs beyond what the page draws
+    std::vector<double> focusChanges;
+    std::vector<ShownScreen> screens;
+    std::vector<Event> events;
+};
+
+}  // namespace report
+
+#endif

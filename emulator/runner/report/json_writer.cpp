@@ -1,0 +1,146 @@
+#include "json_writer.h"
+
+#include <functional>
+
+namespace report {
+
+namespace {
+
+/* One field of a track, written as a column. */
+struct Column {
+    const char* key;
+    int digits;
+    std::function<double(const TrackPoint&)> value;
+};
+
+const Column relativeColumns[] = {
+    {"t", 9, [](const TrackPoint& p) { return p.t; }},
+    {"x", 4, [](const TrackPoint& p) { return p.rel[0]; }},
+    {"y", 4, [](const TrackPoint& p) { return p.rel[1]; }},
+    {"z", 4, [](const TrackPoint& p) { return p.rel[2]; }},
+    {"s", 4, [](const TrackPoint& p) { return p.speed; }},
+};
+const Column planetColumns[] = {
+    {"px", 4, [](const TrackPoint& p) { return p.planet[0]; }},
+    {"py", 4, [](const TrackPoint& p) { return p.planet[1]; }},
+    {"pz", 4, [](const TrackPoint& p) { return p.planet[2]; }},
+    {"alt", 6, [](const TrackPoint& p) { return p.altitude; }},
+};
+/* Left out while all zero: most vessels are never pushed, and only bombs blast. */
+const Column sparseColumns[] = {
+    {"f", 4, [](const TrackPoint& p) { return p.force; }},
+    {"lv", 3, [](const TrackPoint& p) { return p.level; }},
+};
+
+const char* const eventKinds[] = {"created", "deleted", "blast", "message", "debug", "input", "pilot", "screen", "ended"};
+const char* const collisionStates[] = {"complete", "incomplete", "absent"};
+
+void Numbers(std::ostream& out, const std::vector<double>& values, int digits = 6)
+{
+    out << '[';
+    for (size_t i = 0; i < values.size(); ++i)
+        out << (i ? "," : "") << JsonNumber(values[i], digits);
+    out << ']';
+}
+
+void WriteColumn(std::ostream& out, const Column& column, const std::vector<TrackPoint>& points)
+{
+    out << ",\"" << column.key << "\":[";
+    for (size_t i = 0; i < points.size(); ++i)
+        out << (i ? "," : "") << JsonNumber(column.value(points[i]), column.digits);
+    out << ']';
+}
+
+/* A field whose value is its default (-1, never) is left out: a long run has
+ * thousands of bombs and rocks. */
+void Optional(std::ostream& out, const char* key, double value)
+{
+    if (value != -1)
+        out << ",\"" << key << "\":" << JsonNumber(value, 9);
+}
+
+void WriteTrack(std::ostream& out, const VesselTrack& v, bool planetView)
+{
+    out << "{\"name\":" << JsonString(v.name) << ",\"cls\":" << JsonString(v.className)
+        << ",\"created\":" << JsonNumber(v.created, 9);
+    Optional(out, "deleted", v.deleted);
+    Optional(out, "trigger", v.triggerHeight);
+    Optional(out, "detonated", v.detonated);
+    if (!v.hits.empty()) {
+        out << ",\"hits\":";
+        Numbers(out, v.hits, 9);
+    }
+    for (const Column& c : relativeColumns)
+        if (c.key != std::string("s") || v.className != "roid")  // the page charts no rock's speed
+            WriteColumn(out, c, v.points);
+    // Rocks and timed bombs stay by the focus: at the planet's scale they are
+    // where it is. A bomb with an altitude trigger falls, and is drawn.
+    bool nearFocus = v.className == "roid" || (v.className == "nuke" && v.triggerHeight < 0);
+    if (planetView && !nearFocus)
+        for (const Column& c : planetColumns)
+            WriteColumn(out, c, v.points);
+    for (const Column& c : sparseColumns)
+        for (const TrackPoint& p : v.points)
+            if (c.value(p) != 0) {
+                WriteColumn(out, c, v.points);
+                break;
+            }
+    out << '}';
+}
+
+void WriteScreen(std::ostream& out, const ShownScreen& s)
+{
+    out << "{\"t\":" << JsonNumber(s.t, 9) << ",\"name\":" << JsonString(s.name) << ",\"title\":"
+        << JsonString(s.title) << ",\"width\":" << s.width << ",\"height\":" << s.height << ",\"texts\":[";
+    for (size_t i = 0; i < s.texts.size(); ++i)
+        out << (i ? "," : "") << '[' << s.texts[i].x << ',' << s.texts[i].y << ',' << JsonString(s.texts[i].text)
+            << ']';
+    out << "],\"buttons\":[";
+    for (size_t i = 0; i < s.buttons.size(); ++i)
+        out << (i ? "," : "") << JsonString(s.buttons[i]);
+    out << "]}";
+}
+
+template <typename T, typename Write>
+void List(std::ostream& out, const char* key, const std::vector<T>& items, Write write)
+{
+    out << ",\n\"" << key << "\":[";
+    for (size_t i = 0; i < items.size(); ++i) {
+        out << (i ? ",\n" : "");
+        write(items[i]);
+    }
+    out << ']';
+}
+
+}  // namespace
+
+void WriteRecordJson(std::ostream& out, const FlightRecord& r)
+{
+    const Counts& c = r.counts;
+    out << "{\"scenario\":" << JsonString(r.scenario) << ",\"comment\":" << JsonString(r.comment)
+        << ",\"step\":" << JsonNumber(r.step) << ",\"steps\":" << r.steps << ",\"simulated\":"
+        << JsonNumber(r.simulated, 9) << ",\"wall\":" << JsonNumber(r.wallSeconds, 3)
+        << ",\"planetRadius\":" << JsonNumber(r.planetRadius, 9) << ",\"planetView\":" << (r.planetView ? "true" : "false")
+        << ",\"collision\":\"" << collisionStates[int(r.collision)] << "\",\"pushesLeftOut\":" << r.pushesLeftOut
+        << ",\n\"counts\":{\"created\":" << c.created << ",\"deleted\":" << c.deleted << ",\"bombsFired\":"
+        << c.bombsFired << ",\"bombsDetonated\":" << c.bombsDetonated << ",\"rocksSpawned\":" << c.rocksSpawned
+        << ",\"rocksByDamage\":" << c.rocksByDamage << ",\"rocksByRange\":" << c.rocksByRange
+        << ",\"contacts\":" << c.contacts << ",\"messageBoxes\":" << c.messageBoxes << "},\n\"focusChanges\":";
+    Numbers(out, r.focusChanges, 9);
+    List(out, "vessels", r.vessels, [&](const VesselTrack& v) { WriteTrack(out, v, r.planetView); });
+    List(out, "pushes", r.pushes, [&](const PushSeries& p) {
+        out << "{\"bomb\":" << p.bomb << ",\"target\":" << p.target << ",\"t\":";
+        Numbers(out, p.t, 9);
+        out << ",\"d\":";
+        Numbers(out, p.distance, 5);
+        out << '}';
+    });
+    List(out, "screens", r.screens, [&](const ShownScreen& s) { WriteScreen(out, s); });
+    List(out, "events", r.events, [&](const Event& e) {
+        out << '[' << JsonNumber(e.t, 9) << ",\"" << eventKinds[int(e.kind)] << "\"," << e.subject << ','
+            << JsonString(e.text) << ']';
+    });
+    out << "}\n";
+}
+
+}  // namespace report

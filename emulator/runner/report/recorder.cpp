@@ -1,0 +1,305 @@
+#include "recorder.h"
+
+#include "emulator/host/world/frame_math.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+
+namespace report {
+
+namespace {
+
+using emu::length;
+using emu::operator-;
+
+/* About this many track points in all, whatever the run's length. */
+const double pointBudget = 15000;
+/* Push series drawn at most: a long run fires thousands of bombs. */
+const size_t maxPushSeries = 400;
+/* Beyond this distance from the focus a rock removes itself by range. */
+const double rockRange = 800.0;
+
+bool IsBomb(const emu::VesselRecord& v)
+{
+    return v.className == "nuke";
+}
+
+bool IsRock(const emu::VesselRecord& v)
+{
+    return v.className == "roid";
+}
+
+/* A bomb's name carries its delay first; a negative delay is the altitude
+ * it detonates below. */
+double TriggerHeight(const std::string& name)
+{
+    size_t slash = name.find('/');
+    if (slash == std::string::npos)
+        return -1;
+    double delay = std::strtod(name.c_str() + slash + 1, nullptr);
+    return delay < 0 ? -delay : -1;
+}
+
+double BlastLevel(const emu::VesselRecord& v)
+{
+    double level = 0;
+    for (const emu::ThrusterGroup& group : v.groups)
+        level = std::max(level, group.level);
+    return level;
+}
+
+void Put(double out[3], const VECTOR3& v)
+{
+    out[0] = v.x;
+    out[1] = v.y;
+    out[2] = v.z;
+}
+
+}  // namespace
+
+std::string LeadingComment(const std::string& path)
+{
+    std::ifstream in(path);
+    std::string line, comment;
+    while (std::getline(in, line) && !line.empty() && line[0] == '#') {
+        size_t start = line.size() > 1 && line[1] == ' ' ? 2 : 1;
+        comment += line.substr(start) + '\n';
+    }
+    return comment;
+}
+
+Recorder::Recorder(emu::Host& host, const runner::Script& script)
+    : host_(host), started_(std::chrono::steady_clock::now())
+{
+    record_.scenario = script.file;
+    record_.comment = LeadingComment(script.file);
+    record_.step = script.step;
+    record_.planetRadius = script.planet.radius;
+    record_.planetView = script.gravity;
+    double buckets = std::clamp(pointBudget / (2.5 * double(std::max<size_t>(1, script.vessels.size()))), 50.0, 2000.0);
+    bucket_ = script.duration / buckets;
+}
+
+void Recorder::event(EventKind kind, int subject, const std::string& text)
+{
+    record_.events.push_back({host_.world().simt, kind, subject, text});
+}
+
+void Recorder::vesselCreated(const emu::VesselRecord& v)
+{
+    int index = int(record_.vessels.size());
+    VesselTrack track;
+    track.name = v.name;
+    track.className = v.className;
+    track.created = host_.world().simt;
+    if (IsBomb(v)) {
+        track.triggerHeight = TriggerHeight(v.name);
+        record_.planetView = record_.planetView || track.triggerHeight > 0;
+        ++record_.counts.bombsFired;
+    }
+    record_.counts.rocksSpawned += IsRock(v);
+    ++record_.counts.created;
+    record_.vessels.push_back(std::move(track));
+    live_.insert_or_assign(v.handle, Live{index, TrackThinner(bucket_)});
+    event(EventKind::created, index, "");  // the page names the vessel
+}
+
+void Recorder::vesselDeleted(const emu::VesselRecord& v)
+{
+    auto found = live_.find(v.handle);
+    if (found == live_.end())
+        return;
+    VesselTrack& track = record_.vessels[size_t(found->second.index)];
+    found->second.thinner.flush(track.points);
+    track.deleted = host_.world().simt;
+    ++record_.counts.deleted;
+    std::string how;
+    if (IsRock(v)) {
+        const emu::VesselRecord* focus = host_.world().vessel(host_.world().focus);
+        bool byRange = focus && length(v.pos - focus->pos) > rockRange;
+        ++(byRange ? record_.counts.rocksByRange : record_.counts.rocksByDamage);
+        how = byRange ? "out of range" : "by damage";
+    }
+    event(EventKind::deleted, found->second.index, how);
+    live_.erase(found);
+}
+
+void Recorder::messageBox(const emu::MessageBoxRecord& box)
+{
+    ++record_.counts.messageBoxes;
+    if (box.text.find("not found. Check installation.") != std::string::npos)
+        record_.collision = CollisionState::absent;
+    else if (box.text.find("error. Check installation.") != std::string::npos)
+        record_.collision = CollisionState::incomplete;
+    event(EventKind::message, -1, box.caption + ": " + box.text);
+}
+
+void Recorder::debugLineChanged(const std::string& line)
+{
+    event(EventKind::debug, -1, line);
+}
+
+void Recorder::inputBoxOpened(const std::string& title)
+{
+    event(EventKind::input, -1, title);
+}
+
+void Recorder::noted(const std::string& text)
+{
+    event(EventKind::pilot, -1, text);
+}
+
+void Recorder::runEnded()
+{
+    event(EventKind::ended, -1, "the run ends at a library's request, with nothing saved");
+}
+
+void Recorder::screenShown(const std::string& name, const emu::Screen& screen, const emu::Display& display)
+{
+    ShownScreen shown;
+    shown.t = host_.world().simt;
+    shown.name = name;
+    shown.title = screen.canvas.title;
+    shown.width = display.width;
+    shown.height = display.height;
+    for (const TextItem& item : screen.canvas.items)
+        shown.texts.push_back({item.x, item.y, item.text});
+    const int buttons = 12;  // six down each side
+    for (int b = 0; b < buttons; ++b)
+        shown.buttons.push_back(host_.mfds().buttonLabel(display.id, b));
+    while (!shown.buttons.empty() && shown.buttons.back().empty())
+        shown.buttons.pop_back();
+    event(EventKind::screen, int(record_.screens.size()), name + ": " + shown.title);
+    record_.screens.push_back(std::move(shown));
+}
+
+void Recorder::forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source)
+{
+    auto pushed = live_.find(target.handle);
+    if (pushed == live_.end())
+        return;
+    pushed->second.force = emu::operator+(pushed->second.force, force);
+    auto pusher = source && IsBomb(*source) ? live_.find(source->handle) : live_.end();
+    if (pusher == live_.end())
+        return;
+    auto [pair, isNew] = pairs_.try_emplace({pusher->second.index, pushed->second.index}, -1);
+    if (isNew) {
+        if (record_.pushes.size() < maxPushSeries) {
+            pair->second = int(record_.pushes.size());
+            record_.pushes.push_back({pusher->second.index, pushed->second.index, {}, {}});
+        } else {
+            ++record_.pushesLeftOut;
+        }
+    }
+    if (pair->second >= 0)
+        stepPushes_.push_back({pair->second, length(target.pos - source->pos)});
+}
+
+/* First and last of each bucket: a push only grows weaker and farther. */
+void Recorder::recordPushes()
+{
+    double t = host_.world().simt;
+    for (const Push& push : stepPushes_) {
+        PushSeries& series = record_.pushes[size_t(push.pair)];
+        auto bucket = [&](double time) { return (long long)(time / bucket_); };
+        size_t n = series.t.size();
+        bool bucketHasTwo = n >= 2 && bucket(series.t[n - 2]) == bucket(t) && bucket(series.t[n - 1]) == bucket(t);
+        if (bucketHasTwo) {
+            series.t.back() = t;
+            series.distance.back() = push.distance;
+        } else {
+            series.t.push_back(t);
+            series.distance.push_back(push.distance);
+        }
+    }
+    stepPushes_.clear();
+}
+
+/* Contacts as the collision library finds them: a rock's sphere newly
+ * overlapping another vessel's, each size a radius. */
+void Recorder::findContacts()
+{
+    if (record_.collision != CollisionState::complete)
+        return;
+    emu::World& world = host_.world();
+    std::set<std::pair<OBJHANDLE, OBJHANDLE>> touching;
+    for (OBJHANDLE r : world.vessels()) {
+        const emu::VesselRecord* rock = world.vessel(r);
+        if (!IsRock(*rock))
+            continue;
+        for (OBJHANDLE o : world.vessels()) {
+            const emu::VesselRecord* other = world.vessel(o);
+            if (o == r || length(rock->pos - other->pos) >= rock->size + other->size)
+                continue;
+            touching.insert({r, o});
+            if (touching_.count({r, o}))
+                continue;
+            ++record_.counts.contacts;
+            auto found = live_.find(r);
+            if (found != live_.end())
+                record_.vessels[size_t(found->second.index)].hits.push_back(world.simt);
+        }
+    }
+    touching_.swap(touching);
+}
+
+void Recorder::flushAll()
+{
+    for (auto& [handle, live] : live_)
+        live.thinner.flush(record_.vessels[size_t(live.index)].points);
+}
+
+void Recorder::forcesIntegrated()
+{
+    emu::World& world = host_.world();
+    ++record_.steps;
+    if (world.focus != lastFocus_) {
+        flushAll();
+        if (lastFocus_)
+            record_.focusChanges.push_back(world.simt);
+        lastFocus_ = world.focus;
+    }
+    const emu::VesselRecord* focus = world.vessel(world.focus);
+    const emu::Body* planet = world.bodyByIndex(0);
+    VECTOR3 origin = focus ? focus->pos : planet ? planet->pos : VECTOR3{0, 0, 0};
+    for (auto& [handle, live] : live_) {
+        const emu::VesselRecord* v = world.vessel(handle);
+        if (!v)
+            continue;
+        VesselTrack& track = record_.vessels[size_t(live.index)];
+        TrackPoint p;
+        p.t = world.simt;
+        VECTOR3 rel = v->pos - origin;
+        VECTOR3 fromPlanet = planet ? v->pos - planet->pos : v->pos;
+        Put(p.rel, rel);
+        Put(p.planet, fromPlanet);
+        p.altitude = length(fromPlanet) - (planet ? planet->radius : 0.0);
+        p.speed = length(planet ? v->vel - planet->vel : v->vel);
+        p.force = length(live.force);
+        live.force = {0, 0, 0};
+        if (IsBomb(*v)) {
+            p.level = BlastLevel(*v);
+            if (p.level > 0 && track.detonated < 0) {
+                // It blasted in this step's pre-step, from where the last step left it.
+                track.detonated = std::max(lastStep_, track.created);
+                ++record_.counts.bombsDetonated;
+                event(EventKind::blast, live.index, "");
+            }
+        }
+        live.thinner.add(p, track.points);
+    }
+    recordPushes();
+    findContacts();
+    lastStep_ = world.simt;
+}
+
+const FlightRecord& Recorder::finish()
+{
+    flushAll();
+    record_.simulated = host_.world().simt;
+    record_.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+    return record_;
+}
+
+}  // namespace report
