@@ -26,7 +26,7 @@ bool IsNukeName(const char* name)
 DLLCLBK VESSEL* ovcInit(OBJHANDLE hVessel, int flightModel)
 {
     char name[nameBufferSize] = {};
-    oapiGetObjectName(hVessel, name, nameBufferSize - 1);
+    oapiGetObjectName(hVessel, name, nameBufferSize);  // the host's length is the buffer's size
     name[nameBufferSize - 1] = '\0';
     if (IsNukeName(name))
         return new (std::nothrow) Nuke(hVessel, flightModel);

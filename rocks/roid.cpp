@@ -1,6 +1,7 @@
 #include "roid.h"
 
 #include "host/collision_module.h"
+#include "host/own_deletion.h"
 #include "host/plain_body.h"
 #include "host/vector_math.h"
 
@@ -25,6 +26,7 @@ Roid::Roid(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel), 
 Roid::~Roid()
 {
     liveRocks.erase(this);
+    ForgetOwnDeletion(GetHandle());
 }
 
 bool Roid::IsLive(const void* rock)
@@ -54,12 +56,12 @@ void Roid::clbkPreStep(double, double, double)
         VECTOR3 focusPos, ownPos;
         focus->GetGlobalPos(focusPos);
         GetGlobalPos(ownPos);
-        leftBehind = VecLength(VecSub(focusPos, ownPos)) > maxRange;
+        // A distance that is no number (a focus flown off to infinity) is
+        // out of range too, or the field would grow without end.
+        leftBehind = !(VecLength(VecSub(focusPos, ownPos)) <= maxRange);
     }
-    // The simulator does not survive losing its last vessel: a rock that is
-    // the last one stays.
-    if ((destroyed || leftBehind) && oapiGetVesselCount() > 1)
-        oapiDeleteVessel(GetHandle(), nullptr);
+    if (destroyed || leftBehind)
+        RequestOwnDeletion(GetHandle());
 }
 
 void Roid::OnHit()

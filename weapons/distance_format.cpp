@@ -23,7 +23,8 @@ const DistanceUnit units[] = {
 void FormatDistance(char* buffer, std::size_t size, double distance, bool withAU)
 {
     for (const DistanceUnit& unit : units) {
-        if (!(distance >= unit.threshold))
+        // "Not less than": a distance that is no number takes the first unit.
+        if (distance < unit.threshold)
             continue;
         double scaled = distance * unit.scale;
         if (withAU)

@@ -1,6 +1,7 @@
 #include "nuke.h"
 
 #include "class_files.h"
+#include "host/own_deletion.h"
 #include "host/plain_body.h"
 #include "host/vector_math.h"
 
@@ -29,8 +30,10 @@ double FiniteOr(double value, double fallback)
 
 Nuke::Nuke(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel)
 {
+    // The host's length is the buffer's size: a name of 255 characters
+    // arrives whole. The last byte stays zero whatever the host does.
     char name[nameSize] = {};
-    oapiGetObjectName(hVessel, name, nameSize - 1);
+    oapiGetObjectName(hVessel, name, nameSize);
     name[nameSize - 1] = '\0';
     // A scenario can hold any name beginning with "nuke"; what it does not
     // give, or gives as no finite number, takes a fresh slot's setting.
@@ -43,6 +46,11 @@ Nuke::Nuke(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel)
     blastRadius = 200000.0;
     exhaustSize = powerKt + 100.0;
     power = powerKt * joulesPerKiloton;
+}
+
+Nuke::~Nuke()
+{
+    ForgetOwnDeletion(GetHandle());
 }
 
 void Nuke::clbkSetClassCaps(FILEHANDLE)
@@ -86,27 +94,23 @@ void Nuke::clbkPreStep(double simt, double, double)
     if (delay < 0)
         return;
 
-    if (elapsed >= delay && power != 0) {
-        // A zero duration opens and closes the window in one step: no level.
-        double level = duration != 0 ? 1 - (elapsed - delay) / duration : 0.0;
-        SetThrusterGroupLevel(thrusterGroup, level);
-        Blast(elapsed, level);
-    }
+    if (elapsed >= delay && power != 0)
+        Blast(elapsed);
 
     if (elapsed - delay >= duration) {
         SetThrusterGroupLevel(thrusterGroup, 0.0);
-        // The simulator does not survive losing its last vessel: a bomb that
-        // is the last one waits, spent, for company.
-        if (oapiGetVesselCount() > 1)
-            oapiDeleteVessel(GetHandle(), nullptr);  // the last thing this object does
+        // A spent bomb that is the last vessel waits for company.
+        RequestOwnDeletion(GetHandle());  // the last thing this object does
     }
 }
 
-void Nuke::Blast(double elapsed, double level)
+void Nuke::Blast(double elapsed)
 {
     VECTOR3 bombPos;
     GetGlobalPos(bombPos);
-    VESSEL* focus = oapiGetFocusInterface();
+    // A zero duration opens and closes the window in one step: no level.
+    double level = duration != 0 ? 1 - (elapsed - delay) / duration : 0.0;
+    SetThrusterGroupLevel(thrusterGroup, level);
     DWORD count = oapiGetVesselCount();
     for (DWORD i = 0; i < count; ++i) {
         OBJHANDLE handle = oapiGetVesselByIndex(int(i));
@@ -127,7 +131,7 @@ void Nuke::Blast(double elapsed, double level)
         if (d == 0.0 || !std::isfinite(magnitude))
             continue;
         v->AddForce(VecScale(away, magnitude), _V(0, 0, 0));
-        if (v == focus)
+        if (v == oapiGetFocusInterface())
             std::snprintf(oapiDebugString(), OAPI_DEBUG_STRING_SIZE, "Nuke: pow=%.2f dst=%.2f", level, d);
     }
 }

@@ -12,6 +12,7 @@
 class Nuke : public VESSEL2 {
 public:
     Nuke(OBJHANDLE hVessel, int flightModel);
+    ~Nuke() override;
 
     void clbkSetClassCaps(FILEHANDLE cfg) override;
     void clbkSaveState(FILEHANDLE scn) override;
@@ -30,8 +31,8 @@ public:
     double exhaustSize;  // m
 
 private:
-    /* Pushes every other vessel in range at this level of the blast. */
-    void Blast(double elapsed, double level);
+    /* Sets the level of the blast and pushes every other vessel in range. */
+    void Blast(double elapsed);
 };
 
 #endif

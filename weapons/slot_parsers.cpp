@@ -10,20 +10,15 @@
 
 namespace {
 
-/* The slot of the display; null when the display is gone (its box outlived
- * it) or has no slot. */
-WeaponSlot* SlotOf(void* display)
+/* Sets the field of the slot of the display that opened this parser's box;
+ * refuses when that display is gone (its box outlived it), when another
+ * display now lives at its address, or when it has no slot. */
+bool SetField(void* display, INPUTBOXCALLBACK parser, double WeaponSlot::*field, double value)
 {
-    int slot = WeaponsMFD::SlotOfLiveDisplay(display);
-    return slot < 0 ? nullptr : &weaponSlots[slot];
-}
-
-bool SetField(void* display, double WeaponSlot::*field, double value)
-{
-    WeaponSlot* slot = SlotOf(display);
-    if (!slot)
+    int slot = WeaponsMFD::SlotAwaitingInput(display, parser);
+    if (slot < 0)
         return false;
-    slot->*field = value;
+    weaponSlots[slot].*field = value;
     return true;
 }
 
@@ -51,34 +46,34 @@ bool ParseDistance(void*, char* text, void* display)
         return false;
     double multiplier = Multiplier(text[0]);
     if (multiplier == 0.0)
-        return SetField(display, &WeaponSlot::distance, std::atof(text) * 1.0);
+        return SetField(display, ParseDistance, &WeaponSlot::distance, std::atof(text) * 1.0);
     if (text[1] == '\0')
         return false;
-    return SetField(display, &WeaponSlot::distance, std::atof(text + 1) * multiplier);
+    return SetField(display, ParseDistance, &WeaponSlot::distance, std::atof(text + 1) * multiplier);
 }
 
 bool ParseVelocity(void*, char* text, void* display)
 {
     // Typed in km/s, kept in m/s.
-    return text && SetField(display, &WeaponSlot::velocity, std::atof(text) * 1000.0);
+    return text && SetField(display, ParseVelocity, &WeaponSlot::velocity, std::atof(text) * 1000.0);
 }
 
 bool ParsePower(void*, char* text, void* display)
 {
-    return text && SetField(display, &WeaponSlot::powerKt, std::atof(text));
+    return text && SetField(display, ParsePower, &WeaponSlot::powerKt, std::atof(text));
 }
 
 bool ParseDuration(void*, char* text, void* display)
 {
-    return text && SetField(display, &WeaponSlot::duration, std::atof(text));
+    return text && SetField(display, ParseDuration, &WeaponSlot::duration, std::atof(text));
 }
 
 bool ParseDelay(void*, char* text, void* display)
 {
-    return text && SetField(display, &WeaponSlot::delay, std::atof(text));
+    return text && SetField(display, ParseDelay, &WeaponSlot::delay, std::atof(text));
 }
 
 bool ParseSeqDelay(void*, char* text, void* display)
 {
-    return text && SetField(display, &WeaponSlot::seqDelay, std::atof(text));
+    return text && SetField(display, ParseSeqDelay, &WeaponSlot::seqDelay, std::atof(text));
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -73,11 +74,16 @@ WeaponsMFD::~WeaponsMFD()
     liveDisplays.erase(std::remove(liveDisplays.begin(), liveDisplays.end(), this), liveDisplays.end());
 }
 
-int WeaponsMFD::SlotOfLiveDisplay(const void* display)
+int WeaponsMFD::SlotAwaitingInput(const void* display, INPUTBOXCALLBACK parser)
 {
-    for (const WeaponsMFD* live : liveDisplays)
-        if (live == display)
-            return live->slot;
+    for (const WeaponsMFD* live : liveDisplays) {
+        if (live != display)
+            continue;
+        for (size_t i = 0; i < std::size(inputKeys); ++i)
+            if (inputKeys[i].parser == parser && (live->openedBoxes & (1u << i)))
+                return live->slot;
+        return -1;
+    }
     return -1;
 }
 
@@ -123,9 +129,10 @@ bool WeaponsMFD::ConsumeKeyBuffered(DWORD key)
 {
     if (slot < 0)
         return false;  // no slot to edit or fire from
-    for (const InputKey& input : inputKeys)
-        if (input.key == key) {
-            oapiOpenInputBox(input.prompt, input.parser, nullptr, inputBoxWidth, this);
+    for (size_t i = 0; i < std::size(inputKeys); ++i)
+        if (inputKeys[i].key == key) {
+            openedBoxes |= 1u << i;
+            oapiOpenInputBox(inputKeys[i].prompt, inputKeys[i].parser, nullptr, inputBoxWidth, this);
             return true;
         }
     if (key == sequenceKey) {

@@ -18,11 +18,17 @@ public:
     char* ButtonLabel(int bt) override;
     int ButtonMenu(const MFDBUTTONMENU** menu) const override;
 
-    /* The slot of a display that is still open, or -1. An input box can
-     * outlive the display that opened it, so its callback must ask. */
-    static int SlotOfLiveDisplay(const void* display);
+    /* The slot of the display at that address, or -1 unless that display
+     * is still open and itself opened a box with this parser. An input box
+     * can outlive the display that opened it, and another display can then
+     * be made at the same address: only the box's context reaches the
+     * parser, so the display has to remember what it opened. */
+    static int SlotAwaitingInput(const void* display, INPUTBOXCALLBACK parser);
 
     int slot;  // -1 when all slots are held by other vessels
+
+private:
+    unsigned openedBoxes = 0;  // one bit for each input key whose box this display opened
 };
 
 /* Draws the text one line lower: y grows by 16 first. */

@@ -3,6 +3,7 @@
  * still working. */
 #include "support/module_test.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 
@@ -111,11 +112,67 @@ TEST_F(FaultStory, ZeroNegativeAndHugeStepsKeepOneRockPerStepAtMost)
     host->step(-1e7);
     host->step(0.0);
 
-    int rocks = 0;
+    // A rock in each step that moves time on by more than 5 s, none in the others.
+    EXPECT_EQ(Calls().matching("oapiCreateVesselEx(R-"),
+              (std::vector<std::string>{"oapiCreateVesselEx(R-4, roid)", "oapiCreateVesselEx(R-5, roid)"}));
     for (OBJHANDLE h : host->world().vessels())
-        rocks += Vessel(h).className == "roid";
-    EXPECT_LE(rocks, 2);
+        EXPECT_TRUE(std::isfinite(Vessel(h).pos.x)) << Vessel(h).name;
     EXPECT_EQ(host->world().simt, 1e7 - 5.0);
+}
+
+TEST_F(FaultStory, TwoVesselsThatGoInOneStepNeverAskForTheLastOne)
+{
+    // Two spent bombs, the only vessels, both done in the same step.
+    AddVessel("Nuke/0.000000/0.500000/0.000000", "nuke", {7e6, 0, 0});
+    AddVessel("Nuke/0.000000/0.500000/0.000000", "nuke", {7e6, 0, 100});
+    Simulate(1.0, 0.25);
+
+    EXPECT_EQ(Calls().count("oapiDeleteVessel"), 1);
+    EXPECT_EQ(oapiGetVesselCount(), 1u);
+    for (const std::string& request : Calls().matching("oapiDeleteVessel"))
+        EXPECT_EQ(request.find("refused"), std::string::npos) << request;
+
+    AddShip("GL-01", {7e6, 500, 0});
+    Simulate(0.25, 0.25);
+    EXPECT_EQ(oapiGetVesselCount(), 1u) << "with company, the second bomb goes too";
+}
+
+TEST_F(FaultStory, TwoRocksDestroyedTogetherLeaveOneOfThem)
+{
+    // The only two vessels strike each other eleven times: both fall below
+    // zero in the same step and both want to go in the next.
+    OBJHANDLE focus = AddVessel("R-100", "roid", {7e6, 0, 0});
+    OBJHANDLE other = AddVessel("R-101", "roid", {7e6, 500, 0});
+    host->setFocus(focus);
+    for (int hit = 0; hit < 11; ++hit) {
+        Vessel(other).pos = {7e6, 15, 0};
+        Simulate(0.1);
+        Vessel(other).pos = {7e6, 500, 0};
+        Simulate(0.1);
+    }
+    Simulate(0.2);  // still short of the first spawned rock at 5 s
+
+    EXPECT_EQ(Probe().totalContacts, 11);
+    EXPECT_EQ(Calls().count("oapiDeleteVessel"), 1);
+    for (const std::string& request : Calls().matching("oapiDeleteVessel"))
+        EXPECT_EQ(request.find("refused"), std::string::npos) << request;
+    EXPECT_EQ(oapiGetVesselCount(), 1u);
+}
+
+TEST_F(FaultStory, AFocusFlownOffToInfinityKeepsTheRockFieldBounded)
+{
+    // At 1e308 m/s the focus reaches infinity in its first step: every
+    // distance to it is then no number.
+    OBJHANDLE focus = AddShip("GL-01", {1e308, 0, 0}, {1e308, 0, 0});
+    host->setFocus(focus);
+    Calls().enable(false);
+    size_t most = 0;
+    for (int second = 0; second < 20000; ++second) {
+        host->step(1.0);
+        most = std::max(most, host->world().vessels().size());
+    }
+    EXPECT_LE(most - 1, 80u) << "rocks alive at once: the soak's bound";
+    EXPECT_GT(Probe().registrations, 1000) << "the field kept renewing itself";
 }
 
 TEST_F(FaultStory, AMeshThatCannotBeWrittenStillLetsBombsBeMade)

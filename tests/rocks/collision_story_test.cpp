@@ -121,6 +121,27 @@ TEST_F(CollisionStory, ALongRunKeepsTheFieldAndTheRegistrationsBounded)
     EXPECT_LT(most, 60u) << "rocks left behind remove themselves";
 }
 
+TEST_F(CollisionStory, ARockLoadedFromAScenarioStartsWhole)
+{
+    OBJHANDLE rock = AddVessel("R-100", "roid", {7e6, 300, 0});
+    OBJHANDLE hammer = AddVessel("H", "Hammer", {7e6, 600, 0});
+    for (int hit = 0; hit < 3; ++hit) {
+        Place(hammer, {7e6, 305, 0});
+        Simulate(0.5, 0.5);
+        Place(hammer, {7e6, 600, 0});
+        Simulate(0.5, 0.5);
+    }
+    ASSERT_EQ(host->debugLine(), "Hits: 80.000000 %");
+    ASSERT_TRUE(oapiIsVessel(rock));
+    ASSERT_TRUE(host->saveScenario(root / "hit.scn"));
+    std::string error;
+    ASSERT_TRUE(host->loadScenario(root / "hit.scn", error)) << error;
+
+    Place(VesselNamed("H")->handle, {7e6, 305, 0});
+    Simulate(0.5, 0.5);
+    EXPECT_EQ(host->debugLine(), "Hits: 100.000000 %");
+}
+
 class WithoutRegistration : public CollisionStory {
 protected:
     WithoutRegistration() : CollisionStory("collision_without_VSSetOnCollide") {}

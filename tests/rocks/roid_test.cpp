@@ -1,11 +1,14 @@
 /* A rock's own rules, driven directly: hits, the debug line, and the two
  * reasons to remove itself. */
+#include "host/collision_module.h"
 #include "rocks/roid.h"
 #include "support/emulated_root.h"
 
 #include "emulator/host/host.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -58,12 +61,9 @@ TEST_F(RoidTest, ARockIsRemovedOnlyBeyondEightHundredMetresAndOnceForBothReasons
     EXPECT_EQ(DeletionRequests(), 0) << "exactly 800 m stays";
 
     MoveRockTo(800.001);
-    rock->clbkPreStep(2, 1, 0);
-    EXPECT_EQ(DeletionRequests(), 1);
-
     rock->health = -10;
-    rock->clbkPreStep(3, 1, 0);
-    EXPECT_EQ(DeletionRequests(), 2) << "beyond range and destroyed: one request in the step";
+    rock->clbkPreStep(2, 1, 0);
+    EXPECT_EQ(DeletionRequests(), 1) << "beyond range and destroyed: one request";
 }
 
 TEST_F(RoidTest, ARockInFocusIsNeverOutOfRange)
@@ -94,4 +94,48 @@ TEST_F(RoidTest, ClassCapabilitiesAreDeclaredInOrder)
                         "R-4.SetSurfaceFrictionCoeff(0.7, 0.7)", "R-4.SetCameraOffset((0, 0, 0))",
                         "R-4.SetTouchdownPoints((-1, -1, -2), (-1, 1, -2), (1, 0, -2))",
                         "oapiLoadMeshGlobal(roid)", "R-4.AddMesh((0, 0, 0))", "R-4.SetMeshVisibilityMode(0, 3)"}));
+}
+
+namespace {
+
+struct Registration {
+    OBJHANDLE vessel;
+    void* context;
+    CollideCallback callback;
+};
+
+std::vector<Registration> registrations;
+
+void COLLAPI RecordRegistration(OBJHANDLE vessel, void* context, CollideCallback callback)
+{
+    registrations.push_back({vessel, context, callback});
+}
+
+}  // namespace
+
+TEST_F(RoidTest, RegistersOnceAtCreationAndOnceInEveryStepWithTheSameThreeValues)
+{
+    registrations.clear();
+    SetOnCollideFn saved = collisionModule.VSSetOnCollide;
+    collisionModule.VSSetOnCollide = RecordRegistration;
+    rock->clbkPostCreation();
+    for (int step = 1; step <= 3; ++step)
+        rock->clbkPreStep(step, 1, 0);
+    collisionModule.VSSetOnCollide = saved;
+
+    ASSERT_EQ(registrations.size(), 4u);
+    for (const Registration& r : registrations) {
+        EXPECT_EQ(r.vessel, rockHandle);
+        EXPECT_EQ(r.context, rock.get());
+        EXPECT_EQ(r.callback, RockCollideCallback);
+    }
+}
+
+TEST_F(RoidTest, ARockWhoseDistanceIsNoNumberIsOutOfRange)
+{
+    MoveRockTo(std::nan(""));
+    rock->clbkPreStep(1, 1, 0);
+    EXPECT_EQ(DeletionRequests(), 1);
+    rock->clbkPreStep(2, 1, 0);
+    EXPECT_EQ(DeletionRequests(), 1) << "asked once: the host deletes it after the step";
 }

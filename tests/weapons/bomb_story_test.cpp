@@ -208,3 +208,97 @@ TEST_F(BombTest, ABombThatNeverFallsBelowItsTriggerWaitsForever)
     EXPECT_NE(VesselNamed("Nuke/-5000.000000/1.000000/1.000000"), nullptr);
     EXPECT_EQ(host->debugLine().size(), size_t(OAPI_DEBUG_STRING_SIZE - 1)) << host->debugLine();
 }
+
+TEST_F(BombTest, TheBlastReadsItsPositionThenSetsItsLevelAndAsksForTheFocusAfterEachPush)
+{
+    const std::string name = "Nuke/0.000000/1.000000/1.000000";
+    Bomb(name);
+    AddVessel("T1", "Station", {1000, 0, 0});
+    AddVessel("T2", "Station", {0, 1000, 0});
+    Calls().clear();
+    Simulate(0.25, 0.25);
+
+    std::vector<std::string> order;
+    for (const std::string& e : Calls().entries())
+        for (const std::string& call : {name + ".GetGlobalPos", name + ".SetThrusterGroupLevel", std::string("T1.AddForce"),
+                                        std::string("T2.AddForce"), std::string("oapiGetFocusInterface")})
+            if (e.rfind(call, 0) == 0)
+                order.push_back(call);
+    // Rocks are not made yet (the spawner waits 5 s), so every focus query is
+    // the bomb's; the loop visits the bomb itself first, without pushing it.
+    EXPECT_EQ(order, (std::vector<std::string>{name + ".GetGlobalPos", name + ".SetThrusterGroupLevel",
+                                               name + ".GetGlobalPos", "T1.AddForce", "oapiGetFocusInterface",
+                                               "T2.AddForce", "oapiGetFocusInterface"}));
+}
+
+TEST_F(BombTest, PushesEveryOtherVesselInRangeWhateverItIs)
+{
+    Bomb("Nuke/0.000000/1.000000/1.000000");
+    Bomb("Nuke/100.000000/1.000000/1.000000", {1000, 0, 0});  // a bomb still waiting
+    AddVessel("R-100", "roid", {0, 1000, 0});
+    OBJHANDLE nameless = AddVessel("NAMELESS", "Station", {0, 0, 1000});
+    Vessel(nameless).hasClassName = false;  // the host reports no class name
+    Simulate(0.25, 0.25);
+
+    for (const char* target : {"Nuke/100.000000/1.000000/1.000000", "R-100", "NAMELESS"})
+        EXPECT_EQ(Forces(target).size(), 1u) << target;
+}
+
+TEST_F(BombTest, TheFocusIsToldNothingWhileItIsNotPushed)
+{
+    Bomb("Nuke/0.000000/1.000000/1.000000");
+    AddVessel("T", "Station", {1000, 0, 0});
+    OBJHANDLE focus = AddVessel("FAR", "Station", {300000, 0, 0});
+    host->setFocus(focus);
+    host->debugString()[0] = '\0';
+    Simulate(0.5, 0.25);
+
+    EXPECT_EQ(Forces("T").size(), 2u);
+    EXPECT_EQ(host->debugLine(), "");
+}
+
+TEST_F(BombTest, ANegativeDurationDeletesTheBombBeforeItsDelayWithoutABlast)
+{
+    const std::string name = "Nuke/10.000000/-3.000000/1.000000";
+    Bomb(name);
+    AddVessel("T", "Station", {1000, 0, 0});
+    Simulate(7.0, 0.25);  // elapsed 6.75: 6.75 - 10 is still below -3
+    EXPECT_NE(VesselNamed(name), nullptr);
+    Simulate(0.25, 0.25);  // elapsed 7.0
+
+    EXPECT_EQ(VesselNamed(name), nullptr);
+    EXPECT_TRUE(Forces("T").empty());
+}
+
+TEST_F(BombTest, APowerTooSmallForTheNamePushesNothing)
+{
+    OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0});
+    AddVessel("T", "Station", {7e6, 0, 1000});
+    int display = OpenWeapons(ship);
+    ASSERT_TRUE(Enter(display, KeyP, "0.0000001"));
+    ASSERT_TRUE(Enter(display, KeyL, "0"));
+    ASSERT_TRUE(Press(display, KeyB));
+    Simulate(4.0, 0.25);
+
+    EXPECT_TRUE(Forces("T").empty());
+    EXPECT_EQ(Calls().count("Nuke/0.000000/3.000000/0.000000.SetThrusterGroupLevel(1"), 0);
+    EXPECT_EQ(VesselNamed("Nuke/0.000000/3.000000/0.000000"), nullptr) << "gone when its window has passed";
+}
+
+TEST_F(BombTest, FireNukeReadsItsVesselThenAsksTheHostForTheBomb)
+{
+    OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0});
+    int display = OpenWeapons(ship);
+    Calls().clear();
+    ASSERT_TRUE(Press(display, KeyB));
+
+    std::vector<std::string> order;
+    const char* calls[] = {"oapiGetVesselInterface", "GL-01.GetGlobalPos", "GL-01.GetGlobalVel", "GL-01.GlobalRot",
+                           "oapiGetGbodyByIndex",    "oapiGetGlobalPos",   "oapiGetGlobalVel",   "oapiCreateVesselEx"};
+    for (const std::string& e : Calls().entries())
+        for (const char* call : calls)
+            if (e.rfind(call, 0) == 0 && (order.empty() || order.back() != call))
+                order.push_back(call);
+    order.resize(std::min<size_t>(order.size(), std::size(calls)));
+    EXPECT_EQ(order, std::vector<std::string>(std::begin(calls), std::end(calls)));
+}

@@ -53,6 +53,16 @@ TEST_F(ModuleTest, StartUpWritesBothClassFilesAndTheMeshExactly)
     EXPECT_EQ(ReadFile(root / "meshes/nuke.msh"), expectedMesh);
 }
 
+TEST_F(ModuleTest, EveryBombWritesTheSameMeshAgain)
+{
+    StartModule();
+    for (const char* bomb : {"Nuke/10.000000/3.000000/0.000000", "Nuke/5.000000/1.000000/9.000000"}) {
+        std::ofstream(root / "meshes/nuke.msh") << "spoilt\n";
+        ASSERT_NE(AddVessel(bomb, "nuke"), nullptr);
+        EXPECT_EQ(ReadFile(root / "meshes/nuke.msh"), expectedMesh) << bomb;
+    }
+}
+
 TEST_F(ModuleTest, ALongerOldFileIsReplacedWhole)
 {
     {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 struct NameCase {
@@ -47,3 +49,19 @@ INSTANTIATE_TEST_SUITE_P(Names, NukeName,
                                            NameCase{"nuke-x", 10, 3, 0, 100},
                                            NameCase{"Nuke/5", 5, 3, 0, 100},
                                            NameCase{"Nuke/nan/inf/1", 10, 3, 4.184e12, 101}));
+
+TEST(NukeLongName, AName255CharactersLongReachesTheBombWhole)
+{
+    // The power's last digit is the name's 255th character.
+    char name[300];
+    int length = std::snprintf(name, sizeof name, "Nuke/%f/%f/%f", 0.0, 5e224, 0.000001);
+    ASSERT_EQ(length, 255);
+    testing_support::EmulatedRoot root{""};
+    emu::Host host(root.path());
+    VesselStateEx state{};
+    state.version = 2;
+    Nuke nuke(host.createVessel(name, "nuke", state), 1);
+
+    EXPECT_EQ(nuke.duration, 5e224);
+    EXPECT_DOUBLE_EQ(nuke.power, 0.000001 * 4.184e12);
+}

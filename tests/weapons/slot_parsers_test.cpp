@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 
 namespace {
 
@@ -30,9 +31,10 @@ protected:
 
     WeaponSlot& Slot() { return weaponSlots[display->slot]; }
 
-    bool Parse(INPUTBOXCALLBACK parser, std::string text)
+    /* Opens the box of the key on the display and confirms the text. */
+    bool Enter(DWORD key, const std::string& text)
     {
-        return parser(nullptr, text.data(), display.get());
+        return display->ConsumeKeyBuffered(key) && host.inputBox().confirm(text);
     }
 
     testing_support::EmulatedRoot root{""};
@@ -76,7 +78,7 @@ TEST_F(SlotTest, DistanceTextsTakeAnOptionalUnitPrefixOnTheFirstCharacterOnly)
     };
     for (const Case& c : cases) {
         Slot().distance = 77.0;
-        EXPECT_EQ(Parse(ParseDistance, c.text), c.accepted) << '"' << c.text << '"';
+        EXPECT_EQ(Enter(0x20, c.text), c.accepted) << '"' << c.text << '"';
         EXPECT_EQ(Slot().distance, c.metres) << '"' << c.text << '"';
     }
 }
@@ -84,24 +86,54 @@ TEST_F(SlotTest, DistanceTextsTakeAnOptionalUnitPrefixOnTheFirstCharacterOnly)
 TEST_F(SlotTest, TheOtherParsersTakeAnyNumberAsItComes)
 {
     struct Case {
-        INPUTBOXCALLBACK parser;
+        DWORD key;
         double WeaponSlot::*field;
         const char* text;
         double value;
     };
+    // The sequence delay is set before the duration, so that the last case
+    // shows whether the duration moves it.
     const Case cases[] = {
-        {ParseVelocity, &WeaponSlot::velocity, "2.5", 2500.0},
-        {ParseVelocity, &WeaponSlot::velocity, "", 0.0},
-        {ParsePower, &WeaponSlot::powerKt, "  50kt", 50.0},
-        {ParseDuration, &WeaponSlot::duration, "20", 20.0},
-        {ParseDelay, &WeaponSlot::delay, "-5000", -5000.0},
-        {ParseSeqDelay, &WeaponSlot::seqDelay, "abc", 0.0},
+        {0x2F, &WeaponSlot::velocity, "2.5", 2500.0},
+        {0x2F, &WeaponSlot::velocity, "", 0.0},
+        {0x19, &WeaponSlot::powerKt, "  50kt", 50.0},
+        {0x26, &WeaponSlot::delay, "-5000", -5000.0},
+        {0x1F, &WeaponSlot::seqDelay, "abc", 0.0},
+        {0x16, &WeaponSlot::duration, "20", 20.0},
     };
     for (const Case& c : cases) {
-        EXPECT_TRUE(Parse(c.parser, c.text)) << c.text;
+        EXPECT_TRUE(Enter(c.key, c.text)) << c.text;
         EXPECT_EQ(Slot().*c.field, c.value) << c.text;
     }
     EXPECT_EQ(Slot().seqDelay, 0.0) << "the duration never moves the sequence delay";
+}
+
+TEST_F(SlotTest, ABoxWritesOnlyIntoTheDisplayThatOpenedItNotAnotherAtItsAddress)
+{
+    VesselStateEx state{};
+    state.version = 2;
+    OBJHANDLE other = host.createVessel("GL-02", "Ship", state);
+    // The second display is made in the first one's storage, so the address
+    // is reused for certain, whatever the allocator does.
+    alignas(WeaponsMFD) unsigned char storage[sizeof(WeaponsMFD)];
+    auto* first = new (storage) WeaponsMFD(400, 400, oapiGetVesselInterface(ship));
+    ASSERT_TRUE(first->ConsumeKeyBuffered(0x19));  // P: the power box, with the display as its context
+    first->~WeaponsMFD();
+    auto* second = new (storage) WeaponsMFD(400, 400, oapiGetVesselInterface(other));
+    ASSERT_EQ(static_cast<void*>(second), static_cast<void*>(storage));
+
+    EXPECT_FALSE(host.inputBox().confirm("999"));
+    EXPECT_EQ(weaponSlots[second->slot].powerKt, 0.0) << "another vessel's slot took the text";
+    EXPECT_EQ(Slot().powerKt, 0.0);
+
+    // A box the second display opens itself is its own; one of another key is not.
+    ASSERT_TRUE(second->ConsumeKeyBuffered(0x19));
+    EXPECT_TRUE(host.inputBox().confirm("7"));
+    EXPECT_EQ(weaponSlots[second->slot].powerKt, 7.0);
+    char text[] = "5";
+    EXPECT_FALSE(ParseDelay(nullptr, text, second)) << "no delay box was opened";
+    EXPECT_EQ(weaponSlots[second->slot].delay, 10.0);
+    second->~WeaponsMFD();
 }
 
 TEST(NukeName, CarriesTheSettingsWithSixDecimalsOrRefusesWhenItCannot)
@@ -132,4 +164,13 @@ TEST(DistanceText, IsCutToItsBufferNeverPastIt)
     EXPECT_EQ(text[8], '#');
     FormatDistance(text, sizeof text, 1e9, false);
     EXPECT_STREQ(text, "1.00 Gm");
+}
+
+TEST(DistanceText, ADistanceThatIsNoNumberTakesTheFirstUnit)
+{
+    char text[40];
+    FormatDistance(text, sizeof text, std::nan(""), false);
+    EXPECT_NE(std::strstr(text, " Gm"), nullptr) << text;
+    FormatDistance(text, sizeof text, std::nan(""), true);
+    EXPECT_NE(std::strstr(text, " Gm("), nullptr) << text;
 }

@@ -35,8 +35,8 @@ TEST_F(WeaponsTest, EachKeyOpensItsPromptAndSetsItsLine)
         {KeyV, "(Weap): Select final velocity(Km/s)", "12.345", 4, "12.345 Km/s"},
         {KeyP, "Select power (Kt)", "50", 6, "50.000000"},
         {KeyL, "Select delay (s)", "-5000", 8, "-5000.000000"},
-        {KeyU, "Select duration (s)", "20", 10, "20.000000"},
         {KeyS, "Select seq delay (s)", "7.5", 12, "7.500000"},
+        {KeyU, "Select duration (s)", "20", 10, "20.000000"},  // after the sequence delay, to show it stays
     };
     int display = OpenWeapons(AddShip("GL-01"));
     for (const Case& c : cases) {

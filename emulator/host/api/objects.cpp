@@ -29,12 +29,13 @@ Body* GBody(OBJHANDLE handle)
 
 VESSEL* oapiGetFocusInterface()
 {
-    Host* host = Host::current();
+    Host* host = EnterHost("oapiGetFocusInterface");
     return host ? host->focusInterface() : nullptr;
 }
 
 VESSEL* oapiGetVesselInterface(OBJHANDLE vessel)
 {
+    EnterHost("oapiGetVesselInterface");
     VesselRecord* v = Vessel(vessel);
     return v ? v->iface : nullptr;
 }
@@ -96,7 +97,7 @@ bool oapiDeleteVessel(OBJHANDLE vessel, OBJHANDLE alternativeCameraTarget)
 
 OBJHANDLE oapiGetGbodyByIndex(int index)
 {
-    Host* host = Host::current();
+    Host* host = EnterHost("oapiGetGbodyByIndex", index);
     Body* b = host ? host->world().bodyByIndex(index) : nullptr;
     return b ? b->handle : nullptr;
 }
@@ -110,6 +111,7 @@ OBJHANDLE oapiGetGbodyByName(const char* name)
 
 void oapiGetGlobalPos(OBJHANDLE object, VECTOR3* pos)
 {
+    EnterHost("oapiGetGlobalPos");
     if (!pos)
         return;
     if (VesselRecord* v = Vessel(object))
@@ -122,6 +124,7 @@ void oapiGetGlobalPos(OBJHANDLE object, VECTOR3* pos)
 
 void oapiGetGlobalVel(OBJHANDLE object, VECTOR3* vel)
 {
+    EnterHost("oapiGetGlobalVel");
     if (!vel)
         return;
     if (VesselRecord* v = Vessel(object))
