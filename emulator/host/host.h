@@ -142,6 +142,7 @@ private:
     std::string lastNoticedDebugLine_;
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<OBJHANDLE> stepVessels_;
+    std::vector<OBJHANDLE> pendingDeletions_;  // asked for, not yet done
     OBJHANDLE actingVessel_ = nullptr;
     bool refuseCreation_ = false;
     VesselStateEx lastCreationRecord_{};

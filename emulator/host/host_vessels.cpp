@@ -5,6 +5,7 @@
 
 #include "emulator/host/files/class_file.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -115,14 +116,14 @@ bool Host::requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget)
     }
     // The simulator does not survive losing its last vessel; this host
     // refuses instead, and says so, so that a module that asks is seen.
-    int staying = 0;
-    for (OBJHANDLE h : world_.vessels())
-        staying += h != vessel && !world_.vessel(h)->deletePending;
+    size_t staying = world_.vessels().size() - pendingDeletions_.size() - (v->deletePending ? 0 : 1);
     if (staying == 0) {
         calls_.record("oapiDeleteVessel", v->name, "refused: the last vessel");
         return false;
     }
     calls_.record("oapiDeleteVessel", v->name);
+    if (!v->deletePending)
+        pendingDeletions_.push_back(vessel);
     v->deletePending = true;
     v->cameraTarget = cameraTarget;
     return true;
@@ -130,6 +131,9 @@ bool Host::requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget)
 
 void Host::processDeletions()
 {
+    if (pendingDeletions_.empty())
+        return;
+    // In the world's order, as the world holds them.
     std::vector<OBJHANDLE> doomed;
     for (OBJHANDLE h : world_.vessels())
         if (world_.vessel(h)->deletePending)
@@ -143,6 +147,9 @@ void Host::deleteNow(OBJHANDLE vessel)
     VesselRecord* v = world_.vessel(vessel);
     if (!v)
         return;
+    if (auto pending = std::find(pendingDeletions_.begin(), pendingDeletions_.end(), vessel);
+        pending != pendingDeletions_.end())
+        pendingDeletions_.erase(pending);
     bool hadFocus = world_.focus == vessel;
     OBJHANDLE cameraTarget = v->cameraTarget;
     mfds_.closeAllOn(vessel);

@@ -58,9 +58,21 @@ void FlightLog::runEnded()
     line() << "the run ends here at a library's request, with nothing saved" << '\n';
 }
 
+FlightLog::Pushes& FlightLog::pushesOf(const emu::VesselRecord* source)
+{
+    OBJHANDLE handle = source ? source->handle : nullptr;
+    // A blast pushes every vessel in a row, from one pusher.
+    if (!pushes_.empty() && pushes_.back().source == handle)
+        return pushes_.back();
+    auto [known, added] = pusherIndex_.try_emplace(handle, pushes_.size());
+    if (added)
+        pushes_.push_back({handle, source ? source->name : std::string("(no vessel)")});
+    return pushes_[known->second];
+}
+
 void FlightLog::forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source)
 {
-    Pushes& p = pushes_[source ? source->name : std::string("(no vessel)")];
+    Pushes& p = pushesOf(source);
     ++p.count;
     double magnitude = emu::length(force);
     if (magnitude < p.strongest)
@@ -72,16 +84,18 @@ void FlightLog::forceAdded(const emu::VesselRecord& target, const VECTOR3& force
 
 void FlightLog::forcesIntegrated()
 {
-    for (const auto& [source, p] : pushes_) {
+    std::stable_sort(pushes_.begin(), pushes_.end(), [](const Pushes& a, const Pushes& b) { return a.name < b.name; });
+    for (const Pushes& p : pushes_) {
         char text[160];
         std::snprintf(text, sizeof text, " pushed %d vessel%s, strongest %.4g N on ", p.count,
                       p.count == 1 ? "" : "s", p.strongest);
-        line() << source << text << p.target;
+        line() << p.name << text << p.target;
         if (p.distance > 0)
             out_ << " (" << std::lround(p.distance) << " m away)";
         out_ << '\n';
     }
     pushes_.clear();
+    pusherIndex_.clear();
 }
 
 void FlightLog::note(const std::string& text)

@@ -5,8 +5,9 @@
 
 #include "emulator/host/host.h"
 
-#include <map>
 #include <ostream>
+#include <unordered_map>
+#include <vector>
 
 namespace runner {
 
@@ -38,17 +39,23 @@ public:
 private:
     std::ostream& line();
 
-    /* What one vessel pushed during the step. */
+    /* What one vessel pushed during the step. Kept by the pusher's handle,
+     * as a blast adds a force to every vessel in reach; names are copied
+     * once a pusher, and on a new strongest push. */
     struct Pushes {
+        OBJHANDLE source = nullptr;
+        std::string name;
         int count = 0;
         double strongest = 0.0;
         std::string target;
         double distance = 0.0;
     };
+    Pushes& pushesOf(const emu::VesselRecord* source);
 
     emu::Host& host_;
     std::ostream& out_;
-    std::map<std::string, Pushes> pushes_;
+    std::vector<Pushes> pushes_;  // in the order the pushers first pushed
+    std::unordered_map<OBJHANDLE, std::size_t> pusherIndex_;
     int failures_ = 0;
 };
 

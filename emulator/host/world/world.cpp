@@ -70,9 +70,11 @@ VesselRecord* World::vesselByName(const char* name) const
 
 std::unique_ptr<VesselRecord> World::removeVessel(OBJHANDLE handle)
 {
-    auto it = std::find(vesselOrder_.begin(), vesselOrder_.end(), handle);
-    if (it != vesselOrder_.end())
-        vesselOrder_.erase(it);
+    // Searched from the back: a world empties from there, and the latest
+    // vessels are the likeliest to go.
+    auto it = std::find(vesselOrder_.rbegin(), vesselOrder_.rend(), handle);
+    if (it != vesselOrder_.rend())
+        vesselOrder_.erase(std::next(it).base());
     if (focus == handle)
         focus = nullptr;
     return vessels_.erase(handle);
