@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <unordered_set>
 
 namespace runner {
 
@@ -111,7 +112,8 @@ bool ReadPlanet(Statement& s, Script& script, std::string& error)
     return p.gm >= 0 ? true : s.fail("the planet's GM must not be negative", error);
 }
 
-bool ReadVessel(Statement& s, Script& script, int line, std::string& error)
+/* names: the vessels' names so far, so a name twice is found at once. */
+bool ReadVessel(Statement& s, Script& script, std::unordered_set<std::string>& names, int line, std::string& error)
 {
     VesselSpec v;
     v.line = line;
@@ -127,9 +129,8 @@ bool ReadVessel(Statement& s, Script& script, int line, std::string& error)
         return false;
     if (v.className.empty())
         return s.fail("vessel '" + v.name + "' needs a class", error);
-    for (const VesselSpec& other : script.vessels)
-        if (other.name == v.name)
-            return s.fail("vessel '" + v.name + "' is defined twice", error);
+    if (!names.insert(v.name).second)
+        return s.fail("vessel '" + v.name + "' is defined twice", error);
     script.vessels.push_back(v);
     return true;
 }
@@ -152,14 +153,15 @@ bool ReadAction(Statement& s, Script& script, int line, std::string& error)
     return true;
 }
 
-bool ReadStatement(Statement& s, Script& script, int line, std::string& error)
+bool ReadStatement(Statement& s, Script& script, std::unordered_set<std::string>& vesselNames, int line,
+                   std::string& error)
 {
     std::string keyword;
     s.word(keyword, "a keyword", error);
     if (keyword == "planet")
         return ReadPlanet(s, script, error);
     if (keyword == "vessel")
-        return ReadVessel(s, script, line, error);
+        return ReadVessel(s, script, vesselNames, line, error);
     if (keyword == "focus")
         return s.word(script.focus, "the name of the vessel in focus", error);
     if (keyword == "gravity") {
@@ -243,6 +245,7 @@ bool ParseScript(const std::string& name, const std::string& text, Script& scrip
     std::istringstream in(text.compare(0, byteOrderMark.size(), byteOrderMark) == 0 ? text.substr(byteOrderMark.size())
                                                                                    : text);
     std::string line;
+    std::unordered_set<std::string> vesselNames;
     for (int number = 1; std::getline(in, line); ++number) {
         std::vector<std::string> parts;
         if (std::string problem = SplitWords(line, parts); !problem.empty()) {
@@ -252,14 +255,11 @@ bool ParseScript(const std::string& name, const std::string& text, Script& scrip
         if (parts.empty())
             continue;
         Statement statement(parts, name + ":" + std::to_string(number));
-        if (!ReadStatement(statement, script, number, error))
+        if (!ReadStatement(statement, script, vesselNames, number, error))
             return false;
     }
     if (!script.focus.empty()) {
-        bool known = false;
-        for (const VesselSpec& v : script.vessels)
-            known = known || v.name == script.focus;
-        if (!known) {
+        if (!vesselNames.count(script.focus)) {
             error = name + ": the focus names no vessel: '" + script.focus + "'";
             return false;
         }

@@ -63,3 +63,67 @@ TEST(ContactGrid, TouchingIsNotOverlappingAndUnwatchedPairsAreIgnored)
     EXPECT_EQ(Sorted(grid.find(spheres)), (std::vector<std::pair<size_t, size_t>>{{4, 5}, {6, 7}}));
     EXPECT_TRUE(grid.find({}).empty());
 }
+
+namespace {
+
+struct Field {
+    const char* name;
+    std::vector<Sphere> (*make)();
+};
+
+/* Spheres of the radii at random points of a cube of the side around the
+ * point, every third watched. */
+std::vector<Sphere> RandomField(int count, double cx, double side, double minRadius, double maxRadius, int seed)
+{
+    std::mt19937 random{unsigned(seed)};
+    std::uniform_real_distribution<double> position(-side / 2, side / 2);
+    std::uniform_real_distribution<double> exponent(std::log(minRadius), std::log(maxRadius));
+    std::vector<Sphere> spheres;
+    for (int i = 0; i < count; ++i)
+        spheres.push_back({cx + position(random), position(random), position(random), std::exp(exponent(random)),
+                           i % 3 == 0});
+    return spheres;
+}
+
+const Field fields[] = {
+    {"spread far apart", [] { return RandomField(600, 0, 4e7, 1, 3, 1); }},
+    {"all in one place", [] { return RandomField(600, 7e6, 20, 0.5, 2, 2); }},
+    {"mixed sizes, most tiny", [] {
+         std::vector<Sphere> s = RandomField(500, 7e6, 300, 1e-3, 1e-2, 3);
+         for (const Sphere& big : RandomField(100, 7e6, 300, 5, 40, 4))
+             s.push_back(big);
+         return s;
+     }},
+    {"giants among many", [] {
+         std::vector<Sphere> s = RandomField(600, 7e6, 2000, 1, 10, 5);
+         s.push_back({7e6, 0, 0, 600, false});
+         s.push_back({7e6 + 300, 0, 0, 2e5, false});
+         s.push_back({7e6 - 300, 0, 0, 900, true});
+         return s;
+     }},
+    {"beyond every whole cell, infinite and broken", [] {
+         std::vector<Sphere> s = {
+             {1e300, 0, 0, 5, true},      {1e300 + 1e284, 0, 0, 5, false},  // far, touching by rounding
+             {9.1e15, 0, 0, 1, true},     {9.1e15 + 2, 0, 0, 1.5, false},   // past whole cells of 2 m
+             {-9.1e15, 1, 0, 1, false},   {-9.1e15 - 2, 1, 0, 1.5, true},
+             {0, 0, 0, HUGE_VAL, false},  {5, 5, 5, 1, true},               // an infinite radius reaches all
+             {NAN, 0, 0, 5, true},        {0, 0, 0, NAN, true},             // no number: touches nothing
+             {HUGE_VAL, 0, 0, 1, true},   {30, 0, 0, -0.5, true},           // a negative radius shrinks reach
+             {31.2, 0, 0, 2, false},      {1e-12, 0, 0, 1e-15, true},       // the smallest class
+             {2e-12, 0, 0, 2e-15, true},  {-0.0, 50, 0, 1, true},
+             {0.0, 51, 0, 1, false},      {0, 0, 0, 1e306, false},          // beyond the largest class
+         };
+         return s;
+     }},
+};
+
+}  // namespace
+
+TEST(ContactGrid, FindsWhatEveryPairCheckFindsInEveryDistribution)
+{
+    ContactGrid grid;
+    for (const Field& field : fields) {
+        std::vector<Sphere> spheres = field.make();
+        EXPECT_EQ(grid.find(spheres), AllPairs(spheres)) << field.name;
+    }
+}
