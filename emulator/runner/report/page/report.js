@@ -150,7 +150,9 @@ function makeView(title, keys, extentOf, decorate, labelOf) {
     g.textAlign = 'center'; g.fillText(names[ka] + ' (' + unit + ')', cx, m + size + 30);
     g.save(); g.translate(12, cy); g.rotate(-Math.PI / 2); g.fillText(names[kb] + ' (' + unit + ')', 0, 0); g.restore();
     // scale bar
-    const bar = ticks(0, ext / 2, 1)[1] || ext / 4;
+    // the largest 1, 2 or 5 times a power of ten within a quarter of the view
+    const quarter = ext / 2, mag = Math.pow(10, Math.floor(Math.log10(quarter)));
+    const bar = [5, 2, 1].map((f) => f * mag).find((b) => b <= quarter);
     g.strokeStyle = '#1d2430'; g.lineWidth = 2; g.beginPath();
     g.moveTo(m + 10, m + 14); g.lineTo(m + 10 + bar * k, m + 14); g.stroke();
     g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(length(bar), m + 14 + bar * k, m + 18);
@@ -184,7 +186,8 @@ function makeView(title, keys, extentOf, decorate, labelOf) {
       }
     }
     // every vessel at the playback's time, labels placed so none overlaps
-    const placed = [], now = [];
+    // the corner holding the scale bar and the blast's caption is taken
+    const placed = [{ x: m, y: m, w: 230, h: 42 }], now = [];
     for (const v of data.vessels) {
       const a = at(v, ka, state.t), b = at(v, kb, state.t);
       if (a === null || b === null) continue;
