@@ -112,12 +112,12 @@ Outputs PlayHostileWorld()
     observers.add(&traceWriter);
     observers.add(&plot);
     host.setObserver(&observers);
-    const std::string near = "A\"<&>\x1b[2J\nz";
-    EXPECT_TRUE(host.createVesselAt(near, "Ship", {7e6, 0, 0}));
+    const std::string hostile = "A\"<&>\x1b[2J\nz";
+    EXPECT_TRUE(host.createVesselAt(hostile, "Ship", {7e6, 0, 0}));
     EXPECT_TRUE(host.createVesselAt(std::string(300, 'L'), "Ship", {1e300, -1e300, 1.7976931348623157e308},
                                     {-1e300, 0, 1e300}));
     EXPECT_TRUE(host.createVesselAt("far\x7f", "Station", {1e300, 0, 0}));
-    host.setFocus(host.world().vesselByName(near.c_str())->handle);
+    host.setFocus(host.world().vesselByName(hostile.c_str())->handle);
     for (int i = 0; i < 3; ++i)
         host.step(0.1);
     flightLog.note("note with\ta tab");
@@ -160,10 +160,10 @@ TEST(RunOutputs, HoldWholeLinesForAnyValueAndName)
     for (const std::string& row : trace)
         EXPECT_EQ(Fields(row).size(), 9u) << row;
     // Numbers round-trip: the far vessel's last row holds its exact state.
-    std::vector<std::string> far = Fields(trace.back());
-    EXPECT_EQ(far[1], "far\\x7F");
-    EXPECT_EQ(std::strtod(far[0].c_str(), nullptr), 0.1 + 0.1 + 0.1);
-    EXPECT_EQ(std::strtod(far[3].c_str(), nullptr), 1e300);
+    std::vector<std::string> farRow = Fields(trace.back());
+    EXPECT_EQ(farRow[1], "far\\x7F");
+    EXPECT_EQ(std::strtod(farRow[0].c_str(), nullptr), 0.1 + 0.1 + 0.1);
+    EXPECT_EQ(std::strtod(farRow[3].c_str(), nullptr), 1e300);
 
     std::string why;
     EXPECT_TRUE(WellFormed(out.svg, why)) << why << "\n" << out.svg;
