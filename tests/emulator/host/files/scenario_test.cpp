@@ -18,8 +18,8 @@ TEST_F(HostTest, AScenarioSavedAndLoadedKeepsTheWorldExactly)
     host.setFocus(host.world().vesselByName("GL-02")->handle);
     emu::VesselRecord before = *host.world().vessel(h);
 
-    host.saveScenario(root / "round.scn");
     std::string error;
+    ASSERT_TRUE(host.saveScenario(root / "round.scn", error)) << error;
     ASSERT_TRUE(host.loadScenario(root / "round.scn", error)) << error;
 
     emu::VesselRecord* after = host.world().vesselByName("GL-01");
@@ -36,7 +36,7 @@ TEST_F(HostTest, AScenarioSavedAndLoadedKeepsTheWorldExactly)
 
 TEST_F(HostTest, ABrokenScenarioNamesItsLine)
 {
-    std::ofstream(root / "bad.scn") << "BRIMSTAR-HOST-SCENARIO 1\nBEGIN_ENVIRONMENT\n  SPEED 3\nEND_ENVIRONMENT\n";
+    std::ofstream(root / "bad.scn") << "BRIMSTAR-HOST-SCENARIO 2\nBEGIN_ENVIRONMENT\n  SPEED 3\nEND_ENVIRONMENT\n";
     std::string error;
     EXPECT_FALSE(host.loadScenario(root / "bad.scn", error));
     EXPECT_NE(error.find("bad.scn:3: unknown environment item 'SPEED'"), std::string::npos) << error;
