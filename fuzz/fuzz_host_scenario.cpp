@@ -14,6 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string error;
     host.loadScenario("fuzz-input.scn", error);
     host.step(0.1);
-    host.saveScenario("fuzz-output.scn");
+    host.saveScenario("fuzz-output.scn", error);
     return 0;
 }

@@ -38,6 +38,8 @@
 
 namespace emu {
 
+struct ScenarioPlan;  // what a host scenario file holds, checked whole
+
 class Host {
 public:
     explicit Host(const std::filesystem::path& root);
@@ -109,9 +111,15 @@ public:
         return scn && scn == openScenario_ ? openScenario_ : nullptr;
     }
 
-    /* False once the run has ended, or when the file cannot be written. */
-    bool saveScenario(const std::filesystem::path& file, const std::string& description = "");
-    /* Replaces the world with the file's; false with a message when it cannot. */
+    /* The scenario file being read, or null */
+    ScenarioFile* readingScenario() const { return openScenario_; }
+
+    /* Writes the world to the file; false with the reason once the run has
+     * ended, when a value cannot be written faithfully, or when the file
+     * cannot be written. */
+    bool saveScenario(const std::filesystem::path& file, std::string& error, const std::string& description = "");
+    /* Replaces the world with the file's, or, false with the file, the line
+     * and the reason, leaves the world as it was. */
     bool loadScenario(const std::filesystem::path& file, std::string& error);
 
     /* Closes the displays, deletes every vessel, unloads every module. */
@@ -122,7 +130,9 @@ private:
 
     static void RecordPlatformCall(const char* function, const char* text, const char* detail, void* host);
     OBJHANDLE makeVessel(const std::string& name, const std::string& className, const StateSetter& setState);
-    void loadVessel(ScenarioFile& file, const std::string& name, const std::string& className);
+    OBJHANDLE loadVessel(ScenarioFile& file, const std::string& name, const std::string& className);
+    bool checkScenario(ScenarioFile& file, ScenarioPlan& plan, std::string& why);
+    bool buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::string& why);
     void deleteNow(OBJHANDLE vessel);
 
     std::filesystem::path root_;

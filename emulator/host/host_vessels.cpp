@@ -48,9 +48,9 @@ OBJHANDLE Host::createVesselAt(const std::string& name, const std::string& class
     return createVessel(name.c_str(), className.c_str(), state);
 }
 
-void Host::loadVessel(ScenarioFile& file, const std::string& name, const std::string& className)
+OBJHANDLE Host::loadVessel(ScenarioFile& file, const std::string& name, const std::string& className)
 {
-    makeVessel(name, className, [this, &file](VESSEL* vessel, VESSEL2* callbacks) {
+    return makeVessel(name, className, [this, &file](VESSEL* vessel, VESSEL2* callbacks) {
         VesselStateEx state{};
         state.version = 2;
         if (Body* planet = world_.bodyByIndex(0))

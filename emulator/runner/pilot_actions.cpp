@@ -272,16 +272,20 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
     if (action.verb == "save" || action.verb == "load") {
         // Relative to the root folder, which is the host's working directory.
         std::filesystem::path file = args[0];
+        std::string why;
         if (action.verb == "save") {
-            if (host.saveScenario(file))
+            if (host.saveScenario(file, why))
                 log.note("saved the host scenario to " + args[0]);
             else
-                log.failure("could not save the host scenario to " + args[0]);
+                log.failure("could not save the host scenario: " + why);
+            return true;
+        }
+        // A load that is refused leaves the world, and its displays, as they were.
+        if (!host.loadScenario(file, why)) {
+            log.failure("could not load the host scenario: " + why);
             return true;
         }
         displays.clear();
-        if (!host.loadScenario(file, error))
-            return false;
         log.note("loaded the host scenario " + args[0]);
         return true;
     }

@@ -95,7 +95,8 @@ TEST_F(CollisionControl, HaltEndsTheRunAtOnceWithNothingSaved)
     Simulate(1.0);
     EXPECT_EQ(host->world().simt, stoppedAt) << "no step after the shutdown";
     EXPECT_EQ(Probe().maincallCalls[COLLISION_PHASE_PRE], 10);
-    EXPECT_FALSE(host->saveScenario(root / "after.scn"));
+    std::string error;
+    EXPECT_FALSE(host->saveScenario(root / "after.scn", error));
     EXPECT_FALSE(oapiSaveScenario("after", "nothing"));
     EXPECT_EQ(Probe().statsCalls, 0);
     EXPECT_FALSE(std::filesystem::exists(root / "after.scn"));

@@ -1,6 +1,7 @@
 /* Stories of things going wrong around the module: the host refusing,
  * vessels vanishing, hostile scenarios, odd steps. Each ends with the module
  * still working. */
+#include "emulator/host/files/scenario_text.h"
 #include "support/module_test.h"
 
 #include <algorithm>
@@ -84,21 +85,27 @@ TEST_F(FaultStory, AHostThatRefusesEveryVesselBreaksNothingAndTheNumbersGoOn)
 TEST_F(FaultStory, AHostileScenarioLoadsRunsAndSavesAgain)
 {
     std::string longName(300, 'r');
-    std::ofstream(root / "hostile.scn")
-        << "BRIMSTAR-HOST-SCENARIO 1\nBEGIN_BODIES\nEarth\n  RADIUS 6371000\nEND\nEND_BODIES\nBEGIN_SHIPS\n"
-        << "GL-01:Ship\n  RPOS 7000000 0 0\nEND\n"
-        << longName << ":roid\n  RPOS 7000000 100 0\nEND\n"
-        << "nukeXYZ/%n%s%s:nuke\n  RPOS 7000000 0 100\nEND\n"
-        << "Nuke/1e400/-nan/inf:nuke\n  RPOS nan inf -inf\nEND\n"
-        << ":roid\n  RPOS 7000000 -100 0\nEND\n"
-        << "NUKE/5/5:nuke\n  RPOS 7000000 0 -100\n  RVEL 1e308 1e308 1e308\nEND\nEND_SHIPS\n";
+    auto ship = [](const std::string& name, const char* cls, const char* items) {
+        return emu::QuoteText(name) + ":" + emu::QuoteText(cls) + "\n" + items + "END\n";
+    };
+    std::string head = "BRIMSTAR-HOST-SCENARIO 2\nBEGIN_BODIES\n\"Earth\"\n  RADIUS 6371000\nEND\nEND_BODIES\nBEGIN_SHIPS\n";
+    std::string ships = ship("GL-01", "Ship", "  RPOS 7000000 0 0\n") + ship(longName, "roid", "  RPOS 7000000 100 0\n") +
+                        ship("nukeXYZ/%n%s%s", "nuke", "  RPOS 7000000 0 100\n") + ship("", "roid", "  RPOS 7000000 -100 0\n") +
+                        ship("NUKE/5/5", "nuke", "  RPOS 7000000 0 -100\n  RVEL 1e308 1e308 1e308\n");
+    std::ofstream(root / "hostile.scn") << head << ships << "END_SHIPS\nEND_SCENARIO\n";
     std::string error;
     ASSERT_TRUE(host->loadScenario(root / "hostile.scn", error)) << error;
-    EXPECT_EQ(oapiGetVesselCount(), 6u);
+    EXPECT_EQ(oapiGetVesselCount(), 5u);
+
+    std::ofstream(root / "nonfinite.scn") << head << ships << ship("Nuke/1e400/-nan/inf", "nuke", "  RPOS nan inf -inf\n")
+                                          << "END_SHIPS\nEND_SCENARIO\n";
+    EXPECT_FALSE(host->loadScenario(root / "nonfinite.scn", error));
+    EXPECT_NE(error.find("nonfinite.scn:25: item RPOS must hold three finite numbers"), std::string::npos) << error;
+    EXPECT_EQ(oapiGetVesselCount(), 5u) << "the world is left as it was";
 
     Simulate(20.0, 0.5);
     EXPECT_EQ(VesselNamed("nukeXYZ/%n%s%s"), nullptr) << "no numbers: a fresh slot's 13 s, then gone";
-    EXPECT_TRUE(host->saveScenario(root / "again.scn"));
+    EXPECT_TRUE(host->saveScenario(root / "again.scn", error)) << error;
     EXPECT_NE(VesselNamed("GL-01"), nullptr);
 }
 

@@ -61,9 +61,9 @@ TEST_F(ModuleTest, StepsAndScenariosAreForwardedToTheCollisionLibrary)
     EXPECT_DOUBLE_EQ(Probe().lastSimt, 1.0);
     EXPECT_DOUBLE_EQ(Probe().lastSimdt, 0.25);
 
-    host->saveScenario(root / "saved.scn");
-    EXPECT_EQ(Probe().statsCalls, 1);
     std::string error;
+    ASSERT_TRUE(host->saveScenario(root / "saved.scn", error)) << error;
+    EXPECT_EQ(Probe().statsCalls, 1);
     ASSERT_TRUE(host->loadScenario(root / "saved.scn", error)) << error;
     EXPECT_EQ(Probe().statlCalls, 1);
     EXPECT_NE(VesselNamed("GL-01"), nullptr);
@@ -139,7 +139,8 @@ TEST_F(MissingCollisionLibrary, OneBoxNamesThePathAndEverythingElseStillWorks)
     Simulate(14.0);
     EXPECT_NE(VesselNamed("R-4"), nullptr) << "the rock spawner runs without the library";
     EXPECT_NE(VesselNamed("Nuke/10.000000/3.000000/0.000000"), nullptr) << "and so does the sequence";
-    host->saveScenario(root / "saved.scn");
+    std::string error;
+    ASSERT_TRUE(host->saveScenario(root / "saved.scn", error)) << error;
 
     ASSERT_EQ(host->messageBoxes().size(), 1u);
     EXPECT_EQ(host->messageBoxes()[0].caption, "Error!");
@@ -165,8 +166,8 @@ TEST_P(IncompleteCollisionLibrary, ReportsARequiredExportOnceAndUsesWhatWasFound
     StartModule();
     AddShip("GL-01");
     Simulate(0.5);
-    host->saveScenario(root / "saved.scn");
     std::string error;
+    ASSERT_TRUE(host->saveScenario(root / "saved.scn", error)) << error;
     ASSERT_TRUE(host->loadScenario(root / "saved.scn", error)) << error;
     int display = host->openMfd("Collision Control", VesselNamed("GL-01")->handle, 400, 200);
     host->mfds().redraw(display);

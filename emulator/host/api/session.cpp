@@ -47,5 +47,6 @@ bool oapiSaveScenario(const char* fname, const char* desc)
     std::filesystem::path path = ToPlatformPath((std::string("Scenarios\\") + fname + ".scn").c_str());
     std::error_code ignored;
     std::filesystem::create_directories(path.parent_path(), ignored);
-    return host->saveScenario(path, desc ? desc : "");
+    std::string error;
+    return host->saveScenario(path, error, desc ? desc : "");
 }

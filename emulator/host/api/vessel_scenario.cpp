@@ -1,34 +1,15 @@
 /* A vessel's default lines in a host scenario: where it is, how it moves and
- * turns, and, for a vessel of the host's own, its size and mass. */
+ * turns, and, for a vessel of the host's own, its size and mass. A value
+ * that could not be written faithfully (not finite) refuses the save; a
+ * line no one knows, or a default item that is malformed, refuses the load. */
 #include "emulator/host/world/frame_math.h"
 #include "emulator/host/files/scenario_file.h"
+#include "emulator/host/files/vessel_state_items.h"
 #include "emulator/host/api/vessel_call.h"
 
-#include <cstdio>
-#include <sstream>
 #include <string>
 
 using namespace emu;
-
-namespace {
-
-std::string Numbers(std::initializer_list<double> values)
-{
-    std::string text;
-    for (double d : values) {
-        char number[40];
-        std::snprintf(number, sizeof number, "%s%.17g", text.empty() ? "" : " ", d);
-        text += number;
-    }
-    return text;
-}
-
-std::string Numbers(const VECTOR3& v)
-{
-    return Numbers({v.x, v.y, v.z});
-}
-
-}  // namespace
 
 void VESSEL::SaveDefaultState(FILEHANDLE scn) const
 {
@@ -39,18 +20,19 @@ void VESSEL::SaveDefaultState(FILEHANDLE scn) const
     VesselStateEx s{};
     s.version = 2;
     GetStatusEx(&s);
+    std::string owner = "vessel '" + v->name + "'";
     file->writeItem("STATUS", s.status == 1 ? "Landed" : "Flying");
     if (s.status == 1) {
-        file->writeItem("SURF", Numbers({s.surf_lng, s.surf_lat, s.surf_hdg}));
+        file->writeNumbers(owner, "SURF", {s.surf_lng, s.surf_lat, s.surf_hdg});
     } else {
-        file->writeItem("RPOS", Numbers(s.rpos));
-        file->writeItem("RVEL", Numbers(s.rvel));
+        file->writeNumbers(owner, "RPOS", {s.rpos.x, s.rpos.y, s.rpos.z});
+        file->writeNumbers(owner, "RVEL", {s.rvel.x, s.rvel.y, s.rvel.z});
     }
-    file->writeItem("AROT", Numbers(s.arot));
-    file->writeItem("VROT", Numbers(s.vrot));
+    file->writeNumbers(owner, "AROT", {s.arot.x, s.arot.y, s.arot.z});
+    file->writeNumbers(owner, "VROT", {s.vrot.x, s.vrot.y, s.vrot.z});
     if (!v->module) {
-        file->writeItem("SIZE", Numbers({v->size}));
-        file->writeItem("MASS", Numbers({v->emptyMass}));
+        file->writeNumbers(owner, "SIZE", {v->size});
+        file->writeNumbers(owner, "MASS", {v->emptyMass});
     }
 }
 
@@ -60,26 +42,29 @@ void VESSEL::ParseScenarioLineEx(char* line, void* status) const
     auto* s = static_cast<VesselStateEx*>(status);
     if (!v || !line || !s)
         return;
-    std::istringstream in(line);
-    std::string key;
-    in >> key;
-    if (key == "STATUS") {
-        std::string word;
-        in >> word;
-        s->status = word == "Landed" ? 1 : 0;
-    } else if (key == "RPOS") {
-        in >> s->rpos.x >> s->rpos.y >> s->rpos.z;
-    } else if (key == "RVEL") {
-        in >> s->rvel.x >> s->rvel.y >> s->rvel.z;
-    } else if (key == "AROT") {
-        in >> s->arot.x >> s->arot.y >> s->arot.z;
-    } else if (key == "VROT") {
-        in >> s->vrot.x >> s->vrot.y >> s->vrot.z;
-    } else if (key == "SURF") {
-        in >> s->surf_lng >> s->surf_lat >> s->surf_hdg;
-    } else if (key == "SIZE") {
-        in >> v->size;
-    } else if (key == "MASS") {
-        in >> v->emptyMass;
+    ScenarioFile* file = Host::current()->readingScenario();
+    StateItemValue item;
+    std::string why;
+    switch (ReadStateItem(line, item, why)) {
+    case StateItemRead::NotAStateItem:
+        why = "vessel '" + v->name + "': unknown item '" + std::string(line) + "'";
+        [[fallthrough]];
+    case StateItemRead::Malformed:
+        if (file)
+            file->refuse(why);
+        return;
+    case StateItemRead::Read:
+        break;
+    }
+    const double* d = item.values;
+    switch (item.item) {
+    case StateItem::Status: s->status = d[0] == 1 ? 1 : 0; break;
+    case StateItem::Rpos: s->rpos = {d[0], d[1], d[2]}; break;
+    case StateItem::Rvel: s->rvel = {d[0], d[1], d[2]}; break;
+    case StateItem::Arot: s->arot = {d[0], d[1], d[2]}; break;
+    case StateItem::Vrot: s->vrot = {d[0], d[1], d[2]}; break;
+    case StateItem::Surf: s->surf_lng = d[0]; s->surf_lat = d[1]; s->surf_hdg = d[2]; break;
+    case StateItem::Size: v->size = d[0]; break;
+    case StateItem::Mass: v->emptyMass = d[0]; break;
     }
 }

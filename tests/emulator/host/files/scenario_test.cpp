@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -18,8 +21,8 @@ TEST_F(HostTest, AScenarioSavedAndLoadedKeepsTheWorldExactly)
     host.setFocus(host.world().vesselByName("GL-02")->handle);
     emu::VesselRecord before = *host.world().vessel(h);
 
-    host.saveScenario(root / "round.scn");
     std::string error;
+    ASSERT_TRUE(host.saveScenario(root / "round.scn", error)) << error;
     ASSERT_TRUE(host.loadScenario(root / "round.scn", error)) << error;
 
     emu::VesselRecord* after = host.world().vesselByName("GL-01");
@@ -36,8 +39,62 @@ TEST_F(HostTest, AScenarioSavedAndLoadedKeepsTheWorldExactly)
 
 TEST_F(HostTest, ABrokenScenarioNamesItsLine)
 {
-    std::ofstream(root / "bad.scn") << "BRIMSTAR-HOST-SCENARIO 1\nBEGIN_ENVIRONMENT\n  SPEED 3\nEND_ENVIRONMENT\n";
+    std::ofstream(root / "bad.scn") << "BRIMSTAR-HOST-SCENARIO 2\nBEGIN_ENVIRONMENT\n  SPEED 3\nEND_ENVIRONMENT\n";
     std::string error;
     EXPECT_FALSE(host.loadScenario(root / "bad.scn", error));
     EXPECT_NE(error.find("bad.scn:3: unknown environment item 'SPEED'"), std::string::npos) << error;
+}
+
+TEST_F(HostTest, AwkwardNamesAndExactValuesComeBackAndSaveToTheSameFile)
+{
+    const char* names[] = {"My Ship", "B:1", "say \"hi\"", "  blanks  ", "100%", "back\\slash"};
+    double x = 7e6 + 0.1;
+    for (const char* name : names)
+        Ship(name, {x += 1.0 / 3, 5e-324, -1e300}, {0.1, 1.0 / 7, 7546.123456789});
+    host.createVesselAt("B:2", "Station", {1, 2, 3});
+    host.setFocus(host.world().vesselByName("My Ship")->handle);
+    std::string error;
+    ASSERT_TRUE(host.saveScenario(root / "one.scn", error)) << error;
+    std::vector<emu::VesselRecord> before;
+    for (OBJHANDLE h : host.world().vessels())
+        before.push_back(*host.world().vessel(h));
+
+    ASSERT_TRUE(host.loadScenario(root / "one.scn", error)) << error;
+    ASSERT_TRUE(host.saveScenario(root / "two.scn", error)) << error;
+    EXPECT_EQ(testing_support::ReadFile(root / "one.scn"), testing_support::ReadFile(root / "two.scn"));
+    ASSERT_EQ(host.world().vessels().size(), before.size());
+    for (size_t i = 0; i < before.size(); ++i) {
+        const emu::VesselRecord& after = *host.world().vessel(host.world().vessels()[i]);
+        EXPECT_EQ(after.name, before[i].name);
+        EXPECT_EQ(after.className, before[i].className);
+        EXPECT_EQ(std::memcmp(&after.pos, &before[i].pos, sizeof after.pos), 0) << after.name;
+        EXPECT_EQ(std::memcmp(&after.vel, &before[i].vel, sizeof after.vel), 0) << after.name;
+    }
+    EXPECT_EQ(host.world().vessel(host.world().focus)->name, "My Ship");
+}
+
+TEST_F(HostTest, ABadFileOrClockIsRefusedWholeAndTheWorldStays)
+{
+    Ship("Keep", {1, 2, 3});
+    std::string error;
+    ASSERT_TRUE(host.saveScenario(root / "good.scn", error)) << error;
+    std::string good = testing_support::ReadFile(root / "good.scn");
+    std::string cut = good.substr(0, good.find("  RVEL"));
+    std::string clock = good;
+    clock.replace(clock.find("TIME 0"), 6, "TIME -1e300");
+    for (const std::string& text : {cut, clock, std::string("BRIMSTAR-HOST-SCENARIO 2\nBEGIN_ENVIRONMENT\n  TIME nan\n")}) {
+        std::ofstream(root / "bad.scn", std::ios::binary) << text;
+        EXPECT_FALSE(host.loadScenario(root / "bad.scn", error));
+        EXPECT_NE(error.find("bad.scn:"), std::string::npos) << error;
+        ASSERT_EQ(host.world().vessels().size(), 1u) << error;
+        EXPECT_EQ(host.world().vessel(host.world().vessels()[0])->name, "Keep");
+    }
+    host.world().vessel(host.world().vessels()[0])->pos.x = std::nan("");
+    EXPECT_FALSE(host.saveScenario(root / "nan.scn", error));
+    EXPECT_NE(error.find("RPOS is not finite"), std::string::npos) << error;
+    host.world().vessel(host.world().vessels()[0])->pos.x = 1;
+    for (const char* place : {"missing/folder/x.scn", "", "/dev/full"})
+        EXPECT_FALSE(host.saveScenario(place, error)) << place;
+    std::filesystem::create_directories(root / "folder.scn");
+    EXPECT_FALSE(host.saveScenario(root / "folder.scn", error));
 }

@@ -1,0 +1,53 @@
+#include "emulator/host/files/vessel_state_items.h"
+
+#include "emulator/host/files/scenario_text.h"
+
+namespace emu {
+
+namespace {
+
+struct ItemShape {
+    const char* key;
+    StateItem item;
+    size_t numbers;
+    const char* holds;
+};
+
+const ItemShape shapes[] = {
+    {"STATUS", StateItem::Status, 0, "Landed or Flying"},
+    {"RPOS", StateItem::Rpos, 3, "three finite numbers"},
+    {"RVEL", StateItem::Rvel, 3, "three finite numbers"},
+    {"AROT", StateItem::Arot, 3, "three finite numbers"},
+    {"VROT", StateItem::Vrot, 3, "three finite numbers"},
+    {"SURF", StateItem::Surf, 3, "three finite numbers"},
+    {"SIZE", StateItem::Size, 1, "one finite number"},
+    {"MASS", StateItem::Mass, 1, "one finite number"},
+};
+
+}  // namespace
+
+StateItemRead ReadStateItem(const std::string& line, StateItemValue& value, std::string& why)
+{
+    size_t keyEnd = line.find_first_of(" \t");
+    std::string key = line.substr(0, keyEnd);
+    std::string rest = keyEnd == std::string::npos ? "" : line.substr(keyEnd);
+    for (const ItemShape& shape : shapes) {
+        if (key != shape.key)
+            continue;
+        value.item = shape.item;
+        bool good;
+        if (shape.item == StateItem::Status) {
+            std::vector<std::string> words = SplitWords(rest);
+            good = words.size() == 1 && (words[0] == "Landed" || words[0] == "Flying");
+            value.values[0] = good && words[0] == "Landed" ? 1 : 0;
+        } else {
+            good = ReadNumbers(rest, value.values, shape.numbers);
+        }
+        if (!good)
+            why = "item " + key + " must hold " + shape.holds;
+        return good ? StateItemRead::Read : StateItemRead::Malformed;
+    }
+    return StateItemRead::NotAStateItem;
+}
+
+}  // namespace emu
