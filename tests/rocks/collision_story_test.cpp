@@ -133,8 +133,8 @@ TEST_F(CollisionStory, ARockLoadedFromAScenarioStartsWhole)
     }
     ASSERT_EQ(host->debugLine(), "Hits: 80.000000 %");
     ASSERT_TRUE(oapiIsVessel(rock));
-    ASSERT_TRUE(host->saveScenario(root / "hit.scn"));
     std::string error;
+    ASSERT_TRUE(host->saveScenario(root / "hit.scn", error)) << error;
     ASSERT_TRUE(host->loadScenario(root / "hit.scn", error)) << error;
 
     Place(VesselNamed("H")->handle, {7e6, 305, 0});
