@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -64,6 +66,18 @@ TEST_F(SpawnVesselTest, APositionAtTheBodyIsRelativeZero)
     EXPECT_EQ(record.rpos.x, 0);
     EXPECT_EQ(record.rpos.y, 0);
     EXPECT_EQ(record.rpos.z, 0);
+}
+
+TEST_F(SpawnVesselTest, AsksForTheBodyItsPositionAndItsVelocityThenCreates)
+{
+    host.calls().clear();
+    SpawnVessel("X-4", "Ship", {0, 0, 0}, {0, 0, 0});
+    std::vector<std::string> order;
+    for (const std::string& e : host.calls().entries())
+        if (e.rfind("oapi", 0) == 0)  // the host's own work inside the creation is not the module's
+            order.push_back(e.substr(0, e.find('(')));
+    EXPECT_EQ(order, (std::vector<std::string>{"oapiGetGbodyByIndex", "oapiGetGlobalPos", "oapiGetGlobalVel",
+                                               "oapiCreateVesselEx"}));
 }
 
 TEST_F(SpawnVesselTest, ARefusedCreationIsReportedAsFalse)
