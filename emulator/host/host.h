@@ -82,6 +82,8 @@ public:
                              const VECTOR3& vel = {0, 0, 0});
     void refuseVesselCreation(bool refuse) { refuseCreation_ = refuse; }
     const VesselStateEx& lastCreationRecord() const { return lastCreationRecord_; }
+    /* Why the last creation that a class file spoilt was refused, or "" */
+    const std::string& creationRefusal() const { return creationRefusal_; }
 
     bool requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget);
     void processDeletions();
@@ -158,6 +160,7 @@ private:
     int pendingDeletions_ = 0;
     bool refuseCreation_ = false;
     VesselStateEx lastCreationRecord_{};
+    std::string creationRefusal_;
     bool shutDown_ = false;
     double timeAcceleration_ = 1.0;
     bool paused_ = false;

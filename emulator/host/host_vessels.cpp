@@ -5,19 +5,17 @@
 
 #include "emulator/host/files/class_file.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace emu {
 
 namespace {
 
-void ApplyGenericClass(const ClassFile& cls, VesselRecord& v)
+/* A plain vessel's size and mass from its class file; false with why when
+ * the file gives one that is no positive number. */
+bool ApplyGenericClass(const ClassFile& cls, VesselRecord& v, std::string& error)
 {
-    if (double size = std::atof(cls.value("Size").c_str()); size > 0.0)
-        v.size = size;
-    if (double mass = std::atof(cls.value("Mass").c_str()); mass > 0.0)
-        v.emptyMass = mass;
+    return cls.positiveNumber("Size", v.size, error) && cls.positiveNumber("Mass", v.emptyMass, error);
 }
 
 }  // namespace
@@ -26,6 +24,7 @@ OBJHANDLE Host::createVessel(const char* name, const char* className, const Vess
 {
     calls_.record("oapiCreateVesselEx", name, className);
     std::memcpy(&lastCreationRecord_, &state, sizeof state);
+    creationRefusal_.clear();
     if (refuseCreation_ || !name || !*name || !className)
         return nullptr;
     return makeVessel(name, className, [&state](VESSEL* vessel, VESSEL2* callbacks) {
@@ -69,6 +68,7 @@ OBJHANDLE Host::loadVessel(ScenarioFile& file, const std::string& name, const st
 
 OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className, const StateSetter& setState)
 {
+    creationRefusal_.clear();
     ClassFile cls = ClassFile::Read(className);
     ModuleInstance* module = nullptr;
     if (std::string path = cls.value("Module"); !path.empty()) {
@@ -80,6 +80,10 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
     auto record = std::make_unique<VesselRecord>();
     record->name = name;
     record->className = className;
+    if (!module && !ApplyGenericClass(cls, *record, creationRefusal_)) {
+        calls_.record("oapiCreateVesselEx", name, "refused: " + creationRefusal_);
+        return nullptr;
+    }
     VesselRecord* v = record.get();
     OBJHANDLE handle = world_.addVessel(std::move(record));
 
@@ -87,7 +91,6 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
         v->iface = module->ovcInit(handle, 1);
         v->module = module;
     } else {
-        ApplyGenericClass(cls, *v);
         v->iface = new VESSEL2(handle, 1);
     }
     if (!v->iface) {

@@ -28,7 +28,8 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
     for (const VesselSpec& vessel : script.vessels) {
         if (!host.createVesselAt(vessel.name, vessel.className, vessel.pos, vessel.vel)) {
             error = script.file + ":" + std::to_string(vessel.line) + ": the host refused to create vessel '" +
-                    vessel.name + "' of class '" + vessel.className + "'";
+                    vessel.name + "' of class '" + vessel.className + "'" +
+                    (host.creationRefusal().empty() ? "" : ": " + host.creationRefusal());
             return false;
         }
     }

@@ -18,7 +18,11 @@ MESHHANDLE oapiLoadMeshGlobal(const char* name)
     Host* host = EnterHost("oapiLoadMeshGlobal", name);
     if (!host || !name)
         return nullptr;
-    return host->meshes().load(name);
+    std::string error;
+    MESHHANDLE mesh = host->meshes().load(name, error);
+    if (!mesh)
+        host->calls().record("oapiLoadMeshGlobal", name, "refused: " + error);
+    return mesh;
 }
 
 void oapiDeleteMesh(MESHHANDLE mesh)

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <fstream>
 
 namespace emu {
@@ -33,10 +36,28 @@ std::string ClassFile::value(const std::string& key) const
     return it == values.end() ? std::string() : it->second;
 }
 
+bool ClassFile::positiveNumber(const std::string& key, double& value, std::string& error) const
+{
+    auto it = values.find(Lower(key));
+    if (it == values.end())
+        return true;
+    const char* text = it->second.c_str();
+    char* end = nullptr;
+    errno = 0;
+    double number = std::strtod(text, &end);
+    if (end == text || *end != '\0' || errno == ERANGE || !std::isfinite(number) || number <= 0.0) {
+        error = path + ": " + key + " is '" + it->second + "', not a positive number";
+        return false;
+    }
+    value = number;
+    return true;
+}
+
 ClassFile ClassFile::Read(const std::string& className)
 {
     ClassFile file;
-    std::ifstream in(ToPlatformPath(("config\\vessels\\" + className + ".cfg").c_str()));
+    file.path = ToPlatformPath(("config\\vessels\\" + className + ".cfg").c_str());
+    std::ifstream in(file.path);
     if (!in)
         return file;
     file.found = true;

@@ -10,11 +10,17 @@
 namespace emu {
 
 struct ClassFile {
+    std::string path;
     bool found = false;
     std::map<std::string, std::string> values;  // keys in lower case
 
     /* The value of a key, or "" */
     std::string value(const std::string& key) const;
+
+    /* A positive, finite number under the key into value; false with the
+     * file and why when the key holds anything else. An absent key leaves
+     * value as it was. */
+    bool positiveNumber(const std::string& key, double& value, std::string& error) const;
 
     static ClassFile Read(const std::string& className);
 };

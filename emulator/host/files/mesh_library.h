@@ -25,8 +25,9 @@ struct Mesh {
 
 class MeshLibrary {
 public:
-    /* The mesh's handle, or null when its file is missing. */
-    MESHHANDLE load(const std::string& name);
+    /* The mesh's handle, or null with why when its file is missing or does
+     * not hold what it claims. */
+    MESHHANDLE load(const std::string& name, std::string& error);
     /* The mesh, or null for a handle of no mesh or of a deleted one */
     Mesh* find(MESHHANDLE mesh);
     /* The name of a loaded mesh, or "" */
@@ -37,8 +38,9 @@ private:
     std::vector<Mesh> meshes_;
 };
 
-/* What a mesh file holds; false when it cannot be read. */
-bool ReadMeshFile(const std::string& path, Mesh& mesh);
+/* What a mesh file holds; false with the file, line and why when it cannot
+ * be read or claims more than it holds. */
+bool ReadMeshFile(const std::string& path, Mesh& mesh, std::string& error);
 
 }  // namespace emu
 
