@@ -95,12 +95,13 @@ private:
         }
     }
 
-    // Per item where the benchmark counts items, else per iteration.
+    /* Per item where the benchmark counts items, else per iteration; CPU
+     * time throughout, as the items are counted per CPU second. */
     static double PerItemNs(const Run& run)
     {
         auto items = run.counters.find("items_per_second");
         return items != run.counters.end() ? 1e9 / items->second.value
-                                           : run.GetAdjustedRealTime() * Scale(run.time_unit);
+                                           : run.GetAdjustedCPUTime() * Scale(run.time_unit);
     }
 
     /* A limit of 0 marks a figure reported beside the goals, not one. */
