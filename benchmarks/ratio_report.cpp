@@ -30,12 +30,12 @@ public:
             if (aggregate && run.aggregate_name != "median")
                 continue;
             std::string name = run.run_name.str();
-            if (aggregate || run.repetitions <= 1)
-                perItemNs_[name].median = PerItemNs(run);
             if (!aggregate)
                 repetitions_[name].push_back(PerItemNs(run));
-            if (aggregate || run.repetitions <= 1)
+            if (aggregate || run.repetitions <= 1) {  // the median, or the only run
+                perItemNs_[name].median = PerItemNs(run);
                 shown.push_back(run);
+            }
         }
         ConsoleReporter::ReportRuns(shown);
     }
