@@ -1,11 +1,16 @@
 /* The rock field's cost: the rocks' own pre-steps, and the stand-in
- * collision library's step over many registered vessels. */
+ * collision library's step over many registered vessels, laid out in
+ * each of the ways that once made it quadratic. */
 #include "bench_world.h"
 
 #include <benchmark/benchmark.h>
 
 #include "CollisionAPI.h"
 #include "support/loaded_library.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
 
 namespace {
 
@@ -26,23 +31,86 @@ void BM_RockPreSteps(benchmark::State& state)
 }
 BENCHMARK(BM_RockPreSteps)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
-void IgnoreContact(void*) {}
+void CountContact(void* counter) { ++*static_cast<long*>(counter); }
 
-/* The collision library's contact search over N registered vessels at a
- * constant density, a few of them touching. */
-void BM_CollisionStep(benchmark::State& state)
+/* Where vessel i of count sits, and its radius. */
+struct Sphere {
+    VECTOR3 pos;
+    double size;
+};
+using Layout = Sphere (*)(int i, int count);
+
+/* A cubic grid of the spacing, centred in orbit. */
+VECTOR3 GridPoint(int i, int count, double spacing)
+{
+    int side = int(std::ceil(std::cbrt(double(count))));
+    double offset = (side - 1) * spacing / 2;
+    return {7e6 + (i % side) * spacing - offset, (i / side % side) * spacing - offset,
+            (i / side / side) * spacing - offset};
+}
+
+/* Repeatable scatter in [0, 1). */
+double Scatter(std::uint64_t seed)
+{
+    seed = (seed + 0x9E3779B97F4A7C15ull) * 0xBF58476D1CE4E5B9ull;
+    seed = (seed ^ (seed >> 31)) * 0x94D049BB133111EBull;
+    return double((seed ^ (seed >> 29)) >> 11) / double(1ull << 53);
+}
+
+// What the module registers: one vessel in ten is a rock.
+bool IsRock(int i) { return i % 10 == 0; }
+
+/* Radius-5 vessels on a 12 m grid; the rocks, radius 8, touch their six
+ * neighbours: about 0.6 contacts a vessel. */
+Sphere Rocks(int i, int count) { return {GridPoint(i, count, 12.0), IsRock(i) ? 8.0 : 5.0}; }
+
+/* Radius-5 vessels scattered through a cube 4e7 m across: no contact. */
+Sphere Spread(int i, int)
+{
+    return {{7e6 + 4e7 * Scatter(3u * i), 4e7 * Scatter(3u * i + 1), 4e7 * Scatter(3u * i + 2)}, 5.0};
+}
+
+/* Everything packed in one place: radius-5 vessels 9 m apart, each touching
+ * its six neighbours and no more (the diagonals are 12.7 m). */
+Sphere OnePlace(int i, int count) { return {GridPoint(i, count, 9.0), 5.0}; }
+
+/* Many tiny (radius 0.5) and one in a hundred large (radius 30) on a 12 m
+ * grid: each large one touches about 70 tiny ones. */
+Sphere Mixed(int i, int count) { return {GridPoint(i, count, 12.0), i % 100 == 50 ? 30.0 : 0.5}; }
+
+/* Radius-5 vessels on a 12 m grid with one in a thousand a giant of 60 m,
+ * touching about 500 others. */
+Sphere Giants(int i, int count) { return {GridPoint(i, count, 12.0), i % 1000 == 500 ? 60.0 : 5.0}; }
+
+/* The collision library's contact search over the layout, the rocks
+ * watched and every vessel a candidate. Reports the contacts that one step
+ * finds, per vessel. */
+void BM_CollisionStep(benchmark::State& state, Layout layout)
 {
     bench::BenchWorld world(true);
     int count = int(state.range(0));
-    world.fill(count, "V-", "Station", {7e6, 0, 0}, 12.0);
     auto watch = reinterpret_cast<SetOnCollideFn>(testing_support::LoadedExport("modules/collision.dll", "VSSetOnCollide"));
     auto maincall = reinterpret_cast<MainCallFn>(testing_support::LoadedExport("modules/collision.dll", "maincall"));
-    for (OBJHANDLE h : world.host().world().vessels())
-        watch(h, nullptr, IgnoreContact);
+    long contacts = 0;
+    for (int i = 0; i < count; ++i) {
+        Sphere sphere = layout(i, count);
+        OBJHANDLE h = world.add("V-" + std::to_string(i), "Station", sphere.pos);
+        world.host().world().vessel(h)->size = sphere.size;
+        if (IsRock(i))
+            watch(h, &contacts, CountContact);
+    }
+    maincall(1.0, 0.1, COLLISION_PHASE_POST);
+    state.counters["contacts_per_vessel"] = double(contacts) / count;
     for (auto _ : state)
         maincall(1.0, 0.1, COLLISION_PHASE_POST);
     state.SetItemsProcessed(state.iterations() * count);
 }
-BENCHMARK(BM_CollisionStep)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+#define COLLISION_BENCHMARK(layout)                                                                        \
+    BENCHMARK_CAPTURE(BM_CollisionStep, layout, layout)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+COLLISION_BENCHMARK(Rocks);
+COLLISION_BENCHMARK(Spread);
+COLLISION_BENCHMARK(OnePlace);
+COLLISION_BENCHMARK(Mixed);
+COLLISION_BENCHMARK(Giants);
 
 }  // namespace
