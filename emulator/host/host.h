@@ -24,6 +24,7 @@
 #include "emulator/host/world/handle_table.h"
 #include "emulator/host/session/host_observer.h"
 #include "emulator/host/session/input_box.h"
+#include "emulator/host/files/class_file_cache.h"
 #include "emulator/host/files/mesh_library.h"
 #include "emulator/host/session/mfd_host.h"
 #include "emulator/host/session/module_registry.h"
@@ -145,6 +146,7 @@ private:
     ModuleRegistry modules_;
     CallLog calls_;
     MeshLibrary meshes_;
+    ClassFileCache classFiles_;
     Camera camera_;
     HandleTable<Annotation> annotations_;
     HandleTable<Surface> surfaces_;

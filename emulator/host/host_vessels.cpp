@@ -69,7 +69,7 @@ OBJHANDLE Host::loadVessel(ScenarioFile& file, const std::string& name, const st
 OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className, const StateSetter& setState)
 {
     creationRefusal_.clear();
-    ClassFile cls = ClassFile::Read(className);
+    ClassFile cls = classFiles_.read(className);
     ModuleInstance* module = nullptr;
     if (std::string path = cls.value("Module"); !path.empty()) {
         module = modules_.load(path);
