@@ -3,50 +3,25 @@
  * the input, the run ends within its steps ceiling, an error names the
  * scenario's line, and no output holds a control character.
  *
- * The module is loaded once for the process, from a copy of the build's
- * emulated root, and never unloaded: a library the fuzzer counts coverage in
- * must stay mapped. Each input starts from the same small world, restored by
+ * Each input starts from the same small world, restored by
  * loading a host scenario saved at the start. A quick shutdown would end the
  * one host's run for every input after it, so this host hears the request
  * and lets the run go on, as it returns to the library that asked. */
+#include "fuzz_module_host.h"
+
 #include "emulator/runner/observer_fanout.h"
 #include "emulator/runner/script_player.h"
 #include "emulator/runner/trace_writer.h"
 #include "emulator/runner/track_plot.h"
-#include "emulator/windows/platform_sink.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <sstream>
-#include <stdlib.h>
 
 namespace {
 
-namespace fs = std::filesystem;
-
 /* Enough for every action of a short scenario, and quick to play. */
 const std::uint64_t maxSteps = 1000;
-const char* const startingWorld = "fuzz-start.scn";
-
-void HearPlatformCalls(const char*, const char*, const char*, void*) {}
-
-emu::Host& PlayHost()
-{
-    static emu::Host* host = [] {
-        std::string folder = (fs::temp_directory_path() / "brimstar-fuzz-play-XXXXXX").string();
-        if (!mkdtemp(folder.data()))
-            abort();
-        fs::copy(BRIMSTAR_EMULATED_ROOT, folder, fs::copy_options::recursive);
-        auto* h = new emu::Host(folder);
-        SetPlatformSink(&HearPlatformCalls, nullptr);
-        h->world().addBody(emu::Body());
-        if (!h->createVesselAt("fuzz-start", "Ship", {7e6, 0, 0}) || !h->saveScenario(startingWorld))
-            abort();
-        return h;
-    }();
-    return *host;
-}
 
 bool HoldsControlCharacters(const std::string& text)
 {
@@ -64,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string error;
     if (!runner::ParseScript("fuzz.scn", std::string(reinterpret_cast<const char*>(data), size), script, error))
         return 0;
-    emu::Host& host = PlayHost();
-    if (!host.loadScenario(startingWorld, error))
+    emu::Host& host = ModuleHost();
+    if (!host.loadScenario(ModuleHostStart(), error))
         abort();
     std::ostringstream log, trace, svg;
     runner::ObserverFanout observers;
