@@ -241,10 +241,11 @@ COLLISION_EXPORT void COLLAPI statl(FILEHANDLE scn)
     Trace("statl");
     auto read = Service<decltype(&oapiReadScenario_nextline)>(SVC_oapiReadScenario_nextline);
     char* line;
-    int saved;
+    // The page is 1 only when the line says so to the letter: a number
+    // that merely starts with 1, or wraps round to it, is no page 1.
     while (read && read(scn, line))
-        if (std::sscanf(line, "PAGE %d", &saved) == 1)
-            page = saved == 1 ? 1 : 0;
+        if (std::strncmp(line, "PAGE ", 5) == 0)
+            page = std::strcmp(line + 5, "1") == 0 ? 1 : 0;
 }
 #endif
 

@@ -3,8 +3,11 @@
  * table's services; its buttons and keys; its quick shutdown; and the table
  * it was handed. */
 #include "support/module_test.h"
+#include "support/emulated_root.h"
 
 #include <algorithm>
+#include <fstream>
+#include <utility>
 
 using testing_support::ModuleTest;
 
@@ -117,4 +120,24 @@ TEST_F(CollisionControl, TheLibraryHoldsTheWholeTable)
     auto print = reinterpret_cast<int (*)(const char*)>(table[0]);
     EXPECT_EQ(print("Hits: 50 %%"), 10);
     EXPECT_EQ(host->debugLine(), "Hits: 50 %");
+}
+
+TEST_F(CollisionControl, ThePageComesBackFromAScenarioOnlyWhenItsLineSaysExactlyOne)
+{
+    std::string error;
+    ASSERT_TRUE(host->saveScenario(root / "page.scn", error)) << error;
+    std::string saved = testing_support::ReadFile(root / "page.scn");
+    size_t at = saved.find("PAGE 0");
+    ASSERT_NE(at, std::string::npos) << saved;
+    for (const auto& [line, expected] : {std::pair<const char*, const char*>{"PAGE 1", "PAGE 1"},
+                                         {"PAGE 4294967297", "PAGE 0"},
+                                         {"PAGE 1abc", "PAGE 0"},
+                                         {"PAGE -4294967295", "PAGE 0"}}) {
+        std::string edited = saved;
+        edited.replace(at, 6, line);
+        std::ofstream(root / "edited.scn") << edited;
+        ASSERT_TRUE(host->loadScenario(root / "edited.scn", error)) << error;
+        ASSERT_TRUE(host->saveScenario(root / "again.scn", error)) << error;
+        EXPECT_NE(testing_support::ReadFile(root / "again.scn").find(expected), std::string::npos) << line;
+    }
 }
