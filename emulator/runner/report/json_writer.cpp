@@ -1,5 +1,6 @@
 #include "json_writer.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace report {
@@ -59,10 +60,13 @@ void Optional(std::ostream& out, const char* key, double value)
         out << ",\"" << key << "\":" << JsonNumber(value, 9);
 }
 
-void WriteTrack(std::ostream& out, const VesselTrack& v, bool planetView)
+/* The class as an index into the run's list of classes, and the creation
+ * left out where it is the first point: a day has thousands of bombs and rocks. */
+void WriteTrack(std::ostream& out, const VesselTrack& v, int classIndex, bool planetView)
 {
-    out << "{\"name\":" << JsonString(v.name) << ",\"cls\":" << JsonString(v.className)
-        << ",\"created\":" << JsonNumber(v.created, 9);
+    out << "{\"name\":" << JsonString(v.name) << ",\"c\":" << classIndex;
+    if (v.points.empty() || v.points.front().t != v.created)
+        out << ",\"created\":" << JsonNumber(v.created, 9);
     Optional(out, "deleted", v.deleted);
     Optional(out, "trigger", v.triggerHeight);
     Optional(out, "detonated", v.detonated);
@@ -127,7 +131,15 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         << ",\"rocksByDamage\":" << c.rocksByDamage << ",\"rocksByRange\":" << c.rocksByRange
         << ",\"contacts\":" << c.contacts << ",\"messageBoxes\":" << c.messageBoxes << "},\n\"focusChanges\":";
     Numbers(out, r.focusChanges, 9);
-    List(out, "vessels", r.vessels, [&](const VesselTrack& v) { WriteTrack(out, v, r.planetView); });
+    std::vector<std::string> classes;
+    for (const VesselTrack& v : r.vessels)
+        if (std::find(classes.begin(), classes.end(), v.className) == classes.end())
+            classes.push_back(v.className);
+    List(out, "classes", classes, [&](const std::string& name) { out << JsonString(name); });
+    List(out, "vessels", r.vessels, [&](const VesselTrack& v) {
+        int classIndex = int(std::find(classes.begin(), classes.end(), v.className) - classes.begin());
+        WriteTrack(out, v, classIndex, r.planetView);
+    });
     List(out, "pushes", r.pushes, [&](const PushSeries& p) {
         out << "{\"bomb\":" << p.bomb << ",\"target\":" << p.target << ",\"t\":";
         Numbers(out, p.t, 9);
@@ -136,9 +148,15 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         out << '}';
     });
     List(out, "screens", r.screens, [&](const ShownScreen& s) { WriteScreen(out, s); });
+    // An event's kind as an index into the kinds, its text only where it has one:
+    // a day's events are mostly creations and deletions.
+    List(out, "eventKinds", std::vector<const char*>(std::begin(eventKinds), std::end(eventKinds)),
+         [&](const char* kind) { out << '"' << kind << '"'; });
     List(out, "events", r.events, [&](const Event& e) {
-        out << '[' << JsonNumber(e.t, 9) << ",\"" << eventKinds[int(e.kind)] << "\"," << e.subject << ','
-            << JsonString(e.text) << ']';
+        out << '[' << JsonNumber(e.t, 9) << ',' << int(e.kind) << ',' << e.subject;
+        if (!e.text.empty())
+            out << ',' << JsonString(e.text);
+        out << ']';
     });
     out << "}\n";
 }

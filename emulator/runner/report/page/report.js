@@ -8,6 +8,8 @@ const isBomb = (v) => v.cls === 'nuke';
 const isRock = (v) => v.cls === 'roid';
 data.vessels.forEach((v, i) => {
   v.index = i;
+  v.cls = data.classes[v.c];
+  if (v.created === undefined) v.created = v.t[0];
   for (const k of ['deleted', 'trigger', 'detonated']) if (v[k] === undefined) v[k] = -1;
   v.hits = v.hits || [];
   v.color = isBomb(v) ? '#e8590c' : isRock(v) ? '#8c7355' : palette[i % palette.length];
@@ -80,6 +82,8 @@ function showTip(e, text) {
 
 // Events of a vessel carry only its index: its name is in its track.
 for (const e of data.events) {
+  e[1] = data.eventKinds[e[1]];
+  if (e[3] === undefined) e[3] = '';
   const v = data.vessels[e[2]];
   if (e[1] === 'created') e[3] = v.name + ' (' + v.cls + ')';
   else if (e[1] === 'deleted') e[3] = v.name + (e[3] ? ' (' + e[3] + ')' : '');
