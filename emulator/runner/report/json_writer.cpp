@@ -52,6 +52,10 @@ void WriteColumn(std::ostream& out, const Column& column, const std::vector<Trac
     out << ']';
 }
 
+/* Creations and deletions are the most of a day's events, and the tracks
+ * hold them: the page makes them again from there. */
+bool InTrack(const Event& e) { return e.kind == EventKind::created || e.kind == EventKind::deleted; }
+
 /* A field whose value is its default (-1, never) is left out: a long run has
  * thousands of bombs and rocks. */
 void Optional(std::ostream& out, const char* key, double value)
@@ -62,12 +66,17 @@ void Optional(std::ostream& out, const char* key, double value)
 
 /* The class as an index into the run's list of classes, and the creation
  * left out where it is the first point: a day has thousands of bombs and rocks. */
-void WriteTrack(std::ostream& out, const VesselTrack& v, int classIndex, bool planetView)
+void WriteTrack(std::ostream& out, const VesselTrack& v, int classIndex, const std::string& how, bool planetView)
 {
     out << "{\"name\":" << JsonString(v.name) << ",\"c\":" << classIndex;
     if (v.points.empty() || v.points.front().t != v.created)
         out << ",\"created\":" << JsonNumber(v.created, 9);
-    Optional(out, "deleted", v.deleted);
+    if (v.deleted != -1 && !v.points.empty() && v.points.back().t == v.deleted)
+        out << ",\"gone\":1";  // at its last point
+    else
+        Optional(out, "deleted", v.deleted);
+    if (!how.empty())
+        out << ",\"how\":" << JsonString(how);
     Optional(out, "trigger", v.triggerHeight);
     Optional(out, "detonated", v.detonated);
     if (!v.hits.empty()) {
@@ -136,9 +145,16 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         if (std::find(classes.begin(), classes.end(), v.className) == classes.end())
             classes.push_back(v.className);
     List(out, "classes", classes, [&](const std::string& name) { out << JsonString(name); });
+    std::vector<std::string> how(r.vessels.size());
+    std::vector<Event> events;
+    for (const Event& e : r.events)
+        if (!InTrack(e))
+            events.push_back(e);
+        else if (e.kind == EventKind::deleted && e.subject >= 0 && size_t(e.subject) < how.size())
+            how[size_t(e.subject)] = e.text;
     List(out, "vessels", r.vessels, [&](const VesselTrack& v) {
         int classIndex = int(std::find(classes.begin(), classes.end(), v.className) - classes.begin());
-        WriteTrack(out, v, classIndex, r.planetView);
+        WriteTrack(out, v, classIndex, how[size_t(&v - r.vessels.data())], r.planetView);
     });
     List(out, "pushes", r.pushes, [&](const PushSeries& p) {
         out << "{\"bomb\":" << p.bomb << ",\"target\":" << p.target << ",\"t\":";
@@ -152,7 +168,7 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
     // a day's events are mostly creations and deletions.
     List(out, "eventKinds", std::vector<const char*>(std::begin(eventKinds), std::end(eventKinds)),
          [&](const char* kind) { out << '"' << kind << '"'; });
-    List(out, "events", r.events, [&](const Event& e) {
+    List(out, "events", events, [&](const Event& e) {
         out << '[' << JsonNumber(e.t, 9) << ',' << int(e.kind) << ',' << e.subject;
         if (!e.text.empty())
             out << ',' << JsonString(e.text);
