@@ -1,5 +1,6 @@
 #include "json_writer.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace report {
@@ -51,6 +52,10 @@ void WriteColumn(std::ostream& out, const Column& column, const std::vector<Trac
     out << ']';
 }
 
+/* Creations and deletions are the most of a day's events, and the tracks
+ * hold them: the page makes them again from there. */
+bool InTrack(const Event& e) { return e.kind == EventKind::created || e.kind == EventKind::deleted; }
+
 /* A field whose value is its default (-1, never) is left out: a long run has
  * thousands of bombs and rocks. */
 void Optional(std::ostream& out, const char* key, double value)
@@ -59,11 +64,19 @@ void Optional(std::ostream& out, const char* key, double value)
         out << ",\"" << key << "\":" << JsonNumber(value, 9);
 }
 
-void WriteTrack(std::ostream& out, const VesselTrack& v, bool planetView)
+/* The class as an index into the run's list of classes, and the creation
+ * left out where it is the first point: a day has thousands of bombs and rocks. */
+void WriteTrack(std::ostream& out, const VesselTrack& v, int classIndex, const std::string& how, bool planetView)
 {
-    out << "{\"name\":" << JsonString(v.name) << ",\"cls\":" << JsonString(v.className)
-        << ",\"created\":" << JsonNumber(v.created, 9);
-    Optional(out, "deleted", v.deleted);
+    out << "{\"name\":" << JsonString(v.name) << ",\"c\":" << classIndex;
+    if (v.points.empty() || v.points.front().t != v.created)
+        out << ",\"created\":" << JsonNumber(v.created, 9);
+    if (v.deleted != -1 && !v.points.empty() && v.points.back().t == v.deleted)
+        out << ",\"gone\":1";  // at its last point
+    else
+        Optional(out, "deleted", v.deleted);
+    if (!how.empty())
+        out << ",\"how\":" << JsonString(how);
     Optional(out, "trigger", v.triggerHeight);
     Optional(out, "detonated", v.detonated);
     if (!v.hits.empty()) {
@@ -127,7 +140,22 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         << ",\"rocksByDamage\":" << c.rocksByDamage << ",\"rocksByRange\":" << c.rocksByRange
         << ",\"contacts\":" << c.contacts << ",\"messageBoxes\":" << c.messageBoxes << "},\n\"focusChanges\":";
     Numbers(out, r.focusChanges, 9);
-    List(out, "vessels", r.vessels, [&](const VesselTrack& v) { WriteTrack(out, v, r.planetView); });
+    std::vector<std::string> classes;
+    for (const VesselTrack& v : r.vessels)
+        if (std::find(classes.begin(), classes.end(), v.className) == classes.end())
+            classes.push_back(v.className);
+    List(out, "classes", classes, [&](const std::string& name) { out << JsonString(name); });
+    std::vector<std::string> how(r.vessels.size());
+    std::vector<Event> events;
+    for (const Event& e : r.events)
+        if (!InTrack(e))
+            events.push_back(e);
+        else if (e.kind == EventKind::deleted && e.subject >= 0 && size_t(e.subject) < how.size())
+            how[size_t(e.subject)] = e.text;
+    List(out, "vessels", r.vessels, [&](const VesselTrack& v) {
+        int classIndex = int(std::find(classes.begin(), classes.end(), v.className) - classes.begin());
+        WriteTrack(out, v, classIndex, how[size_t(&v - r.vessels.data())], r.planetView);
+    });
     List(out, "pushes", r.pushes, [&](const PushSeries& p) {
         out << "{\"bomb\":" << p.bomb << ",\"target\":" << p.target << ",\"t\":";
         Numbers(out, p.t, 9);
@@ -136,9 +164,15 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         out << '}';
     });
     List(out, "screens", r.screens, [&](const ShownScreen& s) { WriteScreen(out, s); });
-    List(out, "events", r.events, [&](const Event& e) {
-        out << '[' << JsonNumber(e.t, 9) << ",\"" << eventKinds[int(e.kind)] << "\"," << e.subject << ','
-            << JsonString(e.text) << ']';
+    // An event's kind as an index into the kinds, its text only where it has one:
+    // a day's events are mostly creations and deletions.
+    List(out, "eventKinds", std::vector<const char*>(std::begin(eventKinds), std::end(eventKinds)),
+         [&](const char* kind) { out << '"' << kind << '"'; });
+    List(out, "events", events, [&](const Event& e) {
+        out << '[' << JsonNumber(e.t, 9) << ',' << int(e.kind) << ',' << e.subject;
+        if (!e.text.empty())
+            out << ',' << JsonString(e.text);
+        out << ']';
     });
     out << "}\n";
 }

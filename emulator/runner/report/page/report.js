@@ -8,6 +8,9 @@ const isBomb = (v) => v.cls === 'nuke';
 const isRock = (v) => v.cls === 'roid';
 data.vessels.forEach((v, i) => {
   v.index = i;
+  v.cls = data.classes[v.c];
+  if (v.created === undefined) v.created = v.t[0];
+  if (v.gone) v.deleted = v.t[v.t.length - 1];
   for (const k of ['deleted', 'trigger', 'detonated']) if (v[k] === undefined) v[k] = -1;
   v.hits = v.hits || [];
   v.color = isBomb(v) ? '#e8590c' : isRock(v) ? '#8c7355' : palette[i % palette.length];
@@ -79,6 +82,13 @@ function showTip(e, text) {
 }
 
 // Events of a vessel carry only its index: its name is in its track.
+for (const e of data.events) {
+  e[1] = data.eventKinds[e[1]];
+  if (e[3] === undefined) e[3] = '';
+}
+// Creations and deletions come from the tracks; the sort keeps each time's order.
+data.events = data.events.concat(data.vessels.flatMap((v, i) => [[v.created, 'created', i, '']]
+  .concat(v.deleted >= 0 ? [[v.deleted, 'deleted', i, v.how || '']] : []))).sort((a, b) => a[0] - b[0]);
 for (const e of data.events) {
   const v = data.vessels[e[2]];
   if (e[1] === 'created') e[3] = v.name + ' (' + v.cls + ')';
