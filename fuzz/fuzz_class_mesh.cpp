@@ -23,8 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzHost();
     Write("config/vessels/fuzz.cfg", data, size);
     Write("meshes/fuzz.msh", data, size);
-    emu::ClassFile::Read("fuzz").value("ClassName");
+    emu::ClassFile cls = emu::ClassFile::Read("fuzz");
+    double sizeValue = 1.0;
+    std::string error;
+    cls.positiveNumber("Size", sizeValue, error);
     emu::Mesh mesh;
-    emu::ReadMeshFile("meshes/fuzz.msh", mesh);
+    if (!emu::ReadMeshFile("meshes/fuzz.msh", mesh, error) && error.empty())
+        __builtin_trap();  // a refused file always says why
+    if (mesh.materials.size() > size || mesh.textures.size() > size)
+        __builtin_trap();  // never more items than the input has bytes
+    return 0;
     return 0;
 }
