@@ -109,30 +109,33 @@ OBJHANDLE oapiGetGbodyByName(const char* name)
     return b ? b->handle : nullptr;
 }
 
-void oapiGetGlobalPos(OBJHANDLE object, VECTOR3* pos)
+namespace {
+
+/* An object's global position or velocity: a vessel's, a body's, or zero. */
+template <VECTOR3 VesselRecord::*vesselValue, VECTOR3 Body::*bodyValue>
+void GlobalValue(const char* call, OBJHANDLE object, VECTOR3* out)
 {
-    EnterHost("oapiGetGlobalPos");
-    if (!pos)
+    EnterHost(call);
+    if (!out)
         return;
     if (VesselRecord* v = Vessel(object))
-        *pos = v->pos;
+        *out = v->*vesselValue;
     else if (Body* b = GBody(object))
-        *pos = b->pos;
+        *out = b->*bodyValue;
     else
-        *pos = {0, 0, 0};
+        *out = {0, 0, 0};
+}
+
+}  // namespace
+
+void oapiGetGlobalPos(OBJHANDLE object, VECTOR3* pos)
+{
+    GlobalValue<&VesselRecord::pos, &Body::pos>("oapiGetGlobalPos", object, pos);
 }
 
 void oapiGetGlobalVel(OBJHANDLE object, VECTOR3* vel)
 {
-    EnterHost("oapiGetGlobalVel");
-    if (!vel)
-        return;
-    if (VesselRecord* v = Vessel(object))
-        *vel = v->vel;
-    else if (Body* b = GBody(object))
-        *vel = b->vel;
-    else
-        *vel = {0, 0, 0};
+    GlobalValue<&VesselRecord::vel, &Body::vel>("oapiGetGlobalVel", object, vel);
 }
 
 double oapiGetPlanetObliquity(OBJHANDLE planet)
