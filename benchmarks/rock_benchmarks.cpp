@@ -22,7 +22,7 @@ void BM_RockPreSteps(benchmark::State& state)
     world.fill(int(state.range(0)), "R-", "roid", {7e6, 0, 0}, 30.0);
     std::vector<VESSEL2*> rocks;
     for (OBJHANDLE h : world.host().world().vessels())
-        if (world.host().world().vessel(h)->className == "roid")
+        if (*world.host().world().vessel(h)->className == "roid")
             rocks.push_back(world.host().world().vessel(h)->callbacks);
     for (auto _ : state)
         for (VESSEL2* rock : rocks)

@@ -160,6 +160,7 @@ private:
     /* Vessels asked to go and not yet gone: the deletion pass runs only
      * when there are some. */
     int pendingDeletions_ = 0;
+    std::vector<OBJHANDLE> deletionRequests_;  // in the order asked, each once
     bool refuseCreation_ = false;
     VesselStateEx lastCreationRecord_{};
     std::string creationRefusal_;

@@ -84,13 +84,13 @@ bool Host::saveScenario(const std::filesystem::path& path, std::string& error, c
     file.writeLine("END_BODIES");
     if (VesselRecord* focus = world_.vessel(world_.focus)) {
         file.writeLine("BEGIN_FOCUS");
-        file.writeItem("Ship", QuoteText(focus->name));
+        file.writeItem("Ship", QuoteText(focus->details->name));
         file.writeLine("END_FOCUS");
     }
     file.writeLine("BEGIN_SHIPS");
     for (OBJHANDLE h : world_.vessels()) {
         VesselRecord* v = world_.vessel(h);
-        file.writeLine(QuoteText(v->name) + ":" + QuoteText(v->className));
+        file.writeLine(QuoteText(v->details->name) + ":" + QuoteText(*v->className));
         if (v->callbacks)
             v->callbacks->clbkSaveState(file.handle());
         else

@@ -5,6 +5,7 @@
 
 #include "emulator/host/files/class_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace emu {
@@ -15,7 +16,7 @@ namespace {
  * the file gives one that is no positive number. */
 bool ApplyGenericClass(const ClassFile& cls, VesselRecord& v, std::string& error)
 {
-    return cls.positiveNumber("Size", v.size, error) && cls.positiveNumber("Mass", v.emptyMass, error);
+    return cls.positiveNumber("Size", v.size, error) && cls.positiveNumber("Mass", v.details->emptyMass, error);
 }
 
 }  // namespace
@@ -77,19 +78,25 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
             return nullptr;  // a class whose module is missing cannot be made
     }
 
-    auto record = std::make_unique<VesselRecord>();
-    record->name = name;
-    record->className = className;
-    if (!module && !ApplyGenericClass(cls, *record, creationRefusal_)) {
+    VesselRecord record;
+    record.details->name = name;
+    record.className = world_.className(className);
+    if (!module && !ApplyGenericClass(cls, record, creationRefusal_)) {
         calls_.record("oapiCreateVesselEx", name, "refused: " + creationRefusal_);
         return nullptr;
     }
-    VesselRecord* v = record.get();
+    UpdateMass(record);
     OBJHANDLE handle = world_.addVessel(std::move(record));
+    if (!handle) {
+        creationRefusal_ = "the world holds as many vessels as it can";
+        calls_.record("oapiCreateVesselEx", name, "refused: " + creationRefusal_);
+        return nullptr;
+    }
+    VesselRecord* v = world_.vessel(handle);
 
     if (module && module->ovcInit) {
         v->iface = module->ovcInit(handle, 1);
-        v->module = module;
+        v->details->module = module;
     } else {
         v->iface = new VESSEL2(handle, 1);
     }
@@ -118,15 +125,17 @@ bool Host::requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget)
     }
     // The simulator does not survive losing its last vessel; this host
     // refuses instead, and says so, so that a module that asks is seen.
-    int staying = int(world_.vessels().size()) - pendingDeletions_ - (v->deletePending ? 0 : 1);
+    int staying = int(world_.vesselCount()) - pendingDeletions_ - (v->deletePending ? 0 : 1);
     if (staying == 0) {
-        calls_.record("oapiDeleteVessel", v->name, "refused: the last vessel");
+        calls_.record("oapiDeleteVessel", v->details->name, "refused: the last vessel");
         return false;
     }
-    calls_.record("oapiDeleteVessel", v->name);
+    calls_.record("oapiDeleteVessel", v->details->name);
+    if (!v->deletePending)
+        deletionRequests_.push_back(vessel);
     pendingDeletions_ += !v->deletePending;
     v->deletePending = true;
-    v->cameraTarget = cameraTarget;
+    v->details->cameraTarget = cameraTarget;
     return true;
 }
 
@@ -134,10 +143,15 @@ void Host::processDeletions()
 {
     if (pendingDeletions_ == 0)
         return;
+    // In the world's order, as the requests may come in any; a request
+    // whose vessel went another way since finds nothing.
     std::vector<OBJHANDLE> doomed;
-    for (OBJHANDLE h : world_.vessels())
-        if (world_.vessel(h)->deletePending)
-            doomed.push_back(h);
+    doomed.swap(deletionRequests_);
+    auto gone = [this](OBJHANDLE h) { return !world_.vessel(h); };
+    doomed.erase(std::remove_if(doomed.begin(), doomed.end(), gone), doomed.end());
+    std::sort(doomed.begin(), doomed.end(), [this](OBJHANDLE a, OBJHANDLE b) {
+        return world_.vessel(a)->details->serial < world_.vessel(b)->details->serial;
+    });
     for (OBJHANDLE h : doomed)
         deleteNow(h);
 }
@@ -148,16 +162,16 @@ void Host::deleteNow(OBJHANDLE vessel)
     if (!v)
         return;
     bool hadFocus = world_.focus == vessel;
-    OBJHANDLE cameraTarget = v->cameraTarget;
+    OBJHANDLE cameraTarget = v->details->cameraTarget;
     mfds_.closeAllOn(vessel);
     observer_->vesselDeleted(*v);
     pendingDeletions_ -= v->deletePending;
-    std::unique_ptr<VesselRecord> record = world_.removeVessel(vessel);
+    std::optional<VesselRecord> record = world_.removeVessel(vessel);
     // The object goes after its record, so that it can no longer be found
     // while its destructor runs.
-    if (record->module && record->module->ovcExit)
-        record->module->ovcExit(record->iface);
-    else if (!record->module)
+    if (record->details->module && record->details->module->ovcExit)
+        record->details->module->ovcExit(record->iface);
+    else if (!record->details->module)
         delete record->iface;
     if (!hadFocus)
         return;

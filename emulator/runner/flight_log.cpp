@@ -34,12 +34,12 @@ void FlightLog::line(const std::string& text)
 
 void FlightLog::vesselCreated(const emu::VesselRecord& v)
 {
-    line("created " + v.name + " (" + v.className + ") at " + Position(host_, v.pos));
+    line("created " + v.details->name + " (" + *v.className + ") at " + Position(host_, v.pos));
 }
 
 void FlightLog::vesselDeleted(const emu::VesselRecord& v)
 {
-    line("deleted " + v.name + " at " + Position(host_, v.pos));
+    line("deleted " + v.details->name + " at " + Position(host_, v.pos));
 }
 
 void FlightLog::messageBox(const emu::MessageBoxRecord& box)
@@ -83,7 +83,7 @@ void FlightLog::forcesIntegrated()
     std::map<std::string, Pushes> byName;
     for (const auto& [source, p] : pushes_) {
         const emu::VesselRecord* v = host_.world().vessel(source);
-        Pushes& named = byName[v ? v->name : std::string("(no vessel)")];
+        Pushes& named = byName[v ? v->details->name : std::string("(no vessel)")];
         named.count += p.count;
         if (p.strongest >= named.strongest) {
             named.strongest = p.strongest;
@@ -96,7 +96,7 @@ void FlightLog::forcesIntegrated()
         std::snprintf(text, sizeof text, " pushed %d vessel%s, strongest %.4g N on ", p.count,
                       p.count == 1 ? "" : "s", p.strongest);
         const emu::VesselRecord* target = host_.world().vessel(p.target);
-        std::string targetName = target ? target->name : "(gone)";
+        std::string targetName = target ? target->details->name : "(gone)";
         line(source + text + targetName + (p.distance > 0 ? " (" + Fixed(p.distance, 0) + " m away)" : ""));
     }
     pushes_.clear();
@@ -144,7 +144,7 @@ void FlightLog::stateTable()
         emu::VesselRecord* v = host_.world().vessel(h);
         emu::Body* planet = host_.world().bodyByIndex(0);
         VECTOR3 vel = planet ? emu::operator-(v->vel, planet->vel) : v->vel;
-        row(v->name, v->className, Position(host_, v->pos), Fixed(emu::length(vel), 2),
+        row(v->details->name, *v->className, Position(host_, v->pos), Fixed(emu::length(vel), 2),
             h == host_.world().focus ? "  (focus)" : "");
     }
 }

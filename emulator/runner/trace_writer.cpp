@@ -39,7 +39,7 @@ void TraceWriter::forcesIntegrated()
     std::string time = Exact(host_.world().simt);
     for (OBJHANDLE h : host_.world().vessels()) {
         const emu::VesselRecord* v = host_.world().vessel(h);
-        out_ << time << ',' << Quoted(v->name) << ',' << Quoted(v->className);
+        out_ << time << ',' << Quoted(v->details->name) << ',' << Quoted(*v->className);
         for (double value : {v->pos.x, v->pos.y, v->pos.z, v->vel.x, v->vel.y, v->vel.z})
             out_ << ',' << Exact(value);
         out_ << '\n';

@@ -66,7 +66,7 @@ void TrackPlot::forcesIntegrated()
     for (OBJHANDLE h : world.vessels()) {
         const emu::VesselRecord* v = world.vessel(h);
         // A bomb detonates in the first step its exhaust burns.
-        if (v->className == "nuke" && !v->groups.empty() && v->groups[0].level > 0 && !detonated_[v]) {
+        if (*v->className == "nuke" && !v->details->groups.empty() && v->details->groups[0].level > 0 && !detonated_[v]) {
             detonated_[v] = true;
             if (Drawable(relative(v->pos)))
                 marks_.push_back({relative(v->pos), true});
@@ -79,8 +79,8 @@ void TrackPlot::forcesIntegrated()
     nextSample_ = world.simt + interval_;
     for (OBJHANDLE h : world.vessels()) {
         const emu::VesselRecord* v = world.vessel(h);
-        std::vector<std::vector<VECTOR3>>& segments = tracks_[v->name];
-        classes_[v->name] = v->className;
+        std::vector<std::vector<VECTOR3>>& segments = tracks_[v->details->name];
+        classes_[v->details->name] = *v->className;
         // A point that cannot be drawn (infinite, or too far from the focus
         // to subtract) cuts the track as a focus switch does.
         VECTOR3 p = relative(v->pos);
@@ -95,7 +95,7 @@ void TrackPlot::forcesIntegrated()
 void TrackPlot::vesselDeleted(const emu::VesselRecord& v)
 {
     detonated_.erase(&v);
-    if (v.className == "roid" && Drawable(relative(v.pos)))
+    if (*v.className == "roid" && Drawable(relative(v.pos)))
         marks_.push_back({relative(v.pos), false});
 }
 

@@ -33,7 +33,7 @@ TEST_F(ClassNameService, AShortNameIsCopiedAndTheRestOfTheBufferCleared)
 TEST_F(ClassNameService, ANameOf300CharactersKeepsItsFirst254AndAZero)
 {
     VESSEL* ship = Ship("GL-01");
-    Record(ship).className = std::string(300, 'c');
+    Record(ship).className = host.world().className(std::string(300, 'c'));
 
     EXPECT_EQ(SvcGetClassName(ship, buffer.data()), buffer.data());
     EXPECT_EQ(Text(), std::string(254, 'c'));

@@ -24,12 +24,12 @@ struct Trace : emu::HostObserver {
         char line[400];
         for (OBJHANDLE handle : host.world().vessels()) {
             const emu::VesselRecord* v = host.world().vessel(handle);
-            std::snprintf(line, sizeof line, "%a %s %a %a %a %a %a %a\n", host.world().simt, v->name.c_str(), v->pos.x,
+            std::snprintf(line, sizeof line, "%a %s %a %a %a %a %a %a\n", host.world().simt, v->details->name.c_str(), v->pos.x,
                           v->pos.y, v->pos.z, v->vel.x, v->vel.y, v->vel.z);
             text += line;
         }
     }
-    void vesselCreated(const emu::VesselRecord& v) override { rocks += v.className == "roid"; }
+    void vesselCreated(const emu::VesselRecord& v) override { rocks += *v.className == "roid"; }
     void forceAdded(const emu::VesselRecord&, const VECTOR3&, const emu::VesselRecord*) override { ++forces; }
     emu::Host& host;
     std::string text;

@@ -123,7 +123,7 @@ TEST_F(FaultStory, ZeroNegativeAndHugeStepsKeepOneRockPerStepAtMost)
     EXPECT_EQ(Calls().matching("oapiCreateVesselEx(R-"),
               (std::vector<std::string>{"oapiCreateVesselEx(R-4, roid)", "oapiCreateVesselEx(R-5, roid)"}));
     for (OBJHANDLE h : host->world().vessels())
-        EXPECT_TRUE(std::isfinite(Vessel(h).pos.x)) << Vessel(h).name;
+        EXPECT_TRUE(std::isfinite(Vessel(h).pos.x)) << Vessel(h).details->name;
     EXPECT_EQ(host->world().simt, 1e7 - 5.0);
 }
 

@@ -120,8 +120,8 @@ TEST_F(ModuleTest, BothClassesAreServedByTheSameLoadedModule)
 
     ASSERT_NE(bomb, nullptr);
     ASSERT_NE(rock, nullptr);
-    EXPECT_EQ(Vessel(bomb).module, module);
-    EXPECT_EQ(Vessel(rock).module, module);
+    EXPECT_EQ(Vessel(bomb).details->module, module);
+    EXPECT_EQ(Vessel(rock).details->module, module);
     EXPECT_EQ(host->modules().modules().size(), 1u);
 }
 

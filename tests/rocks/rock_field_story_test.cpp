@@ -17,14 +17,18 @@ protected:
         explicit Births(emu::Host& h) : host(h) {}
         void vesselCreated(const emu::VesselRecord& v) override
         {
-            if (v.className != "roid")
+            if (*v.className != "roid")
                 return;
-            rocks.push_back({v.name, host.world().simt});
-            starts.push_back(v);
+            rocks.push_back({v.details->name, host.world().simt});
+            starts.push_back({v.details->name, v.pos, v.vel});
         }
         emu::Host& host;
         std::vector<std::pair<std::string, double>> rocks;
-        std::vector<emu::VesselRecord> starts;
+        struct Start {
+            std::string name;
+            VECTOR3 pos, vel;
+        };
+        std::vector<Start> starts;
     };
 };
 
@@ -42,7 +46,7 @@ TEST_F(RockFieldTest, TheFirstRockComesJustAfterFiveSecondsAtItsSeededOffsets)
     host->setObserver(nullptr);
 
     ASSERT_EQ(births.starts.size(), 1u);
-    const emu::VesselRecord* rock = &births.starts[0];
+    const Births::Start* rock = &births.starts[0];
     EXPECT_EQ(rock->name, "R-4");
     // The focus's state as the step began, at 5.0 s, plus the offsets of the
     // first six draws: 0.2853809, 0.2533582, 0.0934685, 0.6084969, 0.9034203, 0.1958732.

@@ -69,8 +69,8 @@ int Fail(emu::Host& host, const std::string& what)
 struct Tally : emu::HostObserver {
     void vesselCreated(const emu::VesselRecord& v) override
     {
-        rocksMade += v.className == "roid";
-        bombsMade += v.className == "nuke";
+        rocksMade += *v.className == "roid";
+        bombsMade += *v.className == "nuke";
     }
     long rocksMade = 0, bombsMade = 0;
 };
@@ -119,9 +119,9 @@ int main(int argc, char** argv)
         long rocks = 0;
         for (OBJHANDLE h : host.world().vessels()) {
             const emu::VesselRecord* v = host.world().vessel(h);
-            rocks += v->className == "roid";
+            rocks += *v->className == "roid";
             if (!std::isfinite(v->pos.x) || !std::isfinite(v->vel.x))
-                return Fail(host, v->name + " left the finite world");
+                return Fail(host, v->details->name + " left the finite world");
         }
         if (rocks > 80)
             return Fail(host, std::to_string(rocks) + " rocks: the field is not bounded");

@@ -48,7 +48,7 @@ TEST_F(BombTest, ThePilotSetsThePowerAndFiresABombAheadWithTheSlotsVelocity)
 
     emu::VesselRecord* bomb = VesselNamed("Nuke/10.000000/3.000000/50.000000");
     ASSERT_NE(bomb, nullptr);
-    EXPECT_EQ(bomb->className, "nuke");
+    EXPECT_EQ(*bomb->className, "nuke");
     EXPECT_NEAR(bomb->pos.x, 7e6, 1e-6);
     EXPECT_NEAR(bomb->vel.y, 7500 - 100, 1e-9);
     EXPECT_NEAR(bomb->vel.z, 0, 1e-9);
@@ -76,8 +76,8 @@ TEST_F(BombTest, ClassCapabilitiesAreDeclaredInTheHostsOrder)
                         "CreateThrusterGroup(1, 0)", "AddExhaust(150, 150, 0)", "SetReentryTexture(0, 60000000, 1, 1)",
                         "oapiLoadMeshGlobal(nuke)", "AddMesh((0, 0, 0))", "SetMeshVisibilityMode(0, 3)",
                         "DefSetStateEx()"}));
-    EXPECT_EQ(Vessel(bomb).exhausts.at(0).length, 150.0);
-    EXPECT_EQ(Vessel(bomb).meshes.at(0), "nuke");
+    EXPECT_EQ(Vessel(bomb).details->exhausts.at(0).length, 150.0);
+    EXPECT_EQ(Vessel(bomb).details->meshes.at(0), "nuke");
 }
 
 TEST_F(BombTest, AOneKilotonBlastPushesAtOneKilometreWithEnergyOverDistanceSquared)

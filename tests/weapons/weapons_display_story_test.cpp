@@ -169,7 +169,7 @@ struct Launches : emu::HostObserver {
     explicit Launches(emu::Host& h) : host(h) {}
     void vesselCreated(const emu::VesselRecord& v) override
     {
-        if (v.className == "nuke")
+        if (*v.className == "nuke")
             shots.push_back({host.world().simt, v.pos.x});
     }
     emu::Host& host;

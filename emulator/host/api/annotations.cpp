@@ -17,17 +17,17 @@ NOTEHANDLE oapiCreateAnnotation(bool exclusive, double size, const VECTOR3& col)
     Host* host = EnterHost("oapiCreateAnnotation", exclusive, size, col);
     if (!host)
         return nullptr;
-    auto note = std::make_unique<Annotation>();
-    note->exclusive = exclusive;
-    note->size = size;
-    note->colour = col;
+    Annotation note;
+    note.exclusive = exclusive;
+    note.size = size;
+    note.colour = col;
     return host->annotations().insert(std::move(note));
 }
 
 bool oapiDelAnnotation(NOTEHANDLE note)
 {
     Host* host = EnterHost("oapiDelAnnotation");
-    return host && host->annotations().erase(note) != nullptr;
+    return host && host->annotations().erase(note).has_value();
 }
 
 void oapiAnnotationSetPos(NOTEHANDLE note, double x1, double y1, double x2, double y2)

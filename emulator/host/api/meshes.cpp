@@ -52,8 +52,8 @@ SURFHANDLE oapiGetTextureHandle(MESHHANDLE mesh, DWORD texidx)
         return nullptr;
     SURFHANDLE& surface = m->textureSurfaces[texidx - 1];
     if (!host->surfaces().find(surface)) {
-        auto texture = std::make_unique<Surface>();
-        texture->texture = m->textures[texidx - 1];
+        Surface texture;
+        texture.texture = m->textures[texidx - 1];
         surface = host->surfaces().insert(std::move(texture));
     }
     return surface;

@@ -27,7 +27,7 @@ double oapiGetMass(OBJHANDLE object)
     if (!host)
         return 0.0;
     if (VesselRecord* v = host->world().vessel(object))
-        return v->mass();
+        return v->mass;
     Body* b = host->world().body(object);
     return b ? b->gm / gravitationalConstant : 0.0;
 }
@@ -36,7 +36,7 @@ double oapiGetEmptyMass(OBJHANDLE object)
 {
     Host* host = EnterHost("oapiGetEmptyMass");
     VesselRecord* v = host ? host->world().vessel(object) : nullptr;
-    return v ? v->emptyMass : 0.0;
+    return v ? v->details->emptyMass : 0.0;
 }
 
 void oapiGetRotationMatrix(OBJHANDLE object, MATRIX3* mat)

@@ -72,7 +72,7 @@ void oapiGetObjectName(OBJHANDLE object, char* name, int n)
         return;
     const std::string* source = nullptr;
     if (VesselRecord* v = Vessel(object))
-        source = &v->name;
+        source = &v->details->name;
     else if (Body* b = GBody(object))
         source = &b->name;
     size_t length = source ? std::min(source->size(), size_t(n - 1)) : 0;

@@ -18,9 +18,9 @@ SURFHANDLE oapiCreateTextureSurface(int width, int height)
     Host* host = EnterHost("oapiCreateTextureSurface", width, height);
     if (!host || width <= 0 || height <= 0)
         return nullptr;
-    auto surface = std::make_unique<Surface>();
-    surface->width = width;
-    surface->height = height;
+    Surface surface;
+    surface.width = width;
+    surface.height = height;
     return host->surfaces().insert(std::move(surface));
 }
 

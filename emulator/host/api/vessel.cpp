@@ -43,13 +43,13 @@ OBJHANDLE VESSEL::GetHandle() const
 const char* VESSEL::GetName() const
 {
     VesselRecord* v = EnterVessel(hVessel_, "GetName");
-    return v ? v->name.c_str() : nullptr;
+    return v ? v->details->name.c_str() : nullptr;
 }
 
 const char* VESSEL::GetClassName() const
 {
     VesselRecord* v = EnterVessel(hVessel_, "GetClassName");
-    return v && v->hasClassName ? v->className.c_str() : nullptr;
+    return v && v->hasClassName ? v->className->c_str() : nullptr;
 }
 
 void VESSEL::GetGlobalPos(VECTOR3& pos) const
@@ -127,9 +127,9 @@ void VESSEL::GetStatusEx(void* status) const
     s->rvel = v->vel - (planet ? planet->vel : VECTOR3{0, 0, 0});
     s->vrot = v->angularVel;
     s->arot = AnglesFromRotation(v->rot);
-    s->surf_lng = v->surfLng;
-    s->surf_lat = v->surfLat;
-    s->surf_hdg = v->surfHdg;
+    s->surf_lng = v->details->surfLng;
+    s->surf_lat = v->details->surfLat;
+    s->surf_hdg = v->details->surfHdg;
     s->nfuel = 0;
     s->fuel = nullptr;
     s->nthruster = 0;
@@ -150,9 +150,9 @@ void VESSEL::DefSetStateEx(const void* status) const
     VECTOR3 origin = body ? body->pos : VECTOR3{0, 0, 0};
     VECTOR3 drift = body ? body->vel : VECTOR3{0, 0, 0};
     v->status = s->status == 1 ? 1 : 0;
-    v->surfLng = s->surf_lng;
-    v->surfLat = s->surf_lat;
-    v->surfHdg = s->surf_hdg;
+    v->details->surfLng = s->surf_lng;
+    v->details->surfLat = s->surf_lat;
+    v->details->surfHdg = s->surf_hdg;
     v->angularVel = s->vrot;
     v->rot = RotationFromAngles(s->arot);
     if (v->status == 1 && body) {
@@ -186,8 +186,9 @@ PROPELLANT_HANDLE VESSEL::CreatePropellantResource(double maxmass, double mass, 
     VesselRecord* v = EnterVessel(hVessel_, "CreatePropellantResource", maxmass, mass, efficiency);
     if (!v)
         return nullptr;
-    v->propellants.push_back({maxmass, mass < 0.0 ? maxmass : mass, efficiency});
-    return IndexHandle(v->propellants.size() - 1);
+    v->details->propellants.push_back({maxmass, mass < 0.0 ? maxmass : mass, efficiency});
+    UpdateMass(*v);
+    return IndexHandle(v->details->propellants.size() - 1);
 }
 
 THRUSTER_HANDLE VESSEL::CreateThruster(const VECTOR3& pos, const VECTOR3& dir, double maxth0,
@@ -197,9 +198,10 @@ THRUSTER_HANDLE VESSEL::CreateThruster(const VECTOR3& pos, const VECTOR3& dir, d
     if (!v)
         return nullptr;
     auto propellant = reinterpret_cast<std::uintptr_t>(hp);
-    int index = propellant >= 1 && propellant <= v->propellants.size() ? int(propellant - 1) : -1;
-    v->thrusters.push_back({pos, dir, maxth0, index, isp1, 0.0});
-    return IndexHandle(v->thrusters.size() - 1);
+    int index = propellant >= 1 && propellant <= v->details->propellants.size() ? int(propellant - 1) : -1;
+    v->details->thrusters.push_back({pos, dir, maxth0, index, isp1, 0.0});
+    v->hasThrusters = true;
+    return IndexHandle(v->details->thrusters.size() - 1);
 }
 
 THGROUP_HANDLE VESSEL::CreateThrusterGroup(THRUSTER_HANDLE* th, int nth, THGROUP_TYPE type) const
@@ -209,10 +211,10 @@ THGROUP_HANDLE VESSEL::CreateThrusterGroup(THRUSTER_HANDLE* th, int nth, THGROUP
         return nullptr;
     ThrusterGroup group{{}, type, 0.0};
     for (int i = 0; th && i < nth; ++i)
-        if (ByIndexHandle(v->thrusters, th[i]))
+        if (ByIndexHandle(v->details->thrusters, th[i]))
             group.thrusters.push_back(int(reinterpret_cast<std::uintptr_t>(th[i]) - 1));
-    v->groups.push_back(group);
-    return IndexHandle(v->groups.size() - 1);
+    v->details->groups.push_back(group);
+    return IndexHandle(v->details->groups.size() - 1);
 }
 
 namespace {
@@ -221,12 +223,12 @@ void SetGroupLevel(VesselRecord& v, ThrusterGroup& group, double level)
 {
     group.level = level;
     for (int t : group.thrusters)
-        v.thrusters[size_t(t)].level = level;
+        v.details->thrusters[size_t(t)].level = level;
 }
 
 ThrusterGroup* GroupOfType(VesselRecord& v, THGROUP_TYPE type)
 {
-    for (ThrusterGroup& g : v.groups)
+    for (ThrusterGroup& g : v.details->groups)
         if (g.type == type)
             return &g;
     return nullptr;
@@ -237,7 +239,7 @@ ThrusterGroup* GroupOfType(VesselRecord& v, THGROUP_TYPE type)
 void VESSEL::SetThrusterGroupLevel(THGROUP_HANDLE group, double level) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "SetThrusterGroupLevel", level);
-    if (ThrusterGroup* g = v ? ByIndexHandle(v->groups, group) : nullptr)
+    if (ThrusterGroup* g = v ? ByIndexHandle(v->details->groups, group) : nullptr)
         SetGroupLevel(*v, *g, level);
 }
 
@@ -251,7 +253,7 @@ void VESSEL::SetThrusterGroupLevel(THGROUP_TYPE type, double level) const
 double VESSEL::GetThrusterGroupLevel(THGROUP_HANDLE group) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "GetThrusterGroupLevel");
-    ThrusterGroup* g = v ? ByIndexHandle(v->groups, group) : nullptr;
+    ThrusterGroup* g = v ? ByIndexHandle(v->details->groups, group) : nullptr;
     return g ? g->level : 0.0;
 }
 
@@ -265,10 +267,10 @@ double VESSEL::GetThrusterGroupLevel(THGROUP_TYPE type) const
 UINT VESSEL::AddExhaust(THRUSTER_HANDLE th, double lscale, double wscale, SURFHANDLE tex) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "AddExhaust", lscale, wscale, tex);
-    if (!v || !ByIndexHandle(v->thrusters, th))
+    if (!v || !ByIndexHandle(v->details->thrusters, th))
         return 0;
-    v->exhausts.push_back({int(reinterpret_cast<std::uintptr_t>(th) - 1), lscale, wscale});
-    return UINT(v->exhausts.size() - 1);
+    v->details->exhausts.push_back({int(reinterpret_cast<std::uintptr_t>(th) - 1), lscale, wscale});
+    return UINT(v->details->exhausts.size() - 1);
 }
 
 void VESSEL::SetSize(double size) const
@@ -286,59 +288,61 @@ double VESSEL::GetSize() const
 void VESSEL::SetPMI(const VECTOR3& pmi) const
 {
     if (VesselRecord* v = EnterVessel(hVessel_, "SetPMI", pmi))
-        v->pmi = pmi;
+        v->details->pmi = pmi;
 }
 
 void VESSEL::GetPMI(VECTOR3& pmi) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "GetPMI");
-    pmi = v ? v->pmi : VECTOR3{0, 0, 0};
+    pmi = v ? v->details->pmi : VECTOR3{0, 0, 0};
 }
 
 void VESSEL::SetEmptyMass(double emass) const
 {
-    if (VesselRecord* v = EnterVessel(hVessel_, "SetEmptyMass", emass))
-        v->emptyMass = emass;
+    if (VesselRecord* v = EnterVessel(hVessel_, "SetEmptyMass", emass)) {
+        v->details->emptyMass = emass;
+        UpdateMass(*v);
+    }
 }
 
 double VESSEL::GetMass() const
 {
     VesselRecord* v = EnterVessel(hVessel_, "GetMass");
-    return v ? v->mass() : 0.0;
+    return v ? v->mass : 0.0;
 }
 
 void VESSEL::SetCrossSections(const VECTOR3& cs) const
 {
     if (VesselRecord* v = EnterVessel(hVessel_, "SetCrossSections", cs))
-        v->crossSections = cs;
+        v->details->crossSections = cs;
 }
 
 void VESSEL::SetRotDrag(const VECTOR3& rd) const
 {
     if (VesselRecord* v = EnterVessel(hVessel_, "SetRotDrag", rd))
-        v->rotDrag = rd;
+        v->details->rotDrag = rd;
 }
 
 void VESSEL::SetSurfaceFrictionCoeff(double mu_lng, double mu_lat) const
 {
     if (VesselRecord* v = EnterVessel(hVessel_, "SetSurfaceFrictionCoeff", mu_lng, mu_lat)) {
-        v->frictionLng = mu_lng;
-        v->frictionLat = mu_lat;
+        v->details->frictionLng = mu_lng;
+        v->details->frictionLat = mu_lat;
     }
 }
 
 void VESSEL::SetCameraOffset(const VECTOR3& co) const
 {
     if (VesselRecord* v = EnterVessel(hVessel_, "SetCameraOffset", co))
-        v->cameraOffset = co;
+        v->details->cameraOffset = co;
 }
 
 void VESSEL::SetTouchdownPoints(const VECTOR3& pt1, const VECTOR3& pt2, const VECTOR3& pt3) const
 {
     if (VesselRecord* v = EnterVessel(hVessel_, "SetTouchdownPoints", pt1, pt2, pt3)) {
-        v->touchdown[0] = pt1;
-        v->touchdown[1] = pt2;
-        v->touchdown[2] = pt3;
+        v->details->touchdown[0] = pt1;
+        v->details->touchdown[1] = pt2;
+        v->details->touchdown[2] = pt3;
     }
 }
 
@@ -346,9 +350,9 @@ void VESSEL::GetTouchdownPoints(VECTOR3& pt1, VECTOR3& pt2, VECTOR3& pt3) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "GetTouchdownPoints");
     VECTOR3 zero{0, 0, 0};
-    pt1 = v ? v->touchdown[0] : zero;
-    pt2 = v ? v->touchdown[1] : zero;
-    pt3 = v ? v->touchdown[2] : zero;
+    pt1 = v ? v->details->touchdown[0] : zero;
+    pt2 = v ? v->details->touchdown[1] : zero;
+    pt3 = v ? v->details->touchdown[2] : zero;
 }
 
 void VESSEL::SetReentryTexture(SURFHANDLE tex, double plimit, double lscale, double wscale) const
@@ -361,16 +365,16 @@ UINT VESSEL::AddMesh(MESHHANDLE mesh, const VECTOR3* ofs) const
     VesselRecord* v = EnterVessel(hVessel_, "AddMesh", ofs ? *ofs : VECTOR3{0, 0, 0});
     if (!v)
         return 0;
-    v->meshes.push_back(TheHost().meshes().name(mesh));
-    v->meshVisibility.push_back(0);
-    return UINT(v->meshes.size() - 1);
+    v->details->meshes.push_back(TheHost().meshes().name(mesh));
+    v->details->meshVisibility.push_back(0);
+    return UINT(v->details->meshes.size() - 1);
 }
 
 bool VESSEL::SetMeshVisibilityMode(UINT idx, WORD mode) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "SetMeshVisibilityMode", idx, mode);
-    if (!v || idx >= v->meshVisibility.size())
+    if (!v || idx >= v->details->meshVisibility.size())
         return false;
-    v->meshVisibility[idx] = mode;
+    v->details->meshVisibility[idx] = mode;
     return true;
 }

@@ -16,7 +16,7 @@ VesselRecord* EnterVessel(OBJHANDLE handle, const char* method, const Args&... a
         return nullptr;
     VesselRecord* v = host->world().vessel(handle);
     if (host->calls().enabled())
-        host->calls().record((v ? v->name : std::string("stale")) + "." + method, args...);
+        host->calls().record((v ? v->details->name : std::string("stale")) + "." + method, args...);
     return v;
 }
 

@@ -21,19 +21,19 @@ void VESSEL::SetControlSurfaceLevel(AIRCTRL_TYPE type, double level) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "SetControlSurfaceLevel", int(type), level);
     if (v && IsSurface(type) && !std::isnan(level))
-        v->controlSurfaces[type] = std::clamp(level, -1.0, 1.0);
+        v->details->controlSurfaces[type] = std::clamp(level, -1.0, 1.0);
 }
 
 double VESSEL::GetControlSurfaceLevel(AIRCTRL_TYPE type) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "GetControlSurfaceLevel", int(type));
-    return v && IsSurface(type) ? v->controlSurfaces[type] : 0.0;
+    return v && IsSurface(type) ? v->details->controlSurfaces[type] : 0.0;
 }
 
 void VESSEL::SetADCtrlMode(DWORD mode) const
 {
     if (VesselRecord* v = EnterVessel(hVessel_, "SetADCtrlMode", mode))
-        v->adCtrlMode = mode;
+        v->details->adCtrlMode = mode;
 }
 
 double VESSEL::GetWheelbrakeLevel(int which) const
@@ -41,7 +41,7 @@ double VESSEL::GetWheelbrakeLevel(int which) const
     VesselRecord* v = EnterVessel(hVessel_, "GetWheelbrakeLevel", which);
     if (!v || which < 0 || which > 2)
         return 0.0;
-    return which == 0 ? (v->wheelbrakes[0] + v->wheelbrakes[1]) / 2 : v->wheelbrakes[which - 1];
+    return which == 0 ? (v->details->wheelbrakes[0] + v->details->wheelbrakes[1]) / 2 : v->details->wheelbrakes[which - 1];
 }
 
 double VESSEL::GetCOG_elev() const
@@ -50,7 +50,7 @@ double VESSEL::GetCOG_elev() const
     if (!v)
         return 0.0;
     // The distance of the vessel's origin from the plane of its touchdown points.
-    VECTOR3 normal = cross(v->touchdown[1] - v->touchdown[0], v->touchdown[2] - v->touchdown[0]);
+    VECTOR3 normal = cross(v->details->touchdown[1] - v->details->touchdown[0], v->details->touchdown[2] - v->details->touchdown[0]);
     double n = length(normal);
-    return n > 0.0 ? std::fabs(dot(normal, v->touchdown[0])) / n : 0.0;
+    return n > 0.0 ? std::fabs(dot(normal, v->details->touchdown[0])) / n : 0.0;
 }

@@ -20,7 +20,7 @@ void VESSEL::SaveDefaultState(FILEHANDLE scn) const
     VesselStateEx s{};
     s.version = 2;
     GetStatusEx(&s);
-    std::string owner = "vessel '" + v->name + "'";
+    std::string owner = "vessel '" + v->details->name + "'";
     file->writeItem("STATUS", s.status == 1 ? "Landed" : "Flying");
     if (s.status == 1) {
         file->writeNumbers(owner, "SURF", {s.surf_lng, s.surf_lat, s.surf_hdg});
@@ -30,9 +30,9 @@ void VESSEL::SaveDefaultState(FILEHANDLE scn) const
     }
     file->writeNumbers(owner, "AROT", {s.arot.x, s.arot.y, s.arot.z});
     file->writeNumbers(owner, "VROT", {s.vrot.x, s.vrot.y, s.vrot.z});
-    if (!v->module) {
+    if (!v->details->module) {
         file->writeNumbers(owner, "SIZE", {v->size});
-        file->writeNumbers(owner, "MASS", {v->emptyMass});
+        file->writeNumbers(owner, "MASS", {v->details->emptyMass});
     }
 }
 
@@ -47,7 +47,7 @@ void VESSEL::ParseScenarioLineEx(char* line, void* status) const
     std::string why;
     switch (ReadStateItem(line, item, why)) {
     case StateItemRead::NotAStateItem:
-        why = "vessel '" + v->name + "': unknown item '" + std::string(line) + "'";
+        why = "vessel '" + v->details->name + "': unknown item '" + std::string(line) + "'";
         [[fallthrough]];
     case StateItemRead::Malformed:
         if (file)
@@ -65,6 +65,6 @@ void VESSEL::ParseScenarioLineEx(char* line, void* status) const
     case StateItem::Vrot: s->vrot = {d[0], d[1], d[2]}; break;
     case StateItem::Surf: s->surf_lng = d[0]; s->surf_lat = d[1]; s->surf_hdg = d[2]; break;
     case StateItem::Size: v->size = d[0]; break;
-    case StateItem::Mass: v->emptyMass = d[0]; break;
+    case StateItem::Mass: v->details->emptyMass = d[0]; UpdateMass(*v); break;
     }
 }

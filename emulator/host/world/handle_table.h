@@ -1,11 +1,20 @@
 /* Generational handles: a handle names a slot and the generation of the
  * object in it, so a handle kept past its object's deletion is detected and
- * never reaches a freed object. Lookup is O(1). */
+ * never reaches a freed object. Lookup is O(1).
+ *
+ * Objects live by value in fixed-size blocks of slots, so that objects made
+ * one after another lie one after another in memory, and an object never
+ * moves while it lives: a pointer found stays good until the object is
+ * erased, whatever is inserted meanwhile. */
 #ifndef BRIMSTAR_EMULATOR_HOST_HANDLE_TABLE_H
 #define BRIMSTAR_EMULATOR_HOST_HANDLE_TABLE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace emu {
@@ -23,19 +32,34 @@ class HandleTable {
 public:
     /* Distinguishes tables, so a body's handle is never taken for a vessel's. */
     explicit HandleTable(unsigned kind) : kind_(kind) {}
-
-    void* insert(std::unique_ptr<T> object)
+    HandleTable(const HandleTable&) = delete;
+    HandleTable& operator=(const HandleTable&) = delete;
+    ~HandleTable()
     {
-        std::uint32_t index;
-        if (free_.empty()) {
-            index = std::uint32_t(slots_.size());
-            slots_.push_back({nullptr, 1});
-        } else {
+        for (std::size_t index = 0; index < generations_.size(); ++index)
+            if (live(generations_[index]))
+                at(index).~T();
+    }
+
+    /* The new object's handle, or null when every slot a handle can name is
+     * taken. */
+    void* insert(T object)
+    {
+        std::size_t index;
+        if (!free_.empty()) {
             index = free_.back();
             free_.pop_back();
+        } else if (generations_.size() < maxSlots) {
+            index = generations_.size();
+            if (index % blockSize == 0)
+                blocks_.push_back(std::make_unique<Block>());
+            generations_.push_back(0);
+        } else {
+            return nullptr;
         }
-        slots_[index].object = std::move(object);
-        return encode(index, slots_[index].generation);
+        new (&at(index)) T(std::move(object));
+        generations_[index] = nextGeneration(generations_[index]);
+        return encode(index, generations_[index]);
     }
 
     T* find(const void* handle) const
@@ -44,45 +68,65 @@ public:
         if (((value >> indexBits) & kindMask) != kind_)
             return nullptr;
         std::uintptr_t index = (value & indexMask) - 1;
-        if (index >= slots_.size())
+        if (index >= generations_.size() || (value >> (indexBits + kindBits)) != generations_[index])
             return nullptr;
-        const Slot& slot = slots_[index];
-        if ((value >> (indexBits + kindBits)) != slot.generation)
-            return nullptr;
-        return slot.object.get();
+        return &at(index);
     }
 
-    std::unique_ptr<T> erase(const void* handle)
+    /* The object, taken out of its slot, or nothing for a handle that names
+     * none. The slot's next object gets a new generation. */
+    std::optional<T> erase(const void* handle)
     {
-        if (!find(handle))
-            return nullptr;
-        auto index = std::uint32_t((reinterpret_cast<std::uintptr_t>(handle) & indexMask) - 1);
-        Slot& slot = slots_[index];
-        ++slot.generation;
-        free_.push_back(index);
-        return std::move(slot.object);
+        T* object = find(handle);
+        if (!object)
+            return std::nullopt;
+        std::optional<T> taken(std::move(*object));
+        object->~T();
+        std::size_t index = (reinterpret_cast<std::uintptr_t>(handle) & indexMask) - 1;
+        generations_[index] = nextGeneration(generations_[index]);
+        free_.push_back(std::uint32_t(index));
+        return taken;
     }
 
 private:
     static constexpr unsigned indexBits = 20;
     static constexpr unsigned kindBits = 3;
+    static constexpr unsigned handleGenerationBits = sizeof(std::uintptr_t) * 8 - indexBits - kindBits;
+    static constexpr unsigned generationBits = handleGenerationBits < 32 ? handleGenerationBits : 32;
     static constexpr std::uintptr_t indexMask = (std::uintptr_t(1) << indexBits) - 1;
     static constexpr std::uintptr_t kindMask = (std::uintptr_t(1) << kindBits) - 1;
+    // Index 0 in a handle is no slot, so one index is never handed out.
+    static constexpr std::size_t maxSlots = indexMask;
+    static constexpr std::size_t blockSize = 1024;
 
-    struct Slot {
-        std::unique_ptr<T> object;
-        std::uintptr_t generation;
+    struct Block {
+        alignas(T) unsigned char bytes[sizeof(T) * blockSize];
     };
 
-    void* encode(std::uint32_t index, std::uintptr_t generation) const
+    /* Odd while the slot holds an object, even while it is free, and only
+     * as wide as a handle carries, so that a handle's generation always
+     * compares equal to its live slot's, however often the slot is reused. */
+    static std::uint32_t nextGeneration(std::uint32_t generation)
     {
-        std::uintptr_t value = (generation << (indexBits + kindBits)) |
+        return std::uint32_t((std::uint64_t(generation) + 1) & ((std::uint64_t(1) << generationBits) - 1));
+    }
+    static bool live(std::uint32_t generation) { return generation % 2 == 1; }
+
+    T& at(std::size_t index) const
+    {
+        return *std::launder(reinterpret_cast<T*>(blocks_[index / blockSize]->bytes) + index % blockSize);
+    }
+
+    void* encode(std::size_t index, std::uint32_t generation) const
+    {
+        std::uintptr_t value = (std::uintptr_t(generation) << (indexBits + kindBits)) |
                                (std::uintptr_t(kind_) << indexBits) | (index + 1);
         return reinterpret_cast<void*>(value);
     }
 
     unsigned kind_;
-    std::vector<Slot> slots_;
+    std::vector<std::unique_ptr<Block>> blocks_;
+    std::vector<std::uint32_t> generations_;
     std::vector<std::uint32_t> free_;
 };
 

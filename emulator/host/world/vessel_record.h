@@ -5,6 +5,8 @@
 
 #include "VesselAPI.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,29 +41,21 @@ struct Exhaust {
     double width;
 };
 
-struct VesselRecord {
-    // What every step reads comes first, together, so that a step over many
-    // vessels touches few cache lines of each.
-    VESSEL* iface = nullptr;       // the vessel object, the module's or the host's own
-    VESSEL2* callbacks = nullptr;  // the same object's callbacks
-    OBJHANDLE handle = nullptr;
-    VECTOR3 pos{0, 0, 0};
-    VECTOR3 vel{0, 0, 0};
-    MATRIX3 rot{1, 0, 0, 0, 1, 0, 0, 0, 1};
-    VECTOR3 force{0, 0, 0};  // accumulated during the current step
-    VECTOR3 angularVel{0, 0, 0};
-    double size = 1.0;
+/* What the host knows of a vessel beyond its motion: read when a module,
+ * the pilot or a file asks, never by every step. */
+struct VesselDetails {
+    std::string name;
+    ModuleInstance* module = nullptr;
+    std::uint64_t serial = 0;      // creation order, never reused
+    std::uint32_t orderIndex = 0;  // where the world's order holds it
+
     double emptyMass = 1000.0;
-    int status = 0;  // 0 free flight, 1 landed
-    bool deletePending = false;
-    bool hasClassName = true;
     std::vector<Propellant> propellants;
     std::vector<Thruster> thrusters;
-    VECTOR3 lastForce{0, 0, 0};  // what acted in the last integrated step
-
-    std::string name;
-    std::string className;
-    ModuleInstance* module = nullptr;
+    std::vector<ThrusterGroup> groups;
+    std::vector<Exhaust> exhausts;
+    std::vector<std::string> meshes;
+    std::vector<int> meshVisibility;
 
     VECTOR3 pmi{1, 1, 1};
     VECTOR3 crossSections{1, 1, 1};
@@ -77,15 +71,38 @@ struct VesselRecord {
     VECTOR3 arot{0, 0, 0};
     double surfLng = 0, surfLat = 0, surfHdg = 0;
 
-    std::vector<ThrusterGroup> groups;
-    std::vector<Exhaust> exhausts;
-    std::vector<std::string> meshes;
-    std::vector<int> meshVisibility;
-
     OBJHANDLE cameraTarget = nullptr;
-
-    double mass() const;
 };
+
+/* What a step and a blast read, in four cache lines, stored one after
+ * another in creation order; the rest is in the details. A blast reads only
+ * the first three lines. */
+struct alignas(64) VesselRecord {
+    VESSEL* iface = nullptr;  // the vessel object, the module's or the host's own
+    const std::string* className = nullptr;  // shared by the class's vessels: see World::className
+    VECTOR3 pos{0, 0, 0};
+    MATRIX3 rot{1, 0, 0, 0, 1, 0, 0, 0, 1};
+    VECTOR3 force{0, 0, 0};  // accumulated during the current step
+
+    VESSEL2* callbacks = nullptr;  // the same object's callbacks
+    VECTOR3 vel{0, 0, 0};
+    VECTOR3 angularVel{0, 0, 0};
+    double mass = 1000.0;  // the empty mass and every propellant's: see UpdateMass
+    VECTOR3 lastForce{0, 0, 0};  // what acted in the last integrated step
+    double size = 1.0;
+    OBJHANDLE handle = nullptr;
+    int status = 0;  // 0 free flight, 1 landed
+    bool deletePending = false;
+    bool hasClassName = true;
+    bool hasThrusters = false;
+
+    std::unique_ptr<VesselDetails> details = std::make_unique<VesselDetails>();
+};
+static_assert(sizeof(void*) != 8 || sizeof(VesselRecord) == 256, "four cache lines");
+
+/* Sets the mass from the details, after any change of the empty mass or of
+ * a propellant's. */
+void UpdateMass(VesselRecord& vessel);
 
 }  // namespace emu
 

@@ -9,19 +9,50 @@
 
 namespace emu {
 
-double VesselRecord::mass() const
+void UpdateMass(VesselRecord& vessel)
 {
-    double total = emptyMass;
-    for (const Propellant& p : propellants)
+    double total = vessel.details->emptyMass;
+    for (const Propellant& p : vessel.details->propellants)
         total += p.mass;
-    return total;
+    vessel.mass = total;
 }
+
+namespace {
+
+/* The vessel's thrust in its own frame over the step, burning what it
+ * uses; a thruster whose tank is dry gives none. */
+VECTOR3 Burn(VesselRecord& v, double dt)
+{
+    VesselDetails& d = *v.details;
+    VECTOR3 thrust{0, 0, 0};
+    bool burnt = false;
+    for (Thruster& t : d.thrusters) {
+        if (t.level <= 0.0)
+            continue;
+        double f = t.level * t.maxThrust;
+        if (t.propellant >= 0) {
+            Propellant& p = d.propellants[size_t(t.propellant)];
+            if (p.mass <= 0.0)
+                continue;
+            if (t.isp > 0.0) {
+                p.mass = std::max(0.0, p.mass - f / (t.isp * p.efficiency) * dt);
+                burnt = true;
+            }
+        }
+        thrust = thrust + t.dir * f;
+    }
+    if (burnt)
+        UpdateMass(v);
+    return thrust;
+}
+
+}  // namespace
 
 World::World() : bodies_(bodyHandles), vessels_(vesselHandles) {}
 
 OBJHANDLE World::addBody(const Body& body)
 {
-    OBJHANDLE handle = bodies_.insert(std::make_unique<Body>(body));
+    OBJHANDLE handle = bodies_.insert(body);
     bodies_.find(handle)->handle = handle;
     bodyOrder_.push_back(handle);
     return handle;
@@ -49,13 +80,19 @@ Body* World::bodyByName(const char* name) const
     return nullptr;
 }
 
-OBJHANDLE World::addVessel(std::unique_ptr<VesselRecord> vessel)
+OBJHANDLE World::addVessel(VesselRecord vessel)
 {
-    VesselRecord* record = vessel.get();
-    record->handle = vessels_.insert(std::move(vessel));
-    vesselOrder_.push_back(record->handle);
-    vesselsByName_[record->name].push_back(record->handle);
-    return record->handle;
+    OBJHANDLE handle = vessels_.insert(std::move(vessel));
+    if (!handle)
+        return nullptr;
+    VesselRecord* record = vessels_.find(handle);
+    record->handle = handle;
+    VesselDetails& details = *record->details;
+    details.serial = nextSerial_++;
+    details.orderIndex = std::uint32_t(vesselOrder_.size());
+    vesselOrder_.push_back(handle);
+    vesselsByName_[details.name].emplace(details.serial, handle);
+    return handle;
 }
 
 VesselRecord* World::vesselByName(const char* name) const
@@ -63,26 +100,47 @@ VesselRecord* World::vesselByName(const char* name) const
     if (!name)
         return nullptr;
     auto found = vesselsByName_.find(name);
-    return found == vesselsByName_.end() ? nullptr : vessels_.find(found->second.front());
+    return found == vesselsByName_.end() ? nullptr : vessels_.find(found->second.begin()->second);
 }
 
-std::unique_ptr<VesselRecord> World::removeVessel(OBJHANDLE handle)
+std::optional<VesselRecord> World::removeVessel(OBJHANDLE handle)
 {
     VesselRecord* record = vessels_.find(handle);
     if (!record)
-        return nullptr;
-    // Searched from the back: the newest vessels are the ones most often
-    // removed (spent bombs and rocks, and the whole world at shut-down).
-    auto last = std::find(vesselOrder_.rbegin(), vesselOrder_.rend(), handle);
-    vesselOrder_.erase(std::next(last).base());
-    auto named = vesselsByName_.find(record->name);
-    std::vector<OBJHANDLE>& same = named->second;
-    same.erase(std::find(same.begin(), same.end(), handle));
-    if (same.empty())
+        return std::nullopt;
+    const VesselDetails& details = *record->details;
+    vesselOrder_[details.orderIndex] = nullptr;
+    ++gaps_;
+    // The newest vessels are the ones most often removed (spent bombs and
+    // rocks, and the whole world at shut-down): gaps at the end close now.
+    while (!vesselOrder_.empty() && !vesselOrder_.back()) {
+        vesselOrder_.pop_back();
+        --gaps_;
+    }
+    auto named = vesselsByName_.find(details.name);
+    named->second.erase(details.serial);
+    if (named->second.empty())
         vesselsByName_.erase(named);
     if (focus == handle)
         focus = nullptr;
     return vessels_.erase(handle);
+}
+
+void World::closeGaps() const
+{
+    std::size_t kept = 0;
+    for (OBJHANDLE h : vesselOrder_)
+        if (h) {
+            vessels_.find(h)->details->orderIndex = std::uint32_t(kept);
+            vesselOrder_[kept++] = h;
+        }
+    vesselOrder_.resize(kept);
+    gaps_ = 0;
+}
+
+const std::string* World::className(const std::string& name)
+{
+    return &*classNames_.insert(name).first;
 }
 
 double World::altitude(const VesselRecord& vessel) const
@@ -101,25 +159,14 @@ void World::integrate(const std::vector<OBJHANDLE>& vessels, double dt)
         if (!v)
             continue;
         VECTOR3 thrust{0, 0, 0};
-        for (Thruster& t : v->thrusters) {
-            if (t.level <= 0.0)
-                continue;
-            double f = t.level * t.maxThrust;
-            if (t.propellant >= 0) {
-                Propellant& p = v->propellants[size_t(t.propellant)];
-                if (p.mass <= 0.0)
-                    continue;
-                if (t.isp > 0.0)
-                    p.mass = std::max(0.0, p.mass - f / (t.isp * p.efficiency) * dt);
-            }
-            thrust = thrust + t.dir * f;
-        }
+        if (v->hasThrusters)
+            thrust = Burn(*v, dt);
         VECTOR3 total = v->force + mul(v->rot, thrust);
         v->lastForce = v->force;
         v->force = {0, 0, 0};
         if (v->status == 1)
             continue;  // landed vessels stay where they are
-        VECTOR3 accel = total * (1.0 / v->mass());
+        VECTOR3 accel = total * (1.0 / v->mass);
         if (gravity && planet) {
             VECTOR3 r = v->pos - planet->pos;
             double d = length(r);

@@ -7,9 +7,12 @@
 #include "emulator/host/world/handle_table.h"
 #include "emulator/host/world/vessel_record.h"
 
-#include <memory>
+#include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace emu {
@@ -25,12 +28,25 @@ public:
     int bodyCount() const { return int(bodyOrder_.size()); }
     void clearBodies();
 
-    OBJHANDLE addVessel(std::unique_ptr<VesselRecord> vessel);
+    /* The new vessel's handle, or null when the world has no room for it. */
+    OBJHANDLE addVessel(VesselRecord vessel);
     VesselRecord* vessel(const void* handle) const { return vessels_.find(handle); }
     /* The first vessel of that name in creation order, or null. */
     VesselRecord* vesselByName(const char* name) const;
-    std::unique_ptr<VesselRecord> removeVessel(OBJHANDLE handle);
-    const std::vector<OBJHANDLE>& vessels() const { return vesselOrder_; }
+    /* O(1): the order closes the gap when next read. */
+    std::optional<VesselRecord> removeVessel(OBJHANDLE handle);
+    /* The vessels in creation order. */
+    const std::vector<OBJHANDLE>& vessels() const
+    {
+        if (gaps_)
+            closeGaps();
+        return vesselOrder_;
+    }
+    std::size_t vesselCount() const { return vesselOrder_.size() - gaps_; }
+
+    /* The one copy of a class name that every vessel of the class points to,
+     * so that a blast comparing class names reads no vessel's own memory. */
+    const std::string* className(const std::string& name);
 
     /* Height above body 0's surface, or 0 without a body. */
     double altitude(const VesselRecord& vessel) const;
@@ -50,10 +66,17 @@ public:
 private:
     HandleTable<Body> bodies_;
     std::vector<OBJHANDLE> bodyOrder_;
+    void closeGaps() const;
+
     HandleTable<VesselRecord> vessels_;
-    std::vector<OBJHANDLE> vesselOrder_;
-    /* Every vessel of a name, in creation order: names may repeat. */
-    std::unordered_map<std::string, std::vector<OBJHANDLE>> vesselsByName_;
+    // Removal leaves a null in the order; the next read closes every gap in
+    // one pass, so removing many vessels costs one pass, not one each.
+    mutable std::vector<OBJHANDLE> vesselOrder_;
+    mutable std::size_t gaps_ = 0;
+    std::uint64_t nextSerial_ = 0;
+    /* Every vessel of a name, by creation order: names may repeat. */
+    std::unordered_map<std::string, std::map<std::uint64_t, OBJHANDLE>> vesselsByName_;
+    std::unordered_set<std::string> classNames_;
 };
 
 }  // namespace emu

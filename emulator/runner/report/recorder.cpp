@@ -22,12 +22,12 @@ const double rockRange = 800.0;
 
 bool IsBomb(const emu::VesselRecord& v)
 {
-    return v.className == "nuke";
+    return *v.className == "nuke";
 }
 
 bool IsRock(const emu::VesselRecord& v)
 {
-    return v.className == "roid";
+    return *v.className == "roid";
 }
 
 /* A bomb's name carries its delay first; a negative delay is the altitude
@@ -44,7 +44,7 @@ double TriggerHeight(const std::string& name)
 double BlastLevel(const emu::VesselRecord& v)
 {
     double level = 0;
-    for (const emu::ThrusterGroup& group : v.groups)
+    for (const emu::ThrusterGroup& group : v.details->groups)
         level = std::max(level, group.level);
     return level;
 }
@@ -90,11 +90,11 @@ void Recorder::vesselCreated(const emu::VesselRecord& v)
 {
     int index = int(record_.vessels.size());
     VesselTrack track;
-    track.name = v.name;
-    track.className = v.className;
+    track.name = v.details->name;
+    track.className = *v.className;
     track.created = host_.world().simt;
     if (IsBomb(v)) {
-        track.triggerHeight = TriggerHeight(v.name);
+        track.triggerHeight = TriggerHeight(v.details->name);
         record_.planetView = record_.planetView || track.triggerHeight > 0;
         ++record_.counts.bombsFired;
     }

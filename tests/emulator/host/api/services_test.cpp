@@ -314,8 +314,8 @@ TEST_F(HostServices, ControlsAreKeptWithinTheirRange)
     VESSEL& ship = Iface(Ship("GL-01"));
     ship.SetControlSurfaceLevel(AIRCTRL_ELEVATOR, 3.0);
     ship.SetControlSurfaceLevel(static_cast<AIRCTRL_TYPE>(99), 0.5);
-    Record(ship.GetHandle()).wheelbrakes[0] = 0.5;
-    Record(ship.GetHandle()).wheelbrakes[1] = 1.0;
+    Record(ship.GetHandle()).details->wheelbrakes[0] = 0.5;
+    Record(ship.GetHandle()).details->wheelbrakes[1] = 1.0;
 
     EXPECT_EQ(ship.GetControlSurfaceLevel(AIRCTRL_ELEVATOR), 1.0);
     EXPECT_EQ(ship.GetControlSurfaceLevel(static_cast<AIRCTRL_TYPE>(99)), 0.0);

@@ -55,6 +55,6 @@ TEST_F(HostTest, AClassFileWhoseSizeOrMassIsNoPositiveNumberRefusesTheVesselAndS
     OBJHANDLE fine = host.createVesselAt("O-2", "Odd", {7e6, 0, 0});
     ASSERT_NE(fine, nullptr);
     EXPECT_EQ(host.world().vessel(fine)->size, 2.5);
-    EXPECT_EQ(host.world().vessel(fine)->emptyMass, 300.0);
+    EXPECT_EQ(host.world().vessel(fine)->details->emptyMass, 300.0);
     EXPECT_EQ(host.creationRefusal(), "");
 }

@@ -19,7 +19,11 @@ TEST_F(HostTest, AScenarioSavedAndLoadedKeepsTheWorldExactly)
     host.world().vessel(h)->rot = emu::RotationFromAngles({0.1, -0.2, 0.3});
     Ship("GL-02", {1, 2, 3});
     host.setFocus(host.world().vesselByName("GL-02")->handle);
-    emu::VesselRecord before = *host.world().vessel(h);
+    const emu::VesselRecord& saved = *host.world().vessel(h);
+    struct {
+        VECTOR3 pos, vel;
+        MATRIX3 rot;
+    } before{saved.pos, saved.vel, saved.rot};
 
     std::string error;
     ASSERT_TRUE(host.saveScenario(root / "round.scn", error)) << error;
@@ -32,9 +36,9 @@ TEST_F(HostTest, AScenarioSavedAndLoadedKeepsTheWorldExactly)
     EXPECT_EQ(after->vel.y, before.vel.y);
     EXPECT_NEAR(after->rot.m12, before.rot.m12, 1e-15);
     EXPECT_EQ(after->size, 20.0);
-    EXPECT_EQ(after->emptyMass, 10000.0);
+    EXPECT_EQ(after->details->emptyMass, 10000.0);
     EXPECT_EQ(host.world().simt, 12.5);
-    EXPECT_EQ(host.world().vessel(host.world().focus)->name, "GL-02");
+    EXPECT_EQ(host.world().vessel(host.world().focus)->details->name, "GL-02");
 }
 
 TEST_F(HostTest, ABrokenScenarioNamesItsLine)
@@ -55,9 +59,15 @@ TEST_F(HostTest, AwkwardNamesAndExactValuesComeBackAndSaveToTheSameFile)
     host.setFocus(host.world().vesselByName("My Ship")->handle);
     std::string error;
     ASSERT_TRUE(host.saveScenario(root / "one.scn", error)) << error;
-    std::vector<emu::VesselRecord> before;
-    for (OBJHANDLE h : host.world().vessels())
-        before.push_back(*host.world().vessel(h));
+    struct Saved {
+        std::string name, className;
+        VECTOR3 pos, vel;
+    };
+    std::vector<Saved> before;
+    for (OBJHANDLE h : host.world().vessels()) {
+        const emu::VesselRecord& v = *host.world().vessel(h);
+        before.push_back({v.details->name, *v.className, v.pos, v.vel});
+    }
 
     ASSERT_TRUE(host.loadScenario(root / "one.scn", error)) << error;
     ASSERT_TRUE(host.saveScenario(root / "two.scn", error)) << error;
@@ -65,12 +75,12 @@ TEST_F(HostTest, AwkwardNamesAndExactValuesComeBackAndSaveToTheSameFile)
     ASSERT_EQ(host.world().vessels().size(), before.size());
     for (size_t i = 0; i < before.size(); ++i) {
         const emu::VesselRecord& after = *host.world().vessel(host.world().vessels()[i]);
-        EXPECT_EQ(after.name, before[i].name);
-        EXPECT_EQ(after.className, before[i].className);
-        EXPECT_EQ(std::memcmp(&after.pos, &before[i].pos, sizeof after.pos), 0) << after.name;
-        EXPECT_EQ(std::memcmp(&after.vel, &before[i].vel, sizeof after.vel), 0) << after.name;
+        EXPECT_EQ(after.details->name, before[i].name);
+        EXPECT_EQ(*after.className, before[i].className);
+        EXPECT_EQ(std::memcmp(&after.pos, &before[i].pos, sizeof after.pos), 0) << before[i].name;
+        EXPECT_EQ(std::memcmp(&after.vel, &before[i].vel, sizeof after.vel), 0) << before[i].name;
     }
-    EXPECT_EQ(host.world().vessel(host.world().focus)->name, "My Ship");
+    EXPECT_EQ(host.world().vessel(host.world().focus)->details->name, "My Ship");
 }
 
 TEST_F(HostTest, ABadFileOrClockIsRefusedWholeAndTheWorldStays)
@@ -87,7 +97,7 @@ TEST_F(HostTest, ABadFileOrClockIsRefusedWholeAndTheWorldStays)
         EXPECT_FALSE(host.loadScenario(root / "bad.scn", error));
         EXPECT_NE(error.find("bad.scn:"), std::string::npos) << error;
         ASSERT_EQ(host.world().vessels().size(), 1u) << error;
-        EXPECT_EQ(host.world().vessel(host.world().vessels()[0])->name, "Keep");
+        EXPECT_EQ(host.world().vessel(host.world().vessels()[0])->details->name, "Keep");
     }
     host.world().vessel(host.world().vessels()[0])->pos.x = std::nan("");
     EXPECT_FALSE(host.saveScenario(root / "nan.scn", error));
