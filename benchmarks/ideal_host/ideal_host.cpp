@@ -18,7 +18,7 @@ static_assert(sizeof(HotRecord) == 128, "two cache lines");
 struct IdealWorld {
     std::vector<HotRecord> hot;
     std::vector<std::string> classNames;  // cold
-    std::vector<void*> interfaces;        // cold
+    std::vector<IdealVessel> interfaces;  // one after another, like the records
     std::uint32_t generation = 1;
 };
 
@@ -41,14 +41,14 @@ void idealCreate(int count, const double* positions, const char* className)
     ++world.generation;
     world.hot.assign(std::size_t(count), HotRecord{});
     world.classNames.assign(1, className);
-    world.interfaces.assign(std::size_t(count), nullptr);
+    world.interfaces.assign(std::size_t(count), IdealVessel{0});
     for (int i = 0; i < count; ++i) {
         HotRecord& record = world.hot[std::size_t(i)];
         for (int k = 0; k < 3; ++k)
             record.pos[k] = positions[3 * i + k];
         record.rot[0] = record.rot[4] = record.rot[8] = 1.0;
         record.generation = world.generation;
-        world.interfaces[std::size_t(i)] = &record;
+        world.interfaces[std::size_t(i)].handle = IdealHandle(world.generation) << 32 | std::uint32_t(i);
     }
 }
 
@@ -61,9 +61,14 @@ IdealHandle idealVesselByIndex(int index)
     return IdealHandle(world.hot[std::size_t(index)].generation) << 32 | std::uint32_t(index);
 }
 
-void* idealInterface(IdealHandle handle)
+const IdealVessel* idealInterface(IdealHandle handle)
 {
-    return Find(handle) ? world.interfaces[std::uint32_t(handle)] : nullptr;
+    return Find(handle) ? &world.interfaces[std::uint32_t(handle)] : nullptr;
+}
+
+const IdealVessel* idealFocusInterface()
+{
+    return world.interfaces.empty() ? nullptr : &world.interfaces[0];
 }
 
 bool idealGlobalPos(IdealHandle handle, double out[3])

@@ -150,6 +150,9 @@ private:
     Camera camera_;
     HandleTable<Annotation> annotations_;
     HandleTable<Surface> surfaces_;
+    // The host's own vessel objects, one after another like their records,
+    // so that a step calling each vessel does not wander the heap.
+    HandleTable<VESSEL2> ownVessels_;
     HostObserver silent_;
     HostObserver* observer_ = &silent_;
     char debugLine_[OAPI_DEBUG_STRING_SIZE] = {};

@@ -98,7 +98,8 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
         v->iface = module->ovcInit(handle, 1);
         v->details->module = module;
     } else {
-        v->iface = new VESSEL2(handle, 1);
+        v->details->ownObject = ownVessels_.insert(VESSEL2(handle, 1));
+        v->iface = ownVessels_.find(v->details->ownObject);
     }
     if (!v->iface) {
         world_.removeVessel(handle);
@@ -172,7 +173,7 @@ void Host::deleteNow(OBJHANDLE vessel)
     if (record->details->module && record->details->module->ovcExit)
         record->details->module->ovcExit(record->iface);
     else if (!record->details->module)
-        delete record->iface;
+        ownVessels_.erase(record->details->ownObject);
     if (!hadFocus)
         return;
     if (world_.vessel(cameraTarget))

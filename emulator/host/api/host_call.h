@@ -8,11 +8,17 @@
 namespace emu {
 
 template <typename... Args>
-Host* EnterHost(const char* function, const Args&... args)
+BRIMSTAR_COLD_PATH void RecordHostCall(CallLog& log, const char* function, const Args&... args)
+{
+    log.record(function, args...);
+}
+
+template <typename... Args>
+inline Host* EnterHost(const char* function, const Args&... args)
 {
     Host* host = Host::current();
     if (host && host->calls().enabled())
-        host->calls().record(function, args...);
+        RecordHostCall(host->calls(), function, args...);
     return host;
 }
 

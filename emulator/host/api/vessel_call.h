@@ -9,14 +9,21 @@
 namespace emu {
 
 template <typename... Args>
-VesselRecord* EnterVessel(OBJHANDLE handle, const char* method, const Args&... args)
+BRIMSTAR_COLD_PATH void RecordVesselCall(CallLog& log, const VesselRecord* v, const char* method,
+                                         const Args&... args)
+{
+    log.record((v ? v->details->name : std::string("stale")) + "." + method, args...);
+}
+
+template <typename... Args>
+inline VesselRecord* EnterVessel(OBJHANDLE handle, const char* method, const Args&... args)
 {
     Host* host = Host::current();
     if (!host)
         return nullptr;
     VesselRecord* v = host->world().vessel(handle);
     if (host->calls().enabled())
-        host->calls().record((v ? v->details->name : std::string("stale")) + "." + method, args...);
+        RecordVesselCall(host->calls(), v, method, args...);
     return v;
 }
 

@@ -10,6 +10,14 @@
 #include <string>
 #include <vector>
 
+/* Marks the logging paths, so that a hot call that logs nothing pays only
+ * for the test of whether to log. */
+#if defined(__GNUC__)
+#define BRIMSTAR_COLD_PATH __attribute__((noinline, cold))
+#else
+#define BRIMSTAR_COLD_PATH
+#endif
+
 namespace emu {
 
 class CallLog {

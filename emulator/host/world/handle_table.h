@@ -25,6 +25,7 @@ enum HandleKind : unsigned {
     vesselHandles,
     annotationHandles,
     surfaceHandles,
+    ownVesselHandles,
 };
 
 template <typename T>

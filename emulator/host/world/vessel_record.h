@@ -46,6 +46,7 @@ struct Exhaust {
 struct VesselDetails {
     std::string name;
     ModuleInstance* module = nullptr;
+    void* ownObject = nullptr;     // the host's own vessel object, without a module
     std::uint64_t serial = 0;      // creation order, never reused
     std::uint32_t orderIndex = 0;  // where the world's order holds it
 

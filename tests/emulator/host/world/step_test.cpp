@@ -30,9 +30,10 @@ TEST_P(ImpulseAtStepSize, AConstantForceGivesForceTimesTimeOverMass)
     emu::VesselRecord* v = host.world().vessel(h);
     // Turned a quarter about z: the vessel's x axis is the global y axis.
     v->rot = emu::RotationFromAngles({0, 0, std::acos(-1.0) / 2});
-    delete v->iface;
-    auto* pusher = new Pusher(h, {500, 0, 0});
-    v->iface = v->callbacks = pusher;
+    // The host's own object stays the host's to delete; the pusher stands in
+    // for it while the test runs.
+    Pusher pusher(h, {500, 0, 0});
+    v->iface = v->callbacks = &pusher;
 
     double dt = GetParam();
     for (int i = 0; i < int(std::lround(4.0 / dt)); ++i)
