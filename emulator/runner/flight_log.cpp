@@ -29,6 +29,8 @@ std::string Padded(const std::string& text, size_t width, bool alignLeft)
 
 void FlightLog::line(const std::string& text)
 {
+    if (!read_)
+        return;
     out_ << '[' << Padded(Fixed(host_.world().simt, 2), 9, false) << "] " << Printable(text) << '\n';
 }
 
@@ -118,6 +120,8 @@ void FlightLog::failure(const std::string& text)
 void FlightLog::screen(const std::string& name, const emu::Screen& screen, const emu::Display& display)
 {
     listener_->screenShown(name, screen, display);
+    if (!read_)
+        return;
     size_t width = size_t(std::max(20, display.width / 8));
     std::string title = Printable(" " + name + ": " + screen.lines.front() + " ");
     std::string top = "+" + std::string(width, '-') + "+";
@@ -131,6 +135,8 @@ void FlightLog::screen(const std::string& name, const emu::Screen& screen, const
 
 void FlightLog::stateTable()
 {
+    if (!read_)
+        return;
     out_ << "\nFinal state at t = " << host_.world().simt << " s (relative to the planet):\n";
     // A column holds whatever is put in it: a long name widens its row
     // rather than being cut.

@@ -21,7 +21,11 @@ public:
 
 class FlightLog : public emu::HostObserver {
 public:
-    FlightLog(emu::Host& host, std::ostream& out) : host_(host), out_(out) {}
+    /* A log nobody reads (quiet, with no file) writes nothing, and should
+     * not be told the host's events: it keeps only the notes' listener and
+     * the failures. */
+    FlightLog(emu::Host& host, std::ostream& out, bool read = true) : host_(host), out_(out), read_(read) {}
+    bool read() const { return read_; }
 
     void vesselCreated(const emu::VesselRecord& v) override;
     void vesselDeleted(const emu::VesselRecord& v) override;
@@ -59,6 +63,7 @@ private:
 
     emu::Host& host_;
     std::ostream& out_;
+    bool read_;
     /* By the pushing vessel, for the step under way */
     std::unordered_map<OBJHANDLE, Pushes> pushes_;
     int failures_ = 0;

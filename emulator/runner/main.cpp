@@ -232,8 +232,9 @@ int main(int argc, char** argv)
 
     emu::Host host(options.root);
     runner::ObserverFanout observers;
-    runner::FlightLog log(host, out);
-    observers.add(&log);
+    runner::FlightLog log(host, out, !options.quiet || !options.log.empty());
+    if (log.read())
+        observers.add(&log);
     std::unique_ptr<runner::TraceWriter> trace;
     if (!options.trace.empty()) {
         trace = std::make_unique<runner::TraceWriter>(host, traceFile);
@@ -248,7 +249,9 @@ int main(int argc, char** argv)
         observers.add(recorder.get());
         log.listen(recorder.get());
     }
-    host.setObserver(&observers);
+    // Nobody watching: the host's force path skips its notices altogether.
+    if (!observers.empty())
+        host.setObserver(&observers);
 
     bool played = runner::PlayScript(host, script, log, error, options.maxSteps);
     host.setObserver(nullptr);

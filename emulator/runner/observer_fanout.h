@@ -12,6 +12,7 @@ namespace runner {
 class ObserverFanout : public emu::HostObserver {
 public:
     void add(emu::HostObserver* observer) { observers_.push_back(observer); }
+    bool empty() const { return observers_.empty(); }
 
     void vesselCreated(const emu::VesselRecord& v) override { each(&HostObserver::vesselCreated, v); }
     void vesselDeleted(const emu::VesselRecord& v) override { each(&HostObserver::vesselDeleted, v); }
