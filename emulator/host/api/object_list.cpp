@@ -8,7 +8,7 @@ using namespace emu;
 DWORD oapiGetObjectCount()
 {
     Host* host = EnterHost("oapiGetObjectCount");
-    return host ? DWORD(host->world().bodyCount() + int(host->world().vessels().size())) : 0;
+    return host ? DWORD(host->world().bodyCount() + int(host->world().vesselCount())) : 0;
 }
 
 OBJHANDLE oapiGetObjectByIndex(int index)

@@ -43,7 +43,7 @@ VESSEL* oapiGetVesselInterface(OBJHANDLE vessel)
 DWORD oapiGetVesselCount()
 {
     Host* host = Host::current();
-    return host ? DWORD(host->world().vessels().size()) : 0;
+    return host ? DWORD(host->world().vesselCount()) : 0;
 }
 
 OBJHANDLE oapiGetVesselByIndex(int index)
