@@ -46,6 +46,6 @@ TEST_F(ModuleTest, TheHostReadsTheCrLfFilesBack)
 
     OBJHANDLE bomb = AddVessel("Nuke/10.000000/3.000000/0.000000", "nuke");
     ASSERT_NE(bomb, nullptr);
-    EXPECT_EQ(Vessel(bomb).module, module) << "the Module= line kept its CR";
-    EXPECT_EQ(Vessel(bomb).meshes.at(0), "nuke");
+    EXPECT_EQ(Vessel(bomb).details->module, module) << "the Module= line kept its CR";
+    EXPECT_EQ(Vessel(bomb).details->meshes.at(0), "nuke");
 }
