@@ -111,6 +111,7 @@ void Nuke::Blast(double elapsed)
     // A zero duration opens and closes the window in one step: no level.
     double level = duration != 0 ? 1 - (elapsed - delay) / duration : 0.0;
     SetThrusterGroupLevel(thrusterGroup, level);
+    const OBJHANDLE self = GetHandle();
     DWORD count = oapiGetVesselCount();
     for (DWORD i = 0; i < count; ++i) {
         OBJHANDLE handle = oapiGetVesselByIndex(int(i));
@@ -124,7 +125,7 @@ void Nuke::Blast(double elapsed)
         VECTOR3 away = VecSub(_V(0, 0, 0), VecUnit(local));
         const char* className = v->GetClassName();
         bool exempt = className && std::strcmp(className, exemptClass) == 0;
-        if (!(d < blastRadius) || handle == GetHandle() || !(elapsed - delay < duration) || exempt)
+        if (!(d < blastRadius) || handle == self || !(elapsed - delay < duration) || exempt)
             continue;
         double magnitude = power / Square(d) * level;
         // A vessel at the bomb's own point has no direction and no finite force.
