@@ -47,13 +47,14 @@ void ContactTracker::step(const HostServices& host)
         it = host.isVessel(it->first) ? std::next(it) : watches_.erase(it);
 
     gather(host);
-    current_.clear();
     toCall_.clear();
-    for (const auto& [i, j] : grid_.find(spheres_)) {
+    const auto& pairs = grid_.find(spheres_);
+    current_.reset(pairs.size());
+    for (const auto& [i, j] : pairs) {
         auto a = reinterpret_cast<std::uintptr_t>(handles_[i]), b = reinterpret_cast<std::uintptr_t>(handles_[j]);
         PairKey key{std::min(a, b), std::max(a, b)};
         current_.insert(key);
-        if (previous_.count(key))
+        if (previous_.contains(key))
             continue;  // the same contact as last step: no new call
         ++contactsThisStep_;
         for (std::size_t k : {i, j})
