@@ -15,6 +15,8 @@ const std::uint32_t straggler = 0xFFFFFFFEu;  // a class of its own: tried again
  * its class, radii above the largest have no cell width that is a double. */
 const int smallestExponent = -30;
 const int largestExponent = 1000;
+const double smallestClassSize = 0x1p-30;
+const double largestClassSize = 0x1p1000;
 
 /* The pair test rounds; a box this much wider than the reach holds every
  * pair it passes. */
@@ -29,10 +31,10 @@ bool Finite(const Sphere& s)
  * largest class. */
 bool ExponentOf(double size, int& exponent)
 {
-    if (!(size <= std::ldexp(1.0, largestExponent)))
+    if (!(size <= largestClassSize))
         return false;  // too large, infinite or not a number
     exponent = smallestExponent;
-    if (size > std::ldexp(1.0, smallestExponent))
+    if (size > smallestClassSize)
         std::frexp(size, &exponent);  // size < 2^exponent
     return true;
 }
@@ -45,14 +47,22 @@ std::uint64_t Bits(double value)
     return bits;
 }
 
-/* Spreads neighbouring cells' keys over the table: whole numbers keep
- * their low bits zero, so the high bits are folded down. */
+/* A coordinate's bits with the high ones folded down: a whole number's
+ * low bits are zero, its value is in the exponent and the top of the
+ * mantissa. */
+std::uint64_t Folded(double value)
+{
+    std::uint64_t bits = Bits(value);
+    return bits ^ (bits >> 29) ^ (bits >> 47);
+}
+
+/* Spreads neighbouring cells' keys over the table. */
 std::uint64_t Hash(double x, double y, double z)
 {
-    std::uint64_t h = Bits(x) * 0x9E3779B97F4A7C15ull ^ Bits(y) * 0xC2B2AE3D27D4EB4Full ^ Bits(z) * 0x165667B19E3779F9ull;
-    h ^= h >> 29;
+    std::uint64_t h = Folded(x) * 0x9E3779B97F4A7C15ull + Folded(y) * 0xC2B2AE3D27D4EB4Full + Folded(z) * 0x165667B19E3779F9ull;
+    h ^= h >> 32;
     h *= 0xBF58476D1CE4E5B9ull;
-    return h ^ (h >> 32);
+    return h ^ (h >> 29);
 }
 
 /* The next whole number of cells; past 2^53 the next double. */
@@ -139,7 +149,7 @@ void ContactGrid::classify(const std::vector<Sphere>& spheres)
  * cell, each cell's in ascending order. */
 void ContactGrid::fill(const std::vector<Sphere>& spheres, Grid& grid, bool watchedOnly, std::size_t sizeClass)
 {
-    grid.shift = -(classes_[sizeClass].exponent + 1);
+    grid.scale = std::ldexp(1.0, -(classes_[sizeClass].exponent + 1));
     std::size_t count = 0;
     for (std::size_t k = classStart_[sizeClass]; k < classStart_[sizeClass + 1]; ++k)
         count += !watchedOnly || spheres[byClass_[k]].watched;
@@ -159,8 +169,7 @@ void ContactGrid::fill(const std::vector<Sphere>& spheres, Grid& grid, bool watc
         if (watchedOnly && !s.watched)
             continue;
         grid.largestRadius = std::max(grid.largestRadius, std::fabs(s.radius));
-        double x = std::floor(std::ldexp(s.x, grid.shift)), y = std::floor(std::ldexp(s.y, grid.shift)),
-               z = std::floor(std::ldexp(s.z, grid.shift));
+        double x = std::floor(s.x * grid.scale), y = std::floor(s.y * grid.scale), z = std::floor(s.z * grid.scale);
         std::uint32_t& slot = slotFor(grid, x, y, z);
         if (slot == none) {
             slot = std::uint32_t(cells_.size());
@@ -207,13 +216,14 @@ void ContactGrid::tryPair(const Member& a, const Member& b)
         found_.push_back({std::min(a.index, b.index), std::max(a.index, b.index)});
 }
 
-/* Scaling by a power of two is exact and rounding keeps order, so the box's
+/* Scaling by a power of two (even one that is no normal number, the product
+ * rounded once) keeps order, so the box's
  * cells, found from the scaled centre, hold every sphere the pair test can
  * pass; past 2^53 cells every double is a cell of its own. */
 void ContactGrid::lookAround(const Member& m, const Grid& grid, bool ownClass)
 {
-    double reach = std::ldexp((std::fabs(m.radius) + grid.largestRadius) * reachMargin, grid.shift);
-    double cx = std::ldexp(m.x, grid.shift), cy = std::ldexp(m.y, grid.shift), cz = std::ldexp(m.z, grid.shift);
+    double reach = (std::fabs(m.radius) + grid.largestRadius) * reachMargin * grid.scale;
+    double cx = m.x * grid.scale, cy = m.y * grid.scale, cz = m.z * grid.scale;
     double xLow = std::floor(cx - reach), xHigh = std::floor(cx + reach);
     double yLow = std::floor(cy - reach), yHigh = std::floor(cy + reach);
     double zLow = std::floor(cz - reach), zHigh = std::floor(cz + reach);

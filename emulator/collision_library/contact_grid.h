@@ -54,7 +54,7 @@ private:
     };
     /* The spheres of one class, or only its watched ones. */
     struct Grid {
-        int shift = 0;             // a position times 2^shift is in cells
+        double scale = 1;          // a position times this power of two is in cells
         double largestRadius = 0;  // |radius|
         std::size_t slots = 0, mask = 0;  // its part of cells_ and slotOf_
         std::size_t members = 0, count = 0;

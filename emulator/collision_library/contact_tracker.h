@@ -8,7 +8,7 @@
 
 #include "CollisionAPI.h"
 #include "contact_grid.h"
-#include "contact_set.h"
+#include "handle_pair_set.h"
 
 #include <unordered_map>
 #include <vector>
@@ -51,7 +51,8 @@ private:
     std::unordered_map<OBJHANDLE, Watch> watches_;
     std::vector<Sphere> spheres_;
     std::vector<OBJHANDLE> handles_;
-    ContactSet previous_, current_;
+    HandlePairSet previous_, current_;
+    HandlePairSet watched_;  // the registered vessels, for the step's many look-ups
     std::vector<OBJHANDLE> toCall_;
     ContactGrid grid_;
     int contactsThisStep_ = 0;

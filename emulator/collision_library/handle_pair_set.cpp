@@ -1,4 +1,4 @@
-#include "contact_set.h"
+#include "handle_pair_set.h"
 
 namespace collision {
 
@@ -14,7 +14,7 @@ std::size_t Hash(const PairKey& key)
 
 }  // namespace
 
-void ContactSet::reset(std::size_t capacity)
+void HandlePairSet::reset(std::size_t capacity)
 {
     std::size_t size = 8;
     while (size < 2 * capacity)
@@ -25,7 +25,7 @@ void ContactSet::reset(std::size_t capacity)
 }
 
 /* The slot that holds the key, or the empty one where it would go. */
-std::size_t ContactSet::slotOf(const PairKey& key) const
+std::size_t HandlePairSet::slotOf(const PairKey& key) const
 {
     std::size_t slot = Hash(key) & mask_;
     while (slots_[slot] != none && keys_[slots_[slot]] != key)
@@ -33,7 +33,7 @@ std::size_t ContactSet::slotOf(const PairKey& key) const
     return slot;
 }
 
-void ContactSet::insert(const PairKey& key)
+void HandlePairSet::insert(const PairKey& key)
 {
     std::size_t slot = slotOf(key);
     if (slots_[slot] != none || 2 * (keys_.size() + 1) > slots_.size())
@@ -42,7 +42,7 @@ void ContactSet::insert(const PairKey& key)
     keys_.push_back(key);
 }
 
-bool ContactSet::contains(const PairKey& key) const
+bool HandlePairSet::contains(const PairKey& key) const
 {
     return !slots_.empty() && slots_[slotOf(key)] != none;
 }

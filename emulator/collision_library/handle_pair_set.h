@@ -1,9 +1,10 @@
-/* The contacts of one step, as pairs of vessel handles (lower first): the
- * pairs side by side and an open-addressed table of indices into them,
- * sized to the step's count and refilled in place, so that a step allocates
- * nothing once the buffers have grown and a look-up is one probe or two. */
-#ifndef BRIMSTAR_EMULATOR_COLLISION_CONTACT_SET_H
-#define BRIMSTAR_EMULATOR_COLLISION_CONTACT_SET_H
+/* A set of pairs of vessel handles (the contacts of a step, lower handle
+ * first; a lone vessel is the pair of it and none): the pairs side by side
+ * and an open-addressed table of indices into them, sized to the count it is
+ * reset for and refilled in place, so that a step allocates nothing once the
+ * buffers have grown and a look-up is one probe or two. */
+#ifndef BRIMSTAR_EMULATOR_COLLISION_HANDLE_PAIR_SET_H
+#define BRIMSTAR_EMULATOR_COLLISION_HANDLE_PAIR_SET_H
 
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace collision {
 
 using PairKey = std::pair<std::uintptr_t, std::uintptr_t>;
 
-class ContactSet {
+class HandlePairSet {
 public:
     /* Empties the set for up to the given number of pairs. */
     void reset(std::size_t capacity);
