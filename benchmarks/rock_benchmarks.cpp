@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -82,6 +83,20 @@ Sphere Mixed(int i, int count) { return {GridPoint(i, count, 12.0), i % 100 == 5
  * touching about 500 others. */
 Sphere Giants(int i, int count) { return {GridPoint(i, count, 12.0), i % 1000 == 500 ? 60.0 : 5.0}; }
 
+/* Creates the layout's vessels; returns the rocks. */
+std::vector<OBJHANDLE> AddLayout(bench::BenchWorld& world, Layout layout, int count)
+{
+    std::vector<OBJHANDLE> rocks;
+    for (int i = 0; i < count; ++i) {
+        Sphere sphere = layout(i, count);
+        OBJHANDLE h = world.add("V-" + std::to_string(i), "Station", sphere.pos);
+        world.host().world().vessel(h)->size = sphere.size;
+        if (IsRock(i))
+            rocks.push_back(h);
+    }
+    return rocks;
+}
+
 /* The collision library's contact search over the layout, the rocks
  * watched and every vessel a candidate. Reports the contacts that one step
  * finds, per vessel. */
@@ -92,21 +107,38 @@ void BM_CollisionStep(benchmark::State& state, Layout layout)
     auto watch = reinterpret_cast<SetOnCollideFn>(testing_support::LoadedExport("modules/collision.dll", "VSSetOnCollide"));
     auto maincall = reinterpret_cast<MainCallFn>(testing_support::LoadedExport("modules/collision.dll", "maincall"));
     long contacts = 0;
-    for (int i = 0; i < count; ++i) {
-        Sphere sphere = layout(i, count);
-        OBJHANDLE h = world.add("V-" + std::to_string(i), "Station", sphere.pos);
-        world.host().world().vessel(h)->size = sphere.size;
-        if (IsRock(i))
-            watch(h, &contacts, CountContact);
-    }
+    for (OBJHANDLE h : AddLayout(world, layout, count))
+        watch(h, &contacts, CountContact);
     maincall(1.0, 0.1, COLLISION_PHASE_POST);
     state.counters["contacts_per_vessel"] = double(contacts) / count;
     for (auto _ : state)
         maincall(1.0, 0.1, COLLISION_PHASE_POST);
     state.SetItemsProcessed(state.iterations() * count);
 }
+/* The yardstick of the step: only the host calls it makes for every
+ * vessel (the count, each vessel by index, its position and size), and
+ * nothing done with them. */
+void BM_CollisionHostCalls(benchmark::State& state, Layout layout)
+{
+    bench::BenchWorld world(true);
+    int count = int(state.range(0));
+    AddLayout(world, layout, count);
+    for (auto _ : state) {
+        int vessels = int(oapiGetVesselCount());
+        for (int i = 0; i < vessels; ++i) {
+            OBJHANDLE vessel = oapiGetVesselByIndex(i);
+            VECTOR3 pos;
+            oapiGetGlobalPos(vessel, &pos);
+            double size = oapiGetSize(vessel);
+            benchmark::DoNotOptimize(pos);
+            benchmark::DoNotOptimize(size);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+}
 #define COLLISION_BENCHMARK(layout)                                                                        \
-    BENCHMARK_CAPTURE(BM_CollisionStep, layout, layout)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+    BENCHMARK_CAPTURE(BM_CollisionStep, layout, layout)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond); \
+    BENCHMARK_CAPTURE(BM_CollisionHostCalls, layout, layout)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
 COLLISION_BENCHMARK(Rocks);
 COLLISION_BENCHMARK(Spread);
 COLLISION_BENCHMARK(OnePlace);

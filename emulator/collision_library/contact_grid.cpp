@@ -9,26 +9,33 @@ namespace collision {
 namespace {
 
 const std::uint32_t none = 0xFFFFFFFFu;
+const std::uint32_t straggler = 0xFFFFFFFEu;  // a class of its own: tried against every sphere
 
 /* The smallest and largest class exponents: radii below the smallest share
  * its class, radii above the largest have no cell width that is a double. */
 const int smallestExponent = -30;
 const int largestExponent = 1000;
+const double smallestClassSize = 0x1p-30;
+const double largestClassSize = 0x1p1000;
+
+/* The pair test rounds; a box this much wider than the reach holds every
+ * pair it passes. */
+const double reachMargin = 1 + 0x1p-40;
 
 bool Finite(const Sphere& s)
 {
     return std::isfinite(s.x) && std::isfinite(s.y) && std::isfinite(s.z);
 }
 
-/* The class exponent k of the radius, 2^k >= radius, or none beyond the
+/* The class exponent k of the size, 2^k >= size, or none beyond the
  * largest class. */
-bool ExponentOf(double radius, int& exponent)
+bool ExponentOf(double size, int& exponent)
 {
-    if (!(radius <= std::ldexp(1.0, largestExponent)))
+    if (!(size <= largestClassSize))
         return false;  // too large, infinite or not a number
     exponent = smallestExponent;
-    if (radius > std::ldexp(1.0, smallestExponent))
-        std::frexp(radius, &exponent);  // radius < 2^exponent
+    if (size > smallestClassSize)
+        std::frexp(size, &exponent);  // size < 2^exponent
     return true;
 }
 
@@ -40,177 +47,266 @@ std::uint64_t Bits(double value)
     return bits;
 }
 
-/* Spreads neighbouring cells' keys over the table. */
-std::uint64_t Mix(std::uint64_t key)
+/* A coordinate's bits with the high ones folded down: a whole number's
+ * low bits are zero, its value is in the exponent and the top of the
+ * mantissa. */
+std::uint64_t Folded(double value)
 {
-    key ^= key >> 31;
-    key *= 0x7fb5d329728ea185ull;
-    key ^= key >> 27;
-    key *= 0x81dadef4bc2dd44dull;
-    return key ^ (key >> 33);
+    std::uint64_t bits = Bits(value);
+    return bits ^ (bits >> 29) ^ (bits >> 47);
 }
 
-std::uint64_t Hash(double x, double y, double z, std::uint32_t grid)
+/* Spreads neighbouring cells' keys over the table. */
+std::uint64_t Hash(double x, double y, double z)
 {
-    return Mix(Bits(x) ^ Mix(Bits(y) ^ Mix(Bits(z) ^ Mix(grid))));
+    std::uint64_t h = Folded(x) * 0x9E3779B97F4A7C15ull + Folded(y) * 0xC2B2AE3D27D4EB4Full + Folded(z) * 0x165667B19E3779F9ull;
+    h ^= h >> 32;
+    h *= 0xBF58476D1CE4E5B9ull;
+    return h ^ (h >> 29);
+}
+
+/* The next whole number of cells; past 2^53 the next double. */
+double Next(double cell)
+{
+    return cell + 1 > cell ? cell + 1 : std::nextafter(cell, HUGE_VAL);
 }
 
 }  // namespace
 
-std::uint32_t& ContactGrid::headOf(const Cell& cell)
+std::uint32_t& ContactGrid::slotFor(const Grid& grid, double x, double y, double z)
 {
-    std::uint64_t slot = Hash(cell.x, cell.y, cell.z, cell.grid) & mask_;
-    while (heads_[slot] != none) {
-        const Cell& c = cells_[slot];
-        if (c.grid == cell.grid && c.x == cell.x && c.y == cell.y && c.z == cell.z)
-            break;
-        slot = (slot + 1) & mask_;
+    std::size_t slot = Hash(x, y, z) & grid.mask;
+    for (;; slot = (slot + 1) & grid.mask) {
+        std::uint32_t& cell = slotOf_[grid.slots + slot];
+        if (cell == none)
+            return cell;
+        const Cell& c = cells_[cell];
+        if (c.x == x && c.y == y && c.z == z)
+            return cell;
     }
-    cells_[slot] = cell;
-    return heads_[slot];
 }
 
-std::uint32_t ContactGrid::headAt(const Cell& cell) const
+const ContactGrid::Cell* ContactGrid::cellAt(const Grid& grid, double x, double y, double z) const
 {
-    std::uint64_t slot = Hash(cell.x, cell.y, cell.z, cell.grid) & mask_;
-    while (heads_[slot] != none) {
-        const Cell& c = cells_[slot];
-        if (c.grid == cell.grid && c.x == cell.x && c.y == cell.y && c.z == cell.z)
-            return heads_[slot];
-        slot = (slot + 1) & mask_;
+    std::size_t slot = Hash(x, y, z) & grid.mask;
+    for (;; slot = (slot + 1) & grid.mask) {
+        std::uint32_t cell = slotOf_[grid.slots + slot];
+        if (cell == none)
+            return nullptr;
+        const Cell& c = cells_[cell];
+        if (c.x == x && c.y == y && c.z == z)
+            return &c;
     }
-    return none;
-}
-
-/* Dividing by a power of two is exact, so two spheres closer than a cell
- * width are never more than one cell apart on any axis; where positions are
- * coarser than a cell, spheres closer than a width are in the same cell. */
-void ContactGrid::cellOf(const Sphere& s, std::size_t sizeClass, Cell& cell) const
-{
-    int shift = -(classes_[sizeClass].exponent + 1);
-    cell.x = std::floor(std::ldexp(s.x, shift));
-    cell.y = std::floor(std::ldexp(s.y, shift));
-    cell.z = std::floor(std::ldexp(s.z, shift));
-    cell.grid = std::uint32_t(2 * sizeClass);
 }
 
 void ContactGrid::classify(const std::vector<Sphere>& spheres)
 {
     stragglers_.clear();
     classOf_.assign(spheres.size(), none);
-    exponents_.assign(spheres.size(), 0);
-    // By exponent first, then numbered in ascending order.
-    std::vector<std::uint32_t>& byExponent = byExponent_;
-    byExponent.assign(largestExponent - smallestExponent + 1, none);
+    byExponent_.assign(largestExponent - smallestExponent + 1, none);
+    std::vector<std::uint32_t>& exponentOf = byClass_;  // scratch until the classes are numbered
+    exponentOf.assign(spheres.size(), 0);
     for (std::size_t i = 0; i < spheres.size(); ++i) {
-        if (!Finite(spheres[i]))
-            continue;  // no distance to it is finite: it touches nothing
-        if (!ExponentOf(spheres[i].radius, exponents_[i])) {
-            stragglers_.push_back(i);
+        // No distance to a position that is no finite number is finite, and
+        // a reach that is no number touches nothing.
+        if (!Finite(spheres[i]) || std::isnan(spheres[i].radius))
+            continue;
+        int exponent;
+        if (!ExponentOf(std::fabs(spheres[i].radius), exponent)) {
+            classOf_[i] = straggler;
+            stragglers_.push_back(std::uint32_t(i));
             continue;
         }
-        byExponent[std::size_t(exponents_[i] - smallestExponent)] = 0;
+        exponentOf[i] = std::uint32_t(exponent - smallestExponent);
+        byExponent_[exponentOf[i]] = 0;
         classOf_[i] = 0;  // numbered below
     }
     classes_.clear();
-    for (std::size_t e = 0; e < byExponent.size(); ++e)
-        if (byExponent[e] != none) {
-            byExponent[e] = std::uint32_t(classes_.size());
-            classes_.push_back({int(e) + smallestExponent});
+    for (std::size_t e = 0; e < byExponent_.size(); ++e)
+        if (byExponent_[e] != none) {
+            byExponent_[e] = std::uint32_t(classes_.size());
+            classes_.push_back({int(e) + smallestExponent, {}, {}});
         }
-    for (std::size_t i = 0; i < spheres.size(); ++i) {
-        if (classOf_[i] == none)
+    classStart_.assign(classes_.size() + 1, 0);
+    for (std::size_t i = 0; i < spheres.size(); ++i)
+        if (classOf_[i] < straggler) {
+            classOf_[i] = byExponent_[exponentOf[i]];
+            ++classStart_[classOf_[i] + 1];
+        }
+    for (std::size_t c = 0; c < classes_.size(); ++c)
+        classStart_[c + 1] += classStart_[c];
+    byClass_.resize(classStart_.back());
+    // Each class's start moves up to the next one's as its spheres arrive.
+    for (std::size_t i = 0; i < spheres.size(); ++i)
+        if (classOf_[i] < straggler)
+            byClass_[classStart_[classOf_[i]]++] = std::uint32_t(i);
+    for (std::size_t c = classes_.size(); c-- > 1;)
+        classStart_[c] = classStart_[c - 1];
+    classStart_[0] = 0;
+}
+
+/* Counts the members of each occupied cell, then lays them out cell by
+ * cell, each cell's in ascending order. */
+void ContactGrid::fill(const std::vector<Sphere>& spheres, Grid& grid, bool watchedOnly, std::size_t sizeClass)
+{
+    grid.scale = std::ldexp(1.0, -(classes_[sizeClass].exponent + 1));
+    std::size_t count = 0;
+    for (std::size_t k = classStart_[sizeClass]; k < classStart_[sizeClass + 1]; ++k)
+        count += !watchedOnly || spheres[byClass_[k]].watched;
+    grid.count = count;
+    if (count == 0)
+        return;
+    std::size_t tableSize = 8;
+    while (tableSize < 2 * count)
+        tableSize *= 2;
+    grid.mask = tableSize - 1;
+    grid.slots = slotOf_.size();
+    slotOf_.resize(slotOf_.size() + tableSize, none);
+    std::size_t firstCell = cells_.size();
+    cellOfMember_.clear();
+    for (std::size_t k = classStart_[sizeClass]; k < classStart_[sizeClass + 1]; ++k) {
+        const Sphere& s = spheres[byClass_[k]];
+        if (watchedOnly && !s.watched)
             continue;
-        classOf_[i] = byExponent[std::size_t(exponents_[i] - smallestExponent)];
-        classes_[classOf_[i]].watched += spheres[i].watched;
+        grid.largestRadius = std::max(grid.largestRadius, std::fabs(s.radius));
+        double x = std::floor(s.x * grid.scale), y = std::floor(s.y * grid.scale), z = std::floor(s.z * grid.scale);
+        std::uint32_t& slot = slotFor(grid, x, y, z);
+        if (slot == none) {
+            slot = std::uint32_t(cells_.size());
+            cells_.push_back({x, y, z, 0, 0});
+        }
+        ++cells_[slot].count;
+        cellOfMember_.push_back(slot);
+    }
+    grid.members = members_.size();
+    std::uint32_t first = std::uint32_t(members_.size());
+    for (std::size_t c = firstCell; c < cells_.size(); ++c) {
+        cells_[c].first = first;
+        first += cells_[c].count;
+        cells_[c].count = 0;  // counts again as the members arrive
+    }
+    members_.resize(first);
+    std::size_t member = 0;
+    for (std::size_t k = classStart_[sizeClass]; k < classStart_[sizeClass + 1]; ++k) {
+        std::uint32_t i = byClass_[k];
+        const Sphere& s = spheres[i];
+        if (watchedOnly && !s.watched)
+            continue;
+        Cell& cell = cells_[cellOfMember_[member++]];
+        members_[cell.first + cell.count++] = {s.x, s.y, s.z, s.radius, i, s.watched};
     }
 }
 
 void ContactGrid::build(const std::vector<Sphere>& spheres)
 {
     classify(spheres);
-    std::size_t entries = 0;
-    for (std::size_t i = 0; i < spheres.size(); ++i)
-        entries += classOf_[i] == none ? 0 : 1 + spheres[i].watched;
-    std::size_t tableSize = 16;
-    while (tableSize < 2 * entries)
-        tableSize *= 2;
-    mask_ = tableSize - 1;
-    cells_.resize(tableSize);
-    heads_.assign(tableSize, none);
-    next_.assign(spheres.size(), none);
-    nextWatched_.assign(spheres.size(), none);
-    for (std::size_t i = 0; i < spheres.size(); ++i) {
-        if (classOf_[i] == none)
-            continue;
-        Cell cell;
-        cellOf(spheres[i], classOf_[i], cell);
-        std::uint32_t& head = headOf(cell);
-        next_[i] = head;
-        head = std::uint32_t(i);
-        if (!spheres[i].watched)
-            continue;
-        ++cell.grid;
-        std::uint32_t& watchedHead = headOf(cell);
-        nextWatched_[i] = watchedHead;
-        watchedHead = std::uint32_t(i);
+    slotOf_.clear();
+    cells_.clear();
+    members_.clear();
+    for (std::size_t c = 0; c < classes_.size(); ++c) {
+        fill(spheres, classes_[c].all, false, c);
+        fill(spheres, classes_[c].watched, true, c);
     }
 }
 
-void ContactGrid::tryPair(const std::vector<Sphere>& spheres, std::size_t i, std::size_t j)
+void ContactGrid::tryPair(const Member& a, const Member& b)
 {
-    const Sphere& a = spheres[i];
-    const Sphere& b = spheres[j];
     double dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z, reach = a.radius + b.radius;
     if (dx * dx + dy * dy + dz * dz < reach * reach)
-        pairs_.push_back({std::min(i, j), std::max(i, j)});
+        found_.push_back({std::min(a.index, b.index), std::max(a.index, b.index)});
 }
 
-void ContactGrid::lookAround(const std::vector<Sphere>& spheres, std::size_t i, std::size_t sizeClass,
-                             bool watchedOnly)
+/* Scaling by a power of two (even one that is no normal number, the product
+ * rounded once) keeps order, so the box's
+ * cells, found from the scaled centre, hold every sphere the pair test can
+ * pass; past 2^53 cells every double is a cell of its own. */
+void ContactGrid::lookAround(const Member& m, const Grid& grid, bool ownClass)
 {
-    Cell centre;
-    cellOf(spheres[i], sizeClass, centre);
-    centre.grid += watchedOnly;
-    const std::vector<std::uint32_t>& next = watchedOnly ? nextWatched_ : next_;
-    bool ownClass = classOf_[i] == sizeClass;
-    for (double dx = -1; dx <= 1; ++dx)
-        for (double dy = -1; dy <= 1; ++dy)
-            for (double dz = -1; dz <= 1; ++dz) {
-                Cell cell{centre.x + dx, centre.y + dy, centre.z + dz, centre.grid};
-                for (std::uint32_t j = headAt(cell); j != none; j = next[j])
-                    // Two watched spheres of one class find each other: keep one.
-                    if (j != i && !(ownClass && spheres[j].watched && j < i))
-                        tryPair(spheres, i, j);
+    double reach = (std::fabs(m.radius) + grid.largestRadius) * reachMargin * grid.scale;
+    double cx = m.x * grid.scale, cy = m.y * grid.scale, cz = m.z * grid.scale;
+    double xLow = std::floor(cx - reach), xHigh = std::floor(cx + reach);
+    double yLow = std::floor(cy - reach), yHigh = std::floor(cy + reach);
+    double zLow = std::floor(cz - reach), zHigh = std::floor(cz + reach);
+    for (double x = xLow;; x = Next(x)) {
+        for (double y = yLow;; y = Next(y)) {
+            for (double z = zLow;; z = Next(z)) {
+                if (const Cell* cell = cellAt(grid, x, y, z))
+                    for (std::uint32_t k = cell->first; k < cell->first + cell->count; ++k) {
+                        const Member& other = members_[k];
+                        // Two watched spheres of one class find each other: keep one.
+                        if (!ownClass || (other.index != m.index && !(other.watched && other.index < m.index)))
+                            tryPair(m, other);
+                    }
+                if (!(z < zHigh))
+                    break;
             }
+            if (!(y < yHigh))
+                break;
+        }
+        if (!(x < xHigh))
+            break;
+    }
+}
+
+void ContactGrid::findStragglers(const std::vector<Sphere>& spheres)
+{
+    for (std::uint32_t i : stragglers_) {
+        const Sphere& s = spheres[i];
+        Member a{s.x, s.y, s.z, s.radius, i, s.watched};
+        for (std::size_t j = 0; j < spheres.size(); ++j) {
+            if (j == i || classOf_[j] == none || (classOf_[j] == straggler && j < i) ||
+                (!s.watched && !spheres[j].watched))
+                continue;
+            const Sphere& t = spheres[j];
+            tryPair(a, {t.x, t.y, t.z, t.radius, std::uint32_t(j), t.watched});
+        }
+    }
+}
+
+/* By the lower index, counted out; then each sphere's partners, few but
+ * for a giant. */
+void ContactGrid::sortPairs(std::size_t sphereCount)
+{
+    firstCount_.assign(sphereCount + 1, 0);
+    for (const auto& pair : found_)
+        ++firstCount_[pair.first + 1];
+    for (std::size_t i = 0; i < sphereCount; ++i)
+        firstCount_[i + 1] += firstCount_[i];
+    pairs_.resize(found_.size());
+    for (const auto& pair : found_)
+        pairs_[firstCount_[pair.first]++] = {pair.first, pair.second};
+    auto begin = pairs_.begin();
+    for (std::size_t i = 0; i < sphereCount; ++i) {
+        auto end = pairs_.begin() + firstCount_[i];
+        if (end - begin > 1)
+            std::sort(begin, end);
+        begin = end;
+    }
 }
 
 const std::vector<std::pair<std::size_t, std::size_t>>& ContactGrid::find(const std::vector<Sphere>& spheres)
 {
-    pairs_.clear();
+    found_.clear();
     build(spheres);
-    for (std::size_t i = 0; i < spheres.size(); ++i) {
-        if (classOf_[i] == none)
-            continue;
+    for (std::size_t a = 0; a < classes_.size(); ++a) {
+        const Grid& own = classes_[a].all;
         // A watched sphere looks at every sphere of its class and the larger
         // ones; an unwatched one only at the watched ones of larger classes,
-        // since the watched ones of its own class find it.
-        for (std::size_t c = classOf_[i]; c < classes_.size(); ++c)
-            if (spheres[i].watched)
-                lookAround(spheres, i, c, false);
-            else if (c > classOf_[i] && classes_[c].watched > 0)
-                lookAround(spheres, i, c, true);
-    }
-    for (std::size_t k = 0; k < stragglers_.size(); ++k) {
-        std::size_t i = stragglers_[k];
-        for (std::size_t j = 0; j < spheres.size(); ++j) {
-            bool otherStraggler = classOf_[j] == none && Finite(spheres[j]);
-            if (j == i || (otherStraggler && j < i) || (!spheres[i].watched && !spheres[j].watched))
-                continue;
-            tryPair(spheres, i, j);
+        // since the watched ones of its own class find it. In cell order,
+        // so that neighbours look at the same cells one after the other.
+        for (std::size_t k = own.members; k < own.members + own.count; ++k) {
+            const Member& m = members_[k];
+            if (m.watched)
+                lookAround(m, own, true);
+            for (std::size_t c = a + 1; c < classes_.size(); ++c) {
+                const Grid& other = m.watched ? classes_[c].all : classes_[c].watched;
+                if (other.count > 0)
+                    lookAround(m, other, false);
+            }
         }
     }
-    std::sort(pairs_.begin(), pairs_.end());
+    findStragglers(spheres);
+    sortPairs(spheres.size());
     return pairs_;
 }
 

@@ -4,6 +4,15 @@
 
 namespace collision {
 
+namespace {
+
+PairKey Lone(OBJHANDLE vessel)
+{
+    return {reinterpret_cast<std::uintptr_t>(vessel), 0};
+}
+
+}  // namespace
+
 HostServices HostServices::FromTable(void** table)
 {
     HostServices s{};
@@ -32,7 +41,7 @@ void ContactTracker::gather(const HostServices& host)
         OBJHANDLE vessel = host.vesselByIndex(i);
         VECTOR3 pos{0, 0, 0};
         host.globalPos(vessel, &pos);
-        spheres_.push_back({pos.x, pos.y, pos.z, host.size(vessel), watches_.count(vessel) != 0});
+        spheres_.push_back({pos.x, pos.y, pos.z, host.size(vessel), watched_.contains(Lone(vessel))});
         handles_.push_back(vessel);
     }
 }
@@ -46,14 +55,18 @@ void ContactTracker::step(const HostServices& host)
     for (auto it = watches_.begin(); it != watches_.end();)
         it = host.isVessel(it->first) ? std::next(it) : watches_.erase(it);
 
+    watched_.reset(watches_.size());
+    for (const auto& watch : watches_)
+        watched_.insert(Lone(watch.first));
     gather(host);
-    current_.clear();
     toCall_.clear();
-    for (const auto& [i, j] : grid_.find(spheres_)) {
+    const auto& pairs = grid_.find(spheres_);
+    current_.reset(pairs.size());
+    for (const auto& [i, j] : pairs) {
         auto a = reinterpret_cast<std::uintptr_t>(handles_[i]), b = reinterpret_cast<std::uintptr_t>(handles_[j]);
         PairKey key{std::min(a, b), std::max(a, b)};
         current_.insert(key);
-        if (previous_.count(key))
+        if (previous_.contains(key))
             continue;  // the same contact as last step: no new call
         ++contactsThisStep_;
         for (std::size_t k : {i, j})

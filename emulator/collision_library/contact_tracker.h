@@ -8,10 +8,9 @@
 
 #include "CollisionAPI.h"
 #include "contact_grid.h"
+#include "handle_pair_set.h"
 
-#include <cstdint>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace collision {
@@ -46,18 +45,14 @@ private:
         void* context;
         CollideCallback callback;
     };
-    using PairKey = std::pair<std::uintptr_t, std::uintptr_t>;
-    struct PairHash {
-        std::size_t operator()(const PairKey& k) const { return std::hash<std::uintptr_t>()(k.first * 31 + k.second); }
-    };
-
     void gather(const HostServices& host);
     void callBack(const HostServices& host, OBJHANDLE vessel);
 
     std::unordered_map<OBJHANDLE, Watch> watches_;
     std::vector<Sphere> spheres_;
     std::vector<OBJHANDLE> handles_;
-    std::unordered_set<PairKey, PairHash> previous_, current_;
+    HandlePairSet previous_, current_;
+    HandlePairSet watched_;  // the registered vessels, for the step's many look-ups
     std::vector<OBJHANDLE> toCall_;
     ContactGrid grid_;
     int contactsThisStep_ = 0;

@@ -115,6 +115,25 @@ const Field fields[] = {
          };
          return s;
      }},
+    {"negative radii, reaching as far as their sum's size", [] {
+         std::vector<Sphere> s = {
+             {500, 0, 0, -10, true},  {515, 0, 0, -10, false},  // the sum squared reaches 20
+             {600, 0, 0, -3, true},   {601, 0, 0, 30, false},   {640, 0, 0, -40, false},
+         };
+         return s;
+     }},
+    {"one giant cell row: a line of touching spheres far out", [] {
+         std::vector<Sphere> s;
+         for (int i = 0; i < 300; ++i)
+             s.push_back({3e15 + 7.0 * i, -2e15, 1e9, 4, i % 2 == 0});
+         return s;
+     }},
+    {"lattice spacing just under and over the reach", [] {
+         std::vector<Sphere> s;
+         for (int i = 0; i < 512; ++i)
+             s.push_back({7e6 + (i % 8) * 9.999999, (i / 8 % 8) * 10.000001, (i / 64) * 10.0, 5, i % 10 == 0});
+         return s;
+     }},
 };
 
 }  // namespace
