@@ -41,13 +41,23 @@ struct Sphere {
 };
 using Layout = Sphere (*)(int i, int count);
 
-/* A cubic grid of the spacing, centred in orbit. */
-VECTOR3 GridPoint(int i, int count, double spacing)
+/* Blocks of 1,000 vessels on a 10 x 10 x 10 grid of the spacing, the
+ * blocks 100 km apart in a row along the orbit: a larger world is more of
+ * the same blocks, so every size holds the same contacts a vessel and the
+ * ratio of two sizes measures cost, not a change of layout. */
+const int blockSide = 10, blockSize = blockSide * blockSide * blockSide;
+
+int Local(int i, int axis)
 {
-    int side = int(std::ceil(std::cbrt(double(count))));
-    double offset = (side - 1) * spacing / 2;
-    return {7e6 + (i % side) * spacing - offset, (i / side % side) * spacing - offset,
-            (i / side / side) * spacing - offset};
+    int k = i % blockSize;
+    return axis == 0 ? k % blockSide : axis == 1 ? k / blockSide % blockSide : k / blockSide / blockSide;
+}
+
+VECTOR3 GridPoint(int i, int, double spacing)
+{
+    double offset = (blockSide - 1) * spacing / 2;
+    return {7e6 + Local(i, 0) * spacing - offset, Local(i, 1) * spacing - offset,
+            double(i / blockSize) * 1e5 + Local(i, 2) * spacing - offset};
 }
 
 /* Repeatable scatter in [0, 1). */
@@ -58,8 +68,9 @@ double Scatter(std::uint64_t seed)
     return double((seed ^ (seed >> 29)) >> 11) / double(1ull << 53);
 }
 
-// What the module registers: one vessel in ten is a rock.
-bool IsRock(int i) { return i % 10 == 0; }
+// What the module registers: one vessel in ten is a rock, strewn through
+// each block rather than lined up on one face of it.
+bool IsRock(int i) { return (Local(i, 0) + 3 * Local(i, 1) + 7 * Local(i, 2)) % 10 == 0; }
 
 /* Radius-5 vessels on a 12 m grid; the rocks, radius 8, touch their six
  * neighbours: about 0.6 contacts a vessel. */

@@ -77,11 +77,12 @@ struct VesselDetails {
 
 /* What a step and a blast read, in four cache lines, stored one after
  * another in creation order; the rest is in the details. A blast reads only
- * the first three lines. */
+ * the first three lines, and the collision library's step only the first. */
 struct alignas(64) VesselRecord {
     VESSEL* iface = nullptr;  // the vessel object, the module's or the host's own
     const std::string* className = nullptr;  // shared by the class's vessels: see World::className
     VECTOR3 pos{0, 0, 0};
+    double size = 1.0;
     MATRIX3 rot{1, 0, 0, 0, 1, 0, 0, 0, 1};
     VECTOR3 force{0, 0, 0};  // accumulated during the current step
 
@@ -90,7 +91,6 @@ struct alignas(64) VesselRecord {
     VECTOR3 angularVel{0, 0, 0};
     double mass = 1000.0;  // the empty mass and every propellant's: see UpdateMass
     VECTOR3 lastForce{0, 0, 0};  // what acted in the last integrated step
-    double size = 1.0;
     OBJHANDLE handle = nullptr;
     int status = 0;  // 0 free flight, 1 landed
     bool deletePending = false;
