@@ -3,6 +3,8 @@
  * runs when the library is unmapped. */
 #include "Orbitersdk.h"
 
+#include "host/attached_lifetime.h"
+
 namespace {
 
 typedef void (*ExitFn)(HINSTANCE);
@@ -29,6 +31,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
     case DLL_PROCESS_DETACH:
         if (exitFunction)
             exitFunction(module);
+        AttachedObject::EndAll();
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #include "roid.h"
 
+#include "host/attached_lifetime.h"
 #include "host/collision_module.h"
 #include "host/own_deletion.h"
 #include "host/plain_body.h"
@@ -14,24 +15,24 @@ const double fullHealth = 100.0;
 const double damagePerHit = 10.0;
 const double maxRange = 800.0;  // m from the vessel in focus
 
-std::unordered_set<const void*> liveRocks;
+Attached<std::unordered_set<const void*>> liveRocks;
 
 }  // namespace
 
 Roid::Roid(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel), health(fullHealth)
 {
-    liveRocks.insert(this);
+    liveRocks->insert(this);
 }
 
 Roid::~Roid()
 {
-    liveRocks.erase(this);
+    liveRocks->erase(this);
     ForgetOwnDeletion(GetHandle());
 }
 
 bool Roid::IsLive(const void* rock)
 {
-    return liveRocks.count(rock) != 0;
+    return liveRocks->count(rock) != 0;
 }
 
 void Roid::clbkSetClassCaps(FILEHANDLE)

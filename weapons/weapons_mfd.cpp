@@ -1,5 +1,6 @@
 #include "weapons_mfd.h"
 
+#include "host/attached_lifetime.h"
 #include "distance_format.h"
 #include "host/mfd_open.h"
 #include "nuke_launch.h"
@@ -59,24 +60,24 @@ const DWORD sequenceKey = 0x22;
 const DWORD fireKey = 0x30;
 const int inputBoxWidth = 20;
 
-std::vector<const WeaponsMFD*> liveDisplays;
+Attached<std::vector<const WeaponsMFD*>> liveDisplays;
 
 }  // namespace
 
 WeaponsMFD::WeaponsMFD(DWORD w, DWORD h, VESSEL* vessel) : MFD(w, h, vessel)
 {
     slot = FindWeaponSlot(vessel ? vessel->GetHandle() : nullptr);
-    liveDisplays.push_back(this);
+    liveDisplays->push_back(this);
 }
 
 WeaponsMFD::~WeaponsMFD()
 {
-    liveDisplays.erase(std::remove(liveDisplays.begin(), liveDisplays.end(), this), liveDisplays.end());
+    liveDisplays->erase(std::remove(liveDisplays->begin(), liveDisplays->end(), this), liveDisplays->end());
 }
 
 int WeaponsMFD::SlotAwaitingInput(const void* display, INPUTBOXCALLBACK parser)
 {
-    for (const WeaponsMFD* live : liveDisplays) {
+    for (const WeaponsMFD* live : *liveDisplays) {
         if (live != display)
             continue;
         for (size_t i = 0; i < std::size(inputKeys); ++i)
