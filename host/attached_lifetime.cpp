@@ -1,5 +1,11 @@
 #include "attached_lifetime.h"
 
+#include <type_traits>
+#include <vector>
+
+// The point of the holder: nothing for the platform to destroy on its own.
+static_assert(std::is_trivially_destructible<Attached<std::vector<int>>>::value, "a holder has no destructor");
+
 namespace {
 
 AttachedObject* firstMade = nullptr;
