@@ -37,6 +37,33 @@ void BM_HostStep(benchmark::State& state)
 }
 BENCHMARK(BM_HostStep)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
+/* Half the world deleted in one step, every other vessel from the front:
+ * the requests and the step that carries them out, per vessel deleted.
+ * Each deletion costs the same however large the world, so this grows only
+ * as the step itself does. */
+void BM_DeleteEveryOther(benchmark::State& state)
+{
+    int count = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto world = std::make_unique<bench::BenchWorld>(false);
+        world->fill(count, "S-", "Ship", {7e6, 0, 0}, 100.0);
+        std::vector<OBJHANDLE> doomed;
+        for (int i = 0; i < count; i += 2)
+            doomed.push_back(oapiGetVesselByIndex(i));
+        state.ResumeTiming();
+        for (OBJHANDLE h : doomed)
+            oapiDeleteVessel(h);
+        world->host().step(0.1);
+        benchmark::DoNotOptimize(oapiGetVesselByIndex(0));  // the order, closed again
+        state.PauseTiming();
+        world.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * ((count + 1) / 2));
+}
+BENCHMARK(BM_DeleteEveryOther)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 /* A vessel object as small as the host's own: a table of callbacks and the
  * handle it was made with. */
 struct FloorVessel {
