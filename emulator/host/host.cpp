@@ -15,7 +15,10 @@ Host* currentHost;
 }  // namespace
 
 Host::Host(const std::filesystem::path& root)
-    : root_(std::filesystem::absolute(root)), annotations_(annotationHandles), surfaces_(surfaceHandles), ownVessels_(ownVesselHandles)
+    : root_(std::filesystem::absolute(root)),
+      annotations_(annotationHandles),
+      surfaces_(surfaceHandles),
+      ownVessels_(ownVesselHandles)
 {
     previousDirectory_ = std::filesystem::current_path();
     std::filesystem::current_path(root_);

@@ -46,11 +46,14 @@ bool WholeQuotedText(const std::string& line, std::string& text)
     return ReadQuotedText(line, at, text) && at == line.size();
 }
 
-bool Flag(const std::string& rest, bool& value)
+/* A 0-or-1 item; false with why for anything else. */
+bool FlagItem(const std::string& key, const std::string& rest, bool& value, std::string& why)
 {
     std::vector<std::string> words = SplitWords(rest);
-    if (words.size() != 1 || (words[0] != "0" && words[0] != "1"))
+    if (words.size() != 1 || (words[0] != "0" && words[0] != "1")) {
+        why = key + " must be 0 or 1";
         return false;
+    }
     value = words[0] == "1";
     return true;
 }
@@ -99,12 +102,8 @@ bool ReadBodyItem(const std::string& line, Body& b, std::string& why)
                             {"POS", &b.pos.x, 3},            {"VEL", &b.vel.x, 3}};
     std::string key, rest;
     SplitItem(line, key, rest);
-    if (key == "ATMOSPHERE") {
-        if (Flag(rest, b.atmosphere))
-            return true;
-        why = "ATMOSPHERE must be 0 or 1";
-        return false;
-    }
+    if (key == "ATMOSPHERE")
+        return FlagItem(key, rest, b.atmosphere, why);
     for (const Field& f : fields) {
         if (key != f.key)
             continue;
@@ -125,12 +124,8 @@ bool ReadEnvironmentItem(const std::string& line, ScenarioPlan& plan, std::strin
 {
     std::string key, rest;
     SplitItem(line, key, rest);
-    if (key == "GRAVITY") {
-        if (Flag(rest, plan.gravity))
-            return true;
-        why = "GRAVITY must be 0 or 1";
-        return false;
-    }
+    if (key == "GRAVITY")
+        return FlagItem(key, rest, plan.gravity, why);
     if (key != "TIME" && key != "MJD") {
         why = "unknown environment item '" + key + "'";
         return false;

@@ -3,9 +3,6 @@
 #include "emulator/host/world/frame_math.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstring>
-#include <iterator>
 
 namespace emu {
 

@@ -43,10 +43,20 @@ TEST_F(HostTest, AScenarioSavedAndLoadedKeepsTheWorldExactly)
 
 TEST_F(HostTest, ABrokenScenarioNamesItsLine)
 {
-    std::ofstream(root / "bad.scn") << "BRIMSTAR-HOST-SCENARIO 2\nBEGIN_ENVIRONMENT\n  SPEED 3\nEND_ENVIRONMENT\n";
-    std::string error;
-    EXPECT_FALSE(host.loadScenario(root / "bad.scn", error));
-    EXPECT_NE(error.find("bad.scn:3: unknown environment item 'SPEED'"), std::string::npos) << error;
+    const struct {
+        const char* items;
+        const char* message;
+    } cases[] = {
+        {"BEGIN_ENVIRONMENT\n  SPEED 3\nEND_ENVIRONMENT\n", "bad.scn:3: unknown environment item 'SPEED'"},
+        {"BEGIN_ENVIRONMENT\n  GRAVITY 2\nEND_ENVIRONMENT\n", "bad.scn:3: GRAVITY must be 0 or 1"},
+        {"BEGIN_BODIES\n\"Earth\"\n  ATMOSPHERE 1 1\nEND\nEND_BODIES\n", "bad.scn:4: ATMOSPHERE must be 0 or 1"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(root / "bad.scn") << "BRIMSTAR-HOST-SCENARIO 2\n" << c.items;
+        std::string error;
+        EXPECT_FALSE(host.loadScenario(root / "bad.scn", error));
+        EXPECT_NE(error.find(c.message), std::string::npos) << error;
+    }
 }
 
 TEST_F(HostTest, AwkwardNamesAndExactValuesComeBackAndSaveToTheSameFile)
