@@ -62,8 +62,10 @@ public:
                   "BM_BlastFloorBare/" + std::string(n), 0);
         Ratio("blast per vessel at 100000 / at 1000", "BM_Blast/100000", "BM_Blast/1000", 1.5);
         Ratio("host step per vessel at 100000 / at 1000", "BM_HostStep/100000", "BM_HostStep/1000", 1.5);
-        Ratio("deleting half the world, per vessel, at 100000 / at 1000", "BM_DeleteEveryOther/100000/iterations:3",
-              "BM_DeleteEveryOther/1000/iterations:3", 0);
+        for (const char* way : {"EveryOther", "FocusFirst"})
+            Ratio(std::string("deleting half the world (") + way + "), per vessel, at 100000 / at 1000",
+                  "BM_DeleteHalf/" + std::string(way) + "/100000/iterations:3",
+                  "BM_DeleteHalf/" + std::string(way) + "/1000/iterations:3", 0);
         Ratio("step floor per vessel at 100000 / at 1000", "BM_HostStepFloor/100000", "BM_HostStepFloor/1000", 0);
         for (const char* n : sizes)
             Ratio(std::string("host step per vessel / step floor, ") + n + " vessels", "BM_HostStep/" + std::string(n),

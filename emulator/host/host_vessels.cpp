@@ -178,8 +178,8 @@ void Host::deleteNow(OBJHANDLE vessel)
         return;
     if (world_.vessel(cameraTarget))
         setFocus(cameraTarget);
-    else if (!world_.vessels().empty())
-        setFocus(world_.vessels().front());
+    else if (OBJHANDLE first = world_.firstVessel())
+        setFocus(first);
 }
 
 void Host::setFocus(OBJHANDLE vessel)

@@ -114,6 +114,7 @@ std::optional<VesselRecord> World::removeVessel(OBJHANDLE handle)
         vesselOrder_.pop_back();
         --gaps_;
     }
+    head_ = std::min(head_, vesselOrder_.size());
     auto named = vesselsByName_.find(details.name);
     named->second.erase(details.serial);
     if (named->second.empty())
@@ -121,6 +122,13 @@ std::optional<VesselRecord> World::removeVessel(OBJHANDLE handle)
     if (focus == handle)
         focus = nullptr;
     return vessels_.erase(handle);
+}
+
+OBJHANDLE World::firstVessel() const
+{
+    while (head_ < vesselOrder_.size() && !vesselOrder_[head_])
+        ++head_;
+    return head_ < vesselOrder_.size() ? vesselOrder_[head_] : nullptr;
 }
 
 void World::closeGaps() const
@@ -133,6 +141,7 @@ void World::closeGaps() const
         }
     vesselOrder_.resize(kept);
     gaps_ = 0;
+    head_ = 0;
 }
 
 const std::string* World::className(const std::string& name)

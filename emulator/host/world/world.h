@@ -43,6 +43,9 @@ public:
         return vesselOrder_;
     }
     std::size_t vesselCount() const { return vesselOrder_.size() - gaps_; }
+    /* The first vessel in creation order, or null, without closing the
+     * order's gaps: the focus moves to it each time the focus goes. */
+    OBJHANDLE firstVessel() const;
 
     /* The one copy of a class name that every vessel of the class points to,
      * so that a blast comparing class names reads no vessel's own memory. */
@@ -73,6 +76,7 @@ private:
     // one pass, so removing many vessels costs one pass, not one each.
     mutable std::vector<OBJHANDLE> vesselOrder_;
     mutable std::size_t gaps_ = 0;
+    mutable std::size_t head_ = 0;  // nothing but gaps before it
     std::uint64_t nextSerial_ = 0;
     /* Every vessel of a name, by creation order: names may repeat. */
     std::unordered_map<std::string, std::map<std::uint64_t, OBJHANDLE>> vesselsByName_;

@@ -67,3 +67,17 @@ TEST_F(HostTest, DeletionsAskedForInAnyOrderHappenInCreationOrder)
     EXPECT_EQ(seen.names, (std::vector<std::string>{"A", "B", "D", "E"}));
     EXPECT_EQ(Order(host.world()), (std::vector<std::string>{"C"}));
 }
+
+TEST_F(HostTest, TheFocusMovesToTheFirstVesselLeftPastTheGapsBeforeIt)
+{
+    OBJHANDLE a = Ship("A"), b = Ship("B"), c = Ship("C");
+    host.setFocus(a);
+    Delete(host, a);
+    EXPECT_EQ(host.world().focus, b);
+    Delete(host, c);  // from the end, with the gap at the front still open
+    OBJHANDLE d = Ship("D");
+    Delete(host, b);
+    EXPECT_EQ(host.world().focus, d);
+    EXPECT_EQ(host.world().firstVessel(), d);
+    EXPECT_EQ(oapiGetVesselByIndex(0), d);
+}
