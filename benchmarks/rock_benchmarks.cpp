@@ -39,7 +39,7 @@ struct Sphere {
     VECTOR3 pos;
     double size;
 };
-using Layout = Sphere (*)(int i, int count);
+using Layout = Sphere (*)(int i);
 
 /* Blocks of 1,000 vessels on a 10 x 10 x 10 grid of the spacing, the
  * blocks 100 km apart in a row along the orbit: a larger world is more of
@@ -53,7 +53,7 @@ int Local(int i, int axis)
     return axis == 0 ? k % blockSide : axis == 1 ? k / blockSide % blockSide : k / blockSide / blockSide;
 }
 
-VECTOR3 GridPoint(int i, int, double spacing)
+VECTOR3 GridPoint(int i, double spacing)
 {
     double offset = (blockSide - 1) * spacing / 2;
     return {7e6 + Local(i, 0) * spacing - offset, Local(i, 1) * spacing - offset,
@@ -74,32 +74,32 @@ bool IsRock(int i) { return (Local(i, 0) + 3 * Local(i, 1) + 7 * Local(i, 2)) % 
 
 /* Radius-5 vessels on a 12 m grid; the rocks, radius 8, touch their six
  * neighbours: about 0.6 contacts a vessel. */
-Sphere Rocks(int i, int count) { return {GridPoint(i, count, 12.0), IsRock(i) ? 8.0 : 5.0}; }
+Sphere Rocks(int i) { return {GridPoint(i, 12.0), IsRock(i) ? 8.0 : 5.0}; }
 
 /* Radius-5 vessels scattered through a cube 4e7 m across: no contact. */
-Sphere Spread(int i, int)
+Sphere Spread(int i)
 {
     return {{7e6 + 4e7 * Scatter(3u * i), 4e7 * Scatter(3u * i + 1), 4e7 * Scatter(3u * i + 2)}, 5.0};
 }
 
 /* Everything packed in one place: radius-5 vessels 9 m apart, each touching
  * its six neighbours and no more (the diagonals are 12.7 m). */
-Sphere OnePlace(int i, int count) { return {GridPoint(i, count, 9.0), 5.0}; }
+Sphere OnePlace(int i) { return {GridPoint(i, 9.0), 5.0}; }
 
 /* Many tiny (radius 0.5) and one in a hundred large (radius 30) on a 12 m
  * grid: each large one touches about 70 tiny ones. */
-Sphere Mixed(int i, int count) { return {GridPoint(i, count, 12.0), i % 100 == 50 ? 30.0 : 0.5}; }
+Sphere Mixed(int i) { return {GridPoint(i, 12.0), i % 100 == 50 ? 30.0 : 0.5}; }
 
 /* Radius-5 vessels on a 12 m grid with one in a thousand a giant of 60 m,
  * touching about 500 others. */
-Sphere Giants(int i, int count) { return {GridPoint(i, count, 12.0), i % 1000 == 500 ? 60.0 : 5.0}; }
+Sphere Giants(int i) { return {GridPoint(i, 12.0), i % 1000 == 500 ? 60.0 : 5.0}; }
 
 /* Creates the layout's vessels; returns the rocks. */
 std::vector<OBJHANDLE> AddLayout(bench::BenchWorld& world, Layout layout, int count)
 {
     std::vector<OBJHANDLE> rocks;
     for (int i = 0; i < count; ++i) {
-        Sphere sphere = layout(i, count);
+        Sphere sphere = layout(i);
         OBJHANDLE h = world.add("V-" + std::to_string(i), "Station", sphere.pos);
         world.host().world().vessel(h)->size = sphere.size;
         if (IsRock(i))
