@@ -11,7 +11,7 @@ BenchWorld::BenchWorld(bool withModule) : root_(withModule ? "collision" : "")
     host_ = std::make_unique<emu::Host>(root_.path());
     host_->world().addBody(emu::Body());
     if (withModule)
-        module_ = host_->loadPlugin("plugin\\brimstar");
+        module_ = host_->loadPlugin("plugin\\brimstar!");
 }
 
 OBJHANDLE BenchWorld::add(const std::string& name, const std::string& className, const VECTOR3& pos)

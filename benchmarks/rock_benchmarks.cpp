@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "CollisionAPI.h"
+#include "host/collision_api.h"
 #include "support/loaded_library.h"
 
 #include <cmath>

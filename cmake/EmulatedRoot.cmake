@@ -4,7 +4,7 @@
 set(EMULATED_ROOT ${CMAKE_BINARY_DIR}/root)
 add_custom_target(emulated_root ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${EMULATED_ROOT}/modules/plugin ${EMULATED_ROOT}/config/vessels ${EMULATED_ROOT}/meshes
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${BRIMSTAR_EMULATED_MODULE}> ${EMULATED_ROOT}/modules/plugin/brimstar.dll
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${BRIMSTAR_EMULATED_MODULE}> ${EMULATED_ROOT}/modules/plugin/brimstar!.dll
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:collision> ${EMULATED_ROOT}/modules/collision.dll
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/meshes/roid.msh ${EMULATED_ROOT}/meshes/roid.msh
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/config/vessels ${EMULATED_ROOT}/config/vessels

@@ -8,6 +8,6 @@ target_include_directories(brimstar PRIVATE ${CMAKE_SOURCE_DIR}/sdk/include)
 target_compile_options(brimstar PRIVATE ${UNLOADABLE_LIBRARY_FLAGS})
 target_link_libraries(brimstar PRIVATE orbiter_host winapi_standin ${CMAKE_DL_LIBS})
 target_link_options(brimstar PRIVATE $<$<CXX_COMPILER_ID:GNU>:-Wl,--no-undefined>)
-set_target_properties(brimstar PROPERTIES PREFIX "" SUFFIX ".dll")
+set_target_properties(brimstar PROPERTIES PREFIX "" OUTPUT_NAME "brimstar!" SUFFIX ".dll")
 
 set(BRIMSTAR_EMULATED_MODULE brimstar)

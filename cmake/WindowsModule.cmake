@@ -9,11 +9,13 @@
 # system's loader still does the loading. Tests read both import tables.
 add_library(brimstar SHARED $<TARGET_OBJECTS:brimstar_objects>)
 target_link_libraries(brimstar PRIVATE kernel32 user32 gdi32 orbiter_host)
-set_target_properties(brimstar PROPERTIES PREFIX "")
+# The host loads "Modules\" + the class files' module path + ".dll", as
+# written: "plugin\brimstar!" is Modules\Plugin\brimstar!.dll.
+set_target_properties(brimstar PROPERTIES PREFIX "" OUTPUT_NAME "brimstar!")
 
 add_library(brimstar_emulated SHARED $<TARGET_OBJECTS:brimstar_objects>)
 target_link_libraries(brimstar_emulated PRIVATE winapi_standin orbiter_host)
-set_target_properties(brimstar_emulated PROPERTIES PREFIX "" OUTPUT_NAME brimstar
+set_target_properties(brimstar_emulated PROPERTIES PREFIX "" OUTPUT_NAME "brimstar!"
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/emulated
   ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/emulated)
 

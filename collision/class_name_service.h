@@ -2,7 +2,7 @@
 #ifndef BRIMSTAR_COLLISION_CLASS_NAME_SERVICE_H
 #define BRIMSTAR_COLLISION_CLASS_NAME_SERVICE_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 /* Capacity of the caller's buffer, in characters. */
 const int classNameBufferSize = 255;

@@ -5,7 +5,7 @@
 #ifndef BRIMSTAR_COLLISION_COLLISION_MFD_H
 #define BRIMSTAR_COLLISION_COLLISION_MFD_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 /* Pixels; 0 until the first display of the mode opens. */
 extern int collisionMfdWidth;

@@ -15,7 +15,7 @@ void StartRecord(VesselStateEx& state, const char* bodyName)
 {
     std::memset(&state, 0, sizeof state);
     state.version = stateRecordVersion;
-    state.rbody = oapiGetGbodyByName(bodyName);
+    state.rbody = oapiGetGbodyByName(HostText(bodyName));
 }
 
 int Create(const char* name, const char* className, const VesselStateEx& state)
@@ -28,7 +28,7 @@ int Create(const char* name, const char* className, const VesselStateEx& state)
 extern "C" int SvcCreateVesselInFlight(const char* name, const char* className, const char* bodyName,
                                        VECTOR3 pos, VECTOR3 vel, VECTOR3 arot, VECTOR3 vrot)
 {
-    if (oapiGetVesselByName(name))
+    if (oapiGetVesselByName(HostText(name)))
         return 0;
     VesselStateEx state;
     StartRecord(state, bodyName);
@@ -42,7 +42,7 @@ extern "C" int SvcCreateVesselInFlight(const char* name, const char* className, 
 extern "C" int SvcCreateVesselLanded(const char* name, const char* className, const char* bodyName,
                                      double latitude, double longitude, double heading)
 {
-    if (oapiGetVesselByName(name))
+    if (oapiGetVesselByName(HostText(name)))
         return 0;
     VesselStateEx state;
     StartRecord(state, bodyName);

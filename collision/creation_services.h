@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_COLLISION_CREATION_SERVICES_H
 #define BRIMSTAR_COLLISION_CREATION_SERVICES_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 extern "C" {
 /* 1 when the host created the vessel; 0 when a vessel of that name exists

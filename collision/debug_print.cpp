@@ -3,7 +3,7 @@
  * may use, the doubled percent sign, is honoured. */
 #include "debug_print.h"
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 extern "C" int SvcDebugPrint(const char* text)
 {

@@ -23,13 +23,13 @@ VECTOR3 PlanetDirection(OBJHANDLE planet, double lat, double lng, double r)
     double e = oapiGetPlanetObliquity(planet);
     double t = oapiGetPlanetTheta(planet);
     double f = oapiGetPlanetCurrentRotation(planet);
-    VECTOR3 p{r * std::cos(lat) * std::cos(lng), r * std::sin(lat), r * std::cos(lat) * std::sin(lng)};
+    VECTOR3 p = _V(r * std::cos(lat) * std::cos(lng), r * std::sin(lat), r * std::cos(lat) * std::sin(lng));
     double ce = std::cos(e), se = std::sin(e);
     double ct = std::cos(t), st = std::sin(t);
     double cf = std::cos(f), sf = std::sin(f);
-    return {(ct * cf - ce * st * sf) * p.x - se * st * p.y - (ce * st * cf + ct * sf) * p.z,
-            -se * sf * p.x + ce * p.y - se * cf * p.z,
-            (ce * ct * sf + st * cf) * p.x + se * ct * p.y + (ce * ct * cf - st * sf) * p.z};
+    return _V((ct * cf - ce * st * sf) * p.x - se * st * p.y - (ce * st * cf + ct * sf) * p.z,
+              -se * sf * p.x + ce * p.y - se * cf * p.z,
+              (ce * ct * sf + st * cf) * p.x + se * ct * p.y + (ce * ct * cf - st * sf) * p.z);
 }
 
 struct Axes {
@@ -87,5 +87,5 @@ extern "C" void SvcGlobalAxesLocal(VESSEL* vessel, VECTOR3* a, VECTOR3* b, VECTO
         return;
     VECTOR3 position;
     vessel->GetGlobalPos(position);
-    Store(InVesselFrame(*vessel, position, {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}), a, b, c);
+    Store(InVesselFrame(*vessel, position, {_V(1, 0, 0), _V(0, 1, 0), _V(0, 0, 1)}), a, b, c);
 }

@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_COLLISION_PLANET_AXES_H
 #define BRIMSTAR_COLLISION_PLANET_AXES_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 /* Each writes only the outputs whose address is not null; for a null
  * vessel it writes nothing. */

@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_COLLISION_SERVICE_TABLE_H
 #define BRIMSTAR_COLLISION_SERVICE_TABLE_H
 
-#include "CollisionAPI.h"
+#include "host/collision_api.h"
 
 extern void* serviceTable[SERVICE_TABLE_SIZE];
 

@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_COLLISION_STATE_ADJUSTERS_H
 #define BRIMSTAR_COLLISION_STATE_ADJUSTERS_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 /* The state is read in every case, but written back only for an offset
  * other than (0, 0, 0); a landed vessel's position is never written. A null

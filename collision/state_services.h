@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_COLLISION_STATE_SERVICES_H
 #define BRIMSTAR_COLLISION_STATE_SERVICES_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 extern "C" {
 /* 0 in free flight, 1 landed */

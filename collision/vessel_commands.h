@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_COLLISION_VESSEL_COMMANDS_H
 #define BRIMSTAR_COLLISION_VESSEL_COMMANDS_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 extern "C" {
 void SvcAddForce(VESSEL* vessel, VECTOR3 force, VECTOR3 point);

@@ -4,7 +4,7 @@
 #ifndef BRIMSTAR_COLLISION_VESSEL_QUERIES_H
 #define BRIMSTAR_COLLISION_VESSEL_QUERIES_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 extern "C" {
 VECTOR3 SvcGlobal2Local(VESSEL* vessel, VECTOR3 global);

@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_COLLISION_VESSEL_STATE_H
 #define BRIMSTAR_COLLISION_VESSEL_STATE_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 const DWORD stateRecordVersion = 2;
 

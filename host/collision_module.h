@@ -4,7 +4,7 @@
 #ifndef BRIMSTAR_HOST_COLLISION_MODULE_H
 #define BRIMSTAR_HOST_COLLISION_MODULE_H
 
-#include "CollisionAPI.h"
+#include "host/collision_api.h"
 
 struct CollisionModule {
     HMODULE handle;

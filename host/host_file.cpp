@@ -1,6 +1,6 @@
 #include "host_file.h"
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 std::FILE* OpenHostFile(const char* path, const char* mode)
 {

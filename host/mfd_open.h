@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_HOST_MFD_OPEN_H
 #define BRIMSTAR_HOST_MFD_OPEN_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 #include <new>
 

@@ -6,7 +6,7 @@
 #ifndef BRIMSTAR_HOST_OWN_DELETION_H
 #define BRIMSTAR_HOST_OWN_DELETION_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 /* Asks the host to delete the vessel, unless it has asked already or the
  * vessel would be the last one staying. */

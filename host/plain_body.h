@@ -4,7 +4,7 @@
 #ifndef BRIMSTAR_HOST_PLAIN_BODY_H
 #define BRIMSTAR_HOST_PLAIN_BODY_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 /* Size, inertia, mass, cross sections, rotational drag, friction, camera and
  * touchdown points, in the host's order. */

@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_HOST_SPAWN_VESSEL_H
 #define BRIMSTAR_HOST_SPAWN_VESSEL_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 /* True when the host created the vessel. */
 bool SpawnVessel(const char* name, const char* className, const VECTOR3& gpos, const VECTOR3& gvel);

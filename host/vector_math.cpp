@@ -14,17 +14,17 @@ double AbsValue(double x)
 
 VECTOR3 VecSub(const VECTOR3& a, const VECTOR3& b)
 {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
+    return _V(a.x - b.x, a.y - b.y, a.z - b.z);
 }
 
 VECTOR3 VecAdd(const VECTOR3& a, const VECTOR3& b)
 {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
+    return _V(a.x + b.x, a.y + b.y, a.z + b.z);
 }
 
 VECTOR3 VecScale(const VECTOR3& a, double f)
 {
-    return {a.x * f, a.y * f, a.z * f};
+    return _V(a.x * f, a.y * f, a.z * f);
 }
 
 double VecLength(const VECTOR3& a)
@@ -38,5 +38,5 @@ VECTOR3 VecUnit(const VECTOR3& a)
     // Written so that a NaN length also keeps the vector unchanged.
     if (!(AbsValue(length) >= 0.001))
         return a;
-    return {a.x / length, a.y / length, a.z / length};
+    return _V(a.x / length, a.y / length, a.z / length);
 }

@@ -2,7 +2,7 @@
 #ifndef BRIMSTAR_HOST_VECTOR_MATH_H
 #define BRIMSTAR_HOST_VECTOR_MATH_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 double Square(double x);
 double AbsValue(double x);

@@ -1,7 +1,7 @@
 /* The library's attach and detach notification: the host's library is
  * initialised before anything else, and the module's own exit entry point
  * runs when the library is unmapped. */
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 #include "host/attached_lifetime.h"
 

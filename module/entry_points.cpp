@@ -1,6 +1,6 @@
 /* The plug-in's entry points: start-up and shut-down in their fixed order,
  * and the forwarding of every step and scenario to the Parts that act. */
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 #include "collision/collision_mfd.h"
 #include "host/collision_module.h"
@@ -24,7 +24,7 @@ int versionCache;
 
 int RegisterMode(const char* name, DWORD key, MFDMSGPROC msgproc)
 {
-    MFDMODESPEC mode{name, key, msgproc};
+    MFDMODESPEC mode{HostText(name), key, msgproc};
     return oapiRegisterMFDMode(mode);
 }
 
@@ -79,6 +79,6 @@ DLLCLBK void opcLoadState(FILEHANDLE scn)
 DLLCLBK int GetModuleVersion()
 {
     if (versionCache == 0)
-        versionCache = Date2Int(versionDate);
+        versionCache = Date2Int(HostText(versionDate));
     return versionCache;
 }

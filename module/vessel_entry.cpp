@@ -1,7 +1,8 @@
 /* The vessel module's entry points. The vessel's name alone decides its
  * class: bombs are named "Nuke/...", everything else is a rock. */
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
+#include "host/own_vessel.h"
 #include "rocks/roid.h"
 #include "weapons/nuke.h"
 
@@ -35,5 +36,7 @@ DLLCLBK VESSEL* ovcInit(OBJHANDLE hVessel, int flightModel)
 
 DLLCLBK void ovcExit(VESSEL* vessel)
 {
-    delete vessel;
+    // A plain vessel the host made itself, when ovcInit gave none, comes
+    // back here too: it is the host's to delete, and is not found.
+    delete OwnVessel::Find(vessel);
 }

@@ -19,7 +19,7 @@ Attached<std::unordered_set<const void*>> liveRocks;
 
 }  // namespace
 
-Roid::Roid(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel), health(fullHealth)
+Roid::Roid(OBJHANDLE hVessel, int flightModel) : OwnVessel(hVessel, flightModel), health(fullHealth)
 {
     liveRocks->insert(this);
 }
@@ -27,7 +27,6 @@ Roid::Roid(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel), 
 Roid::~Roid()
 {
     liveRocks->erase(this);
-    ForgetOwnDeletion(GetHandle());
 }
 
 bool Roid::IsLive(const void* rock)

@@ -5,9 +5,9 @@
 #ifndef BRIMSTAR_ROCKS_ROID_H
 #define BRIMSTAR_ROCKS_ROID_H
 
-#include "Orbitersdk.h"
+#include "host/own_vessel.h"
 
-class Roid : public VESSEL2 {
+class Roid : public OwnVessel {
 public:
     Roid(OBJHANDLE hVessel, int flightModel);
     ~Roid() override;

@@ -28,7 +28,7 @@ double FiniteOr(double value, double fallback)
 
 }  // namespace
 
-Nuke::Nuke(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel)
+Nuke::Nuke(OBJHANDLE hVessel, int flightModel) : OwnVessel(hVessel, flightModel)
 {
     // The host's length is the buffer's size: a name of 255 characters
     // arrives whole. The last byte stays zero whatever the host does.
@@ -46,11 +46,6 @@ Nuke::Nuke(OBJHANDLE hVessel, int flightModel) : VESSEL2(hVessel, flightModel)
     blastRadius = 200000.0;
     exhaustSize = powerKt + 100.0;
     power = powerKt * joulesPerKiloton;
-}
-
-Nuke::~Nuke()
-{
-    ForgetOwnDeletion(GetHandle());
 }
 
 void Nuke::clbkSetClassCaps(FILEHANDLE)

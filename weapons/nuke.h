@@ -7,12 +7,11 @@
 #ifndef BRIMSTAR_WEAPONS_NUKE_H
 #define BRIMSTAR_WEAPONS_NUKE_H
 
-#include "Orbitersdk.h"
+#include "host/own_vessel.h"
 
-class Nuke : public VESSEL2 {
+class Nuke : public OwnVessel {
 public:
     Nuke(OBJHANDLE hVessel, int flightModel);
-    ~Nuke() override;
 
     void clbkSetClassCaps(FILEHANDLE cfg) override;
     void clbkSaveState(FILEHANDLE scn) override;

@@ -4,7 +4,7 @@
 #ifndef BRIMSTAR_WEAPONS_WEAPON_SLOTS_H
 #define BRIMSTAR_WEAPONS_WEAPON_SLOTS_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 struct WeaponSlot {
     OBJHANDLE hVessel;   // null: the slot is free

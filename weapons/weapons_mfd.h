@@ -5,7 +5,7 @@
 #ifndef BRIMSTAR_WEAPONS_WEAPONS_MFD_H
 #define BRIMSTAR_WEAPONS_WEAPONS_MFD_H
 
-#include "Orbitersdk.h"
+#include "host/host_api.h"
 
 class WeaponsMFD : public MFD {
 public:

@@ -16,7 +16,7 @@
  * Variants of it are built without one export each (COLLISION_WITHOUT_<name>)
  * to stand for a broken installation.
  */
-#include "CollisionAPI.h"
+#include "host/collision_api.h"
 #include "collision_probe.h"
 #include "contact_tracker.h"
 

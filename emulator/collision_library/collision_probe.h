@@ -3,7 +3,7 @@
 #ifndef BRIMSTAR_EMULATOR_COLLISION_PROBE_H
 #define BRIMSTAR_EMULATOR_COLLISION_PROBE_H
 
-#include "CollisionAPI.h"
+#include "host/collision_api.h"
 
 struct CollisionProbe {
     int initintCalls;

@@ -6,7 +6,7 @@
 #ifndef BRIMSTAR_EMULATOR_COLLISION_CONTACT_TRACKER_H
 #define BRIMSTAR_EMULATOR_COLLISION_CONTACT_TRACKER_H
 
-#include "CollisionAPI.h"
+#include "host/collision_api.h"
 #include "contact_grid.h"
 #include "handle_pair_set.h"
 

@@ -61,6 +61,15 @@ void Host::endRun()
     observer_->runEnded();
 }
 
+void Host::fail(const std::string& call, const std::string& why)
+{
+    std::string fault = call + ": " + why;
+    calls_.record("fault", fault);
+    faults_.push_back(fault);
+    observer_->fault(fault);
+    endRun();
+}
+
 void Host::setTimeAcceleration(double warp)
 {
     // The host's own range, from a tenth to ten thousand times real time.

@@ -65,6 +65,9 @@ public:
     HostObserver& observer() { return *observer_; }
     bool observed() const { return observer_ != &silent_; }
 
+    /* The debug line's capacity, zero included, as the host documents it */
+    static constexpr int debugLineSize = 256;
+
     /* The debug line that modules write into through oapiDebugString */
     char* debugString() { return debugLine_; }
     std::string debugLine() const { return debugLine_; }
@@ -76,13 +79,13 @@ public:
     ModuleInstance* loadPlugin(const std::string& modulePath);
 
     /* Creates a vessel through its class file; null when refused. */
-    OBJHANDLE createVessel(const char* name, const char* className, const VesselStateEx& state);
+    OBJHANDLE createVessel(const char* name, const char* className, const VESSELSTATUS2& state);
     /* The same, in free flight at a position and velocity relative to body 0,
      * as a scenario places its vessels. */
     OBJHANDLE createVesselAt(const std::string& name, const std::string& className, const VECTOR3& pos,
                              const VECTOR3& vel = {0, 0, 0});
     void refuseVesselCreation(bool refuse) { refuseCreation_ = refuse; }
-    const VesselStateEx& lastCreationRecord() const { return lastCreationRecord_; }
+    const VESSELSTATUS2& lastCreationRecord() const { return lastCreationRecord_; }
     /* Why the last creation that a class file spoilt was refused, or "" */
     const std::string& creationRefusal() const { return creationRefusal_; }
 
@@ -104,6 +107,12 @@ public:
 
     void endRun();
     bool runEnded() const { return runEnded_; }
+
+    /* What the real host would not survive: a call with a handle that names
+     * no live vessel (a crash there), a vessel of a class without a file (an
+     * error, then the end). Recorded as "call: why"; the run ends. */
+    void fail(const std::string& call, const std::string& why);
+    const std::vector<std::string>& faults() const { return faults_; }
 
     int openMfd(const std::string& mode, OBJHANDLE vessel, int width, int height);
 
@@ -152,10 +161,10 @@ private:
     HandleTable<Surface> surfaces_;
     // The host's own vessel objects, one after another like their records,
     // so that a step calling each vessel does not wander the heap.
-    HandleTable<VESSEL2> ownVessels_;
+    HandleTable<VESSEL> ownVessels_;
     HostObserver silent_;
     HostObserver* observer_ = &silent_;
-    char debugLine_[OAPI_DEBUG_STRING_SIZE] = {};
+    char debugLine_[debugLineSize] = {};
     std::string lastNoticedDebugLine_;
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<OBJHANDLE> stepVessels_;
@@ -165,12 +174,13 @@ private:
     int pendingDeletions_ = 0;
     std::vector<OBJHANDLE> deletionRequests_;  // in the order asked, each once
     bool refuseCreation_ = false;
-    VesselStateEx lastCreationRecord_{};
+    VESSELSTATUS2 lastCreationRecord_{};
     std::string creationRefusal_;
     bool shutDown_ = false;
     double timeAcceleration_ = 1.0;
     bool paused_ = false;
     bool runEnded_ = false;
+    std::vector<std::string> faults_;
     ScenarioFile* openScenario_ = nullptr;
 };
 

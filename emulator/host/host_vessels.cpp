@@ -1,6 +1,8 @@
 /* Creating, deleting and focusing vessels. A vessel's class file names the
- * module that implements it; a class without a module, or without a file,
- * makes a plain vessel of the host's own. */
+ * module that implements it, found at "modules\" + the name + ".dll", taken
+ * literally. A class without a module, whose module is missing, or whose
+ * module makes no object, gets a bare VESSEL of the host's own, with no
+ * callbacks; a class without a file ends the run, as it ends the host. */
 #include "emulator/host/host.h"
 
 #include "emulator/host/files/class_file.h"
@@ -21,7 +23,7 @@ bool ApplyGenericClass(const ClassFile& cls, VesselRecord& v, std::string& error
 
 }  // namespace
 
-OBJHANDLE Host::createVessel(const char* name, const char* className, const VesselStateEx& state)
+OBJHANDLE Host::createVessel(const char* name, const char* className, const VESSELSTATUS2& state)
 {
     calls_.record("oapiCreateVesselEx", name, className);
     std::memcpy(&lastCreationRecord_, &state, sizeof state);
@@ -39,7 +41,7 @@ OBJHANDLE Host::createVessel(const char* name, const char* className, const Vess
 OBJHANDLE Host::createVesselAt(const std::string& name, const std::string& className, const VECTOR3& pos,
                                const VECTOR3& vel)
 {
-    VesselStateEx state{};
+    VESSELSTATUS2 state{};
     state.version = 2;
     if (Body* planet = world_.bodyByIndex(0))
         state.rbody = planet->handle;
@@ -51,7 +53,7 @@ OBJHANDLE Host::createVesselAt(const std::string& name, const std::string& class
 OBJHANDLE Host::loadVessel(ScenarioFile& file, const std::string& name, const std::string& className)
 {
     return makeVessel(name, className, [this, &file](VESSEL* vessel, VESSEL2* callbacks) {
-        VesselStateEx state{};
+        VESSELSTATUS2 state{};
         state.version = 2;
         if (Body* planet = world_.bodyByIndex(0))
             state.rbody = planet->handle;
@@ -71,11 +73,15 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
 {
     creationRefusal_.clear();
     ClassFile cls = classFiles_.read(className);
+    if (!cls.found) {
+        fail("oapiCreateVesselEx", "no class file " + cls.path + " for the vessel " + name);
+        return nullptr;
+    }
     ModuleInstance* module = nullptr;
     if (std::string path = cls.value("Module"); !path.empty()) {
         module = modules_.load(path);
         if (!module)
-            return nullptr;  // a class whose module is missing cannot be made
+            calls_.record("LoadModule", ModuleRegistry::LibraryPath(path), "missing: a bare vessel for " + name);
     }
 
     VesselRecord record;
@@ -97,15 +103,17 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
     if (module && module->ovcInit) {
         v->iface = module->ovcInit(handle, 1);
         v->details->module = module;
-    } else {
-        v->details->ownObject = ownVessels_.insert(VESSEL2(handle, 1));
+    }
+    if (!v->iface) {
+        v->details->ownObject = ownVessels_.insert(VESSEL(handle, 1));
         v->iface = ownVessels_.find(v->details->ownObject);
     }
     if (!v->iface) {
         world_.removeVessel(handle);
         return nullptr;
     }
-    v->callbacks = dynamic_cast<VESSEL2*>(v->iface);
+    // The interface version tells a module's VESSEL2 from a bare VESSEL.
+    v->callbacks = v->iface->Version() >= 1 ? static_cast<VESSEL2*>(v->iface) : nullptr;
     if (v->callbacks)
         v->callbacks->clbkSetClassCaps(&cls);
     setState(v->iface, v->callbacks);
@@ -170,9 +178,11 @@ void Host::deleteNow(OBJHANDLE vessel)
     std::optional<VesselRecord> record = world_.removeVessel(vessel);
     // The object goes after its record, so that it can no longer be found
     // while its destructor runs.
+    // A module is handed back every object of its classes, also the bare one
+    // the host made when the module made none; that one the host deletes.
     if (record->details->module && record->details->module->ovcExit)
         record->details->module->ovcExit(record->iface);
-    else if (!record->details->module)
+    if (record->details->ownObject)
         ownVessels_.erase(record->details->ownObject);
     if (!hadFocus)
         return;

@@ -7,7 +7,7 @@
 
 namespace runner {
 
-const char* const moduleInstallPath = "plugin\\brimstar";
+const char* const moduleInstallPath = "plugin\\brimstar!";
 
 bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error, std::uint64_t maxSteps)
 {

@@ -2,6 +2,7 @@
  * backslashes translated. Each library keeps its symbols to itself
  * (RTLD_LOCAL), as a DLL does. */
 #include "platform_sink.h"
+#include "host/host_file.h"
 #include "windows_subset.h"
 
 #include <dlfcn.h>

@@ -22,19 +22,32 @@
 #define DLLCLBK extern "C" __attribute__((visibility("default")))
 #endif
 
-struct VECTOR3 {
-    double x, y, z;
+/* As the host declares them: an array and named members over the same
+ * doubles, so that a brace list initialises the array and needs its own
+ * braces. */
+union VECTOR3 {
+    double data[3];
+    struct {
+        double x, y, z;
+    };
 };
 
 inline VECTOR3 _V(double x, double y, double z)
 {
-    return VECTOR3{x, y, z};
+    VECTOR3 v;
+    v.x = x;
+    v.y = y;
+    v.z = z;
+    return v;
 }
 
-struct MATRIX3 {
-    double m11, m12, m13;
-    double m21, m22, m23;
-    double m31, m32, m33;
+union MATRIX3 {
+    double data[9];  // row by row
+    struct {
+        double m11, m12, m13;
+        double m21, m22, m23;
+        double m31, m32, m33;
+    };
 };
 
 struct COLOUR4 {
@@ -53,6 +66,7 @@ struct ATMCONST {
 
 typedef void* OBJHANDLE;
 typedef void* MESHHANDLE;
+typedef int* DEVMESHHANDLE;
 typedef void* SURFHANDLE;
 typedef void* FILEHANDLE;
 typedef void* VISHANDLE;
@@ -65,9 +79,6 @@ typedef std::intptr_t OAPI_MSGTYPE;
 
 /* Message code the host sends to an MFD mode's procedure when a display opens. */
 const UINT OAPI_MSG_MFD_OPENED = 1;
-
-/* Capacity of the host's debug line, terminating zero included. */
-const int OAPI_DEBUG_STRING_SIZE = 256;
 
 /* Results of oapiGetObjectType. */
 const int OBJTP_INVALID = 0;
@@ -111,7 +122,7 @@ enum AIRCTRL_TYPE {
 /* Extended vessel state, version 2. The field order is the host's; with 4-byte
  * handles the record is 176 bytes and the offsets are those of the host's 32-bit
  * interface. */
-struct VesselStateEx {
+struct VESSELSTATUS2 {
     DWORD version;      // always 2
     DWORD flag;
     OBJHANDLE rbody;    // reference body of rpos and rvel
@@ -138,13 +149,13 @@ struct VesselStateEx {
  * fits the host's 32-bit interface. */
 constexpr bool HasHostStateLayout32()
 {
-    return sizeof(VesselStateEx) == 176 && offsetof(VesselStateEx, version) == 0 &&
-           offsetof(VesselStateEx, flag) == 4 && offsetof(VesselStateEx, rbody) == 8 &&
-           offsetof(VesselStateEx, base) == 12 && offsetof(VesselStateEx, port) == 16 &&
-           offsetof(VesselStateEx, status) == 20 && offsetof(VesselStateEx, rpos) == 24 &&
-           offsetof(VesselStateEx, rvel) == 48 && offsetof(VesselStateEx, vrot) == 72 &&
-           offsetof(VesselStateEx, arot) == 96 && offsetof(VesselStateEx, surf_lng) == 120 &&
-           offsetof(VesselStateEx, surf_lat) == 128 && offsetof(VesselStateEx, surf_hdg) == 136;
+    return sizeof(VESSELSTATUS2) == 176 && offsetof(VESSELSTATUS2, version) == 0 &&
+           offsetof(VESSELSTATUS2, flag) == 4 && offsetof(VESSELSTATUS2, rbody) == 8 &&
+           offsetof(VESSELSTATUS2, base) == 12 && offsetof(VESSELSTATUS2, port) == 16 &&
+           offsetof(VESSELSTATUS2, status) == 20 && offsetof(VESSELSTATUS2, rpos) == 24 &&
+           offsetof(VESSELSTATUS2, rvel) == 48 && offsetof(VESSELSTATUS2, vrot) == 72 &&
+           offsetof(VESSELSTATUS2, arot) == 96 && offsetof(VESSELSTATUS2, surf_lng) == 120 &&
+           offsetof(VESSELSTATUS2, surf_lat) == 128 && offsetof(VESSELSTATUS2, surf_hdg) == 136;
 }
 static_assert(sizeof(void*) != 4 || HasHostStateLayout32(),
               "the 32-bit host interface has a 176-byte state record with the host's offsets");
@@ -163,19 +174,21 @@ struct VESSELSTATUS {
     DWORD flag[10];
 };
 
-typedef OAPI_MSGTYPE (*MFDMSGPROC)(UINT msg, UINT mfd, WPARAM wparam, LPARAM lparam);
-
 struct MFDMODESPEC {
-    const char* name;
+    char* name;
     DWORD key;
-    MFDMSGPROC msgproc;
+    OAPI_MSGTYPE (*msgproc)(UINT msg, UINT mfd, WPARAM wparam, LPARAM lparam);
 };
 
+/* Packed as the host reads an array of them: 9 bytes (32-bit), 17 (64-bit). */
+#pragma pack(push, 1)
 struct MFDBUTTONMENU {
     const char* line1;
     const char* line2;
     char selchar;
 };
+#pragma pack(pop)
+static_assert(sizeof(MFDBUTTONMENU) == 2 * sizeof(void*) + 1, "the host's packed button menu");
 
 struct HUDPAINTSPEC {
     int W, H, CX, CY;
@@ -183,33 +196,30 @@ struct HUDPAINTSPEC {
     int Markersize;
 };
 
-typedef bool (*INPUTBOXCALLBACK)(void* id, char* text, void* usrdata);
+/* Which surface an altitude is measured above. */
+enum AltitudeMode { ALTMODE_MEANRAD, ALTMODE_GROUND };
 
 class VESSEL;
-
-/* Start-up and versions */
-OAPIFUNC void InitLib(HINSTANCE module);
-OAPIFUNC int Date2Int(const char* date);
 
 /* MFD modes and input */
 OAPIFUNC int oapiRegisterMFDMode(MFDMODESPEC& modeSpec);
 OAPIFUNC bool oapiUnregisterMFDMode(int mode);
-OAPIFUNC void oapiOpenInputBox(const char* title, INPUTBOXCALLBACK callback, const char* buf = 0,
-                               int vislen = 20, void* usrdata = 0);
+OAPIFUNC void oapiOpenInputBox(char* title, bool (*Clbk)(void*, char*, void*), char* buf = 0, int vislen = 20,
+                               void* usrdata = 0);
 
 /* Objects and vessels */
 OAPIFUNC VESSEL* oapiGetFocusInterface();
 OAPIFUNC VESSEL* oapiGetVesselInterface(OBJHANDLE vessel);
 OAPIFUNC DWORD oapiGetVesselCount();
 OAPIFUNC OBJHANDLE oapiGetVesselByIndex(int index);
-OAPIFUNC OBJHANDLE oapiGetVesselByName(const char* name);
+OAPIFUNC OBJHANDLE oapiGetVesselByName(char* name);
 OAPIFUNC bool oapiIsVessel(OBJHANDLE object);
 OAPIFUNC void oapiGetObjectName(OBJHANDLE object, char* name, int n);
 OAPIFUNC OBJHANDLE oapiCreateVesselEx(const char* name, const char* classname, const void* status);
 OAPIFUNC bool oapiDeleteVessel(OBJHANDLE vessel, OBJHANDLE alternativeCameraTarget = 0);
 OAPIFUNC DWORD oapiGetObjectCount();
 OAPIFUNC OBJHANDLE oapiGetObjectByIndex(int index);
-OAPIFUNC OBJHANDLE oapiGetObjectByName(const char* name);
+OAPIFUNC OBJHANDLE oapiGetObjectByName(char* name);
 OAPIFUNC int oapiGetObjectType(OBJHANDLE object);
 OAPIFUNC OBJHANDLE oapiGetFocusObject();
 /* The previous focus, or null when the object cannot take the focus. */
@@ -221,7 +231,8 @@ OAPIFUNC void oapiGetRotationMatrix(OBJHANDLE object, MATRIX3* mat);
 
 /* Flight data of a vessel or of the focus vessel: 1 on success, 0 when
  * there is no such vessel (or no planet to measure against). */
-OAPIFUNC int oapiGetAltitude(OBJHANDLE vessel, double* alt);
+OAPIFUNC BOOL oapiGetAltitude(OBJHANDLE vessel, double* alt);
+OAPIFUNC BOOL oapiGetAltitude(OBJHANDLE vessel, AltitudeMode mode, double* alt);
 OAPIFUNC int oapiGetFocusAltitude(double* alt);
 OAPIFUNC int oapiGetHeading(OBJHANDLE vessel, double* heading);
 OAPIFUNC int oapiGetFocusHeading(double* heading);
@@ -233,7 +244,7 @@ OAPIFUNC int oapiGetFocusShipAirspeedVector(VECTOR3* speedvec);
 
 /* Celestial bodies */
 OAPIFUNC OBJHANDLE oapiGetGbodyByIndex(int index);
-OAPIFUNC OBJHANDLE oapiGetGbodyByName(const char* name);
+OAPIFUNC OBJHANDLE oapiGetGbodyByName(char* name);
 OAPIFUNC void oapiGetGlobalPos(OBJHANDLE object, VECTOR3* pos);
 OAPIFUNC void oapiGetGlobalVel(OBJHANDLE object, VECTOR3* vel);
 OAPIFUNC double oapiGetPlanetObliquity(OBJHANDLE planet);
@@ -268,10 +279,15 @@ OAPIFUNC void oapiCameraScaleDist(double scale);
 
 /* Meshes, textures and drawing surfaces */
 OAPIFUNC MESHHANDLE oapiLoadMeshGlobal(const char* name);
+/* The same, calling back with the mesh and whether it was loaded now. */
+typedef void (*LoadMeshClbkFunc)(MESHHANDLE hMesh, bool firstload);
+OAPIFUNC MESHHANDLE oapiLoadMeshGlobal(const char* name, LoadMeshClbkFunc fClbk);
 OAPIFUNC void oapiDeleteMesh(MESHHANDLE mesh);
 OAPIFUNC DWORD oapiMeshGroupCount(MESHHANDLE mesh);
 /* Materials count from 0; null past the last. */
 OAPIFUNC MATERIAL* oapiMeshMaterial(MESHHANDLE mesh, DWORD idx);
+/* A graphics client's mesh: the material copied out; 0 on success. */
+OAPIFUNC int oapiMeshMaterial(DEVMESHHANDLE mesh, DWORD idx, MATERIAL* mat);
 /* Textures count from 1; null for 0 and past the last. */
 OAPIFUNC SURFHANDLE oapiGetTextureHandle(MESHHANDLE mesh, DWORD texidx);
 OAPIFUNC SURFHANDLE oapiCreateTextureSurface(int width, int height);
@@ -283,13 +299,15 @@ OAPIFUNC NOTEHANDLE oapiCreateAnnotation(bool exclusive, double size, const VECT
 OAPIFUNC bool oapiDelAnnotation(NOTEHANDLE note);
 /* The text's box, in fractions of the view's width and height */
 OAPIFUNC void oapiAnnotationSetPos(NOTEHANDLE note, double x1, double y1, double x2, double y2);
-OAPIFUNC void oapiAnnotationSetText(NOTEHANDLE note, const char* text);
+OAPIFUNC void oapiAnnotationSetText(NOTEHANDLE note, char* text);
 
 /* Scenarios */
 OAPIFUNC bool oapiReadScenario_nextline(FILEHANDLE scn, char*& line);
-OAPIFUNC void oapiWriteScenario_string(FILEHANDLE scn, const char* item, const char* string);
+OAPIFUNC void oapiWriteScenario_string(FILEHANDLE scn, char* item, char* string);
 
 /* Debug line */
 OAPIFUNC char* oapiDebugString();
+/* Replaces the debug line with the text. */
+OAPIFUNC void oapiDebugString(const char* text);
 
 #endif

@@ -2,8 +2,13 @@
  * classes that a module implements: its 28 callbacks in the host's order, each
  * with the host's default behaviour.
  *
- * A VESSEL only holds its vessel's handle; every method asks the host, which
- * ignores a handle whose vessel no longer exists.
+ * As the host declares it, VESSEL has no virtual function and no destructor,
+ * and neither does VESSEL2 declare one: inside a module's class the VESSEL part
+ * need not sit at the object's address, and deleting through either base runs
+ * no destructor of the module's class. The host tells a VESSEL2 from a plain
+ * VESSEL by its interface version.
+ *
+ * A VESSEL only holds its vessel's handle; every method asks the host.
  */
 #ifndef BRIMSTAR_SDK_VESSELAPI_H
 #define BRIMSTAR_SDK_VESSELAPI_H
@@ -13,11 +18,13 @@
 class OAPIFUNC VESSEL {
 public:
     VESSEL(OBJHANDLE hVessel, int fmodel = 1);
-    virtual ~VESSEL();
+
+    /* 0 for VESSEL, 1 for VESSEL2 */
+    int Version() const { return version; }
 
     OBJHANDLE GetHandle() const;
-    const char* GetName() const;
-    const char* GetClassName() const;
+    char* GetName() const;
+    char* GetClassName() const;
 
     /* State in the global frame */
     void GetGlobalPos(VECTOR3& pos) const;
@@ -87,7 +94,7 @@ public:
     void SetReentryTexture(SURFHANDLE tex, double plimit = 6e7, double lscale = 1.0,
                            double wscale = 1.0) const;
     UINT AddMesh(MESHHANDLE mesh, const VECTOR3* ofs = 0) const;
-    bool SetMeshVisibilityMode(UINT idx, WORD mode) const;
+    void SetMeshVisibilityMode(UINT idx, WORD mode) const;
 
     /* Scenarios */
     void ParseScenarioLineEx(char* line, void* status) const;
@@ -95,7 +102,8 @@ public:
 
 protected:
     OBJHANDLE hVessel_;
-    short flightmodel_;
+    short flightmodel;
+    short version;
 };
 
 class OAPIFUNC VESSEL2 : public VESSEL {

@@ -4,14 +4,12 @@
  * the host's stand-in ahead of the system's libraries, which records the
  * library calls and keeps message boxes and text inside the host. Elsewhere
  * that stand-in implements the same names on POSIX: libraries through dlopen,
- * message boxes into a recorder, TextOutA into a text canvas. Paths keep their
- * backslashes; ToPlatformPath is the one place they are translated.
+ * message boxes into a recorder, TextOutA into a text canvas.
  */
 #ifndef BRIMSTAR_SDK_WINDOWS_SUBSET_H
 #define BRIMSTAR_SDK_WINDOWS_SUBSET_H
 
 #include <cstdint>
-#include <string>
 
 #if defined(_WIN32)
 
@@ -75,25 +73,5 @@ WINAPI_STANDIN void ExitProcess(UINT exitCode);
 }
 
 #endif
-
-/* An export's address as the function it is. */
-template <typename Fn>
-Fn FunctionCast(FARPROC address)
-{
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(address));
-}
-
-/* A path as the system writes it ("config\vessels\nuke.cfg"), as this platform
- * opens it. */
-inline std::string ToPlatformPath(const char* path)
-{
-    std::string result(path ? path : "");
-#if !defined(_WIN32)
-    for (char& c : result)
-        if (c == '\\')
-            c = '/';
-#endif
-    return result;
-}
 
 #endif

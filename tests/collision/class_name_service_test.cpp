@@ -40,14 +40,13 @@ TEST_F(ClassNameService, ANameOf300CharactersKeepsItsFirst254AndAZero)
     EXPECT_EQ(buffer[255], '#');
 }
 
-TEST_F(ClassNameService, NoClassNameLeavesAnEmptyTextAndAnswersNull)
+TEST_F(ClassNameService, AVesselWithoutAClassGoesByItsName)
 {
     VESSEL* ship = Ship("GL-01");
     Record(ship).hasClassName = false;
 
-    EXPECT_EQ(SvcGetClassName(ship, buffer.data()), nullptr);
-    EXPECT_EQ(Text(), "");
-    EXPECT_EQ(buffer[254], '\0');
+    EXPECT_EQ(SvcGetClassName(ship, buffer.data()), buffer.data());
+    EXPECT_EQ(Text(), "GL-01");
     EXPECT_EQ(buffer[255], '#');
 }
 

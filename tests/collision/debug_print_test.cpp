@@ -2,6 +2,7 @@
  * a printf of the text would give it; anything else is copied as it is,
  * within the line. */
 #include "collision/debug_print.h"
+#include "host/host_api.h"
 #include "support/emulated_root.h"
 
 #include "emulator/host/host.h"

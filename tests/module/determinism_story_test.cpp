@@ -54,7 +54,7 @@ Played Play()
     Trace trace(host);
     host.setObserver(&trace);
     host.world().addBody(emu::Body());
-    EXPECT_NE(host.loadPlugin("plugin\\brimstar"), nullptr);
+    EXPECT_NE(host.loadPlugin("plugin\\brimstar!"), nullptr);
     OBJHANDLE focus = host.createVesselAt("GL-01", "Ship", {7e6, 0, 0}, {0, 0, 3});
     host.createVesselAt("Depot", "Station", {7e6, 150, 0}, {0, 0, 3});
     OBJHANDLE shooter = host.createVesselAt("A", "Ship", {7e6 + 3000, 0, 0}, {0, 0, 3});

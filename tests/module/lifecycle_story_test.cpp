@@ -72,7 +72,7 @@ TEST_F(ModuleTest, StepsAndScenariosAreForwardedToTheCollisionLibrary)
 TEST_F(ModuleTest, ShutDownUnregistersCollisionControlThenWeaponsThenReleasesTheLibraryAndUnloads)
 {
     StartModule();
-    ASSERT_TRUE(IsLoaded("modules/plugin/brimstar.dll"));
+    ASSERT_TRUE(IsLoaded("modules/plugin/brimstar!.dll"));
     ASSERT_TRUE(IsLoaded("modules/collision.dll"));
     Calls().clear();
     StopHost();
@@ -81,7 +81,7 @@ TEST_F(ModuleTest, ShutDownUnregistersCollisionControlThenWeaponsThenReleasesThe
               (std::vector<std::string>{"FreeLibrary(, )",  // the host releases the module
                                         "oapiUnregisterMFDMode(Collision Control)",
                                         "oapiUnregisterMFDMode(Weapons)", "FreeLibrary(, )"}));
-    EXPECT_FALSE(IsLoaded("modules/plugin/brimstar.dll")) << "the module stayed mapped after its last release";
+    EXPECT_FALSE(IsLoaded("modules/plugin/brimstar!.dll")) << "the module stayed mapped after its last release";
     EXPECT_FALSE(IsLoaded("modules/collision.dll"));
 }
 

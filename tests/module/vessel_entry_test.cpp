@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 DLLCLBK VESSEL* ovcInit(OBJHANDLE hVessel, int flightModel);
 DLLCLBK void ovcExit(VESSEL* vessel);
 
@@ -25,6 +27,9 @@ void PrintTo(const NameCase& c, std::ostream* out)
 
 class VesselEntry : public ::testing::TestWithParam<NameCase> {
 protected:
+    // The class without its module: the test plays the host's part itself.
+    VesselEntry() { std::ofstream(root.path() / "config/vessels/nuke.cfg") << "ClassName=nuke\n"; }
+
     testing_support::EmulatedRoot root{""};
     emu::Host host{root.path()};
 };
@@ -42,8 +47,8 @@ TEST_P(VesselEntry, TheNameDecidesBetweenBombAndRock)
     VESSEL* vessel = ovcInit(handle, 1);
 
     ASSERT_NE(vessel, nullptr);
-    EXPECT_EQ(dynamic_cast<Nuke*>(vessel) != nullptr, c.isNuke);
-    EXPECT_EQ(dynamic_cast<Roid*>(vessel) != nullptr, !c.isNuke);
+    EXPECT_EQ(dynamic_cast<Nuke*>(OwnVessel::Find(vessel)) != nullptr, c.isNuke);
+    EXPECT_EQ(dynamic_cast<Roid*>(OwnVessel::Find(vessel)) != nullptr, !c.isNuke);
     EXPECT_EQ(vessel->GetHandle(), handle);
     ovcExit(vessel);
 }
@@ -61,7 +66,7 @@ TEST(VesselEntryFaults, AStaleHandleANullHandleAndNullAreHarmless)
 
     VESSEL* fromNull = ovcInit(nullptr, 1);
     ASSERT_NE(fromNull, nullptr);
-    EXPECT_NE(dynamic_cast<Roid*>(fromNull), nullptr) << "an empty name makes a rock";
+    EXPECT_NE(dynamic_cast<Roid*>(OwnVessel::Find(fromNull)), nullptr) << "an empty name makes a rock";
     ovcExit(fromNull);
     ovcExit(nullptr);
 
@@ -71,6 +76,30 @@ TEST(VesselEntryFaults, AStaleHandleANullHandleAndNullAreHarmless)
     state.version = 2;
     OBJHANDLE handle = host.createVessel(longName.c_str(), "Ship", state);
     VESSEL* fromLong = ovcInit(handle, 1);
-    EXPECT_NE(dynamic_cast<Nuke*>(fromLong), nullptr);
+    EXPECT_NE(dynamic_cast<Nuke*>(OwnVessel::Find(fromLong)), nullptr);
     ovcExit(fromLong);
+}
+
+TEST(VesselExit, DestroysExactlyTheObjectsTheModuleMadeAsTheirOwnClass)
+{
+    testing_support::EmulatedRoot root{""};
+    emu::Host host(root.path());
+    VesselStateEx state{};
+    state.version = 2;
+    OBJHANDLE handle = host.createVessel("R-4", "Ship", state);
+
+    // The host holds a module's object by its VESSEL part, which is not the
+    // object's own address once VESSEL2 adds its callbacks in front of it.
+    VESSEL* vessel = ovcInit(handle, 1);
+    auto* rock = dynamic_cast<Roid*>(OwnVessel::Find(vessel));
+    ASSERT_NE(rock, nullptr);
+    ovcExit(vessel);
+    EXPECT_FALSE(Roid::IsLive(rock)) << "the rock's own destructor ran";
+    EXPECT_EQ(OwnVessel::Find(vessel), nullptr);
+
+    // The host's own bare vessel, made when ovcInit gave none, is the host's
+    // to delete: handed back, it is left alone.
+    VESSEL bare(handle, 1);
+    ovcExit(&bare);
+    EXPECT_EQ(bare.GetHandle(), handle);
 }

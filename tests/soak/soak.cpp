@@ -98,7 +98,7 @@ int main(int argc, char** argv)
     Tally tally;
     host.setObserver(&tally);
     host.world().addBody(emu::Body());
-    if (!host.loadPlugin("plugin\\brimstar"))
+    if (!host.loadPlugin("plugin\\brimstar!"))
         return Fail(host, "the module did not load");
     OBJHANDLE focus = host.createVesselAt("GL-01", "Ship", {7e6, 0, 0}, {0, 0, 30});
     host.createVesselAt("Depot", "Station", {7e6, 0, 0}, {0, 0, 30});

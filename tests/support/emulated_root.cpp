@@ -33,7 +33,7 @@ EmulatedRoot::EmulatedRoot(const std::string& collisionLibrary) : path_(MakeFres
     fs::path data = BRIMSTAR_DATA_DIR;
     for (const char* folder : {"config/vessels", "meshes", "modules/plugin"})
         fs::create_directories(path_ / folder);
-    fs::copy_file(BRIMSTAR_MODULE_FILE, path_ / "modules/plugin/brimstar.dll");
+    fs::copy_file(BRIMSTAR_MODULE_FILE, path_ / "modules/plugin/brimstar!.dll");
     if (!collisionLibrary.empty())
         fs::copy_file(bin / (collisionLibrary + ".dll"), path_ / "modules/collision.dll");
     fs::copy_file(data / "meshes/roid.msh", path_ / "meshes/roid.msh");

@@ -3,6 +3,7 @@
 #include "loaded_library.h"
 
 #include <cmath>
+#include <fstream>
 
 namespace testing_support {
 
@@ -18,9 +19,17 @@ ModuleTest::~ModuleTest()
     host.reset();
 }
 
+void ModuleTest::TearDown()
+{
+    if (faultsExpected)
+        return;
+    for (const std::string& fault : host->faults())
+        ADD_FAILURE() << "the host recorded a fault: " << fault;
+}
+
 emu::ModuleInstance* ModuleTest::StartModule()
 {
-    return host->loadPlugin("plugin\\brimstar");
+    return host->loadPlugin("plugin\\brimstar!");
 }
 
 void ModuleTest::StopHost()
@@ -37,6 +46,11 @@ OBJHANDLE ModuleTest::AddVessel(const std::string& name, const std::string& clas
                                 const VECTOR3& vel)
 {
     return host->createVesselAt(name, className, pos, vel);
+}
+
+void ModuleTest::InstallPlainClass(const std::string& className)
+{
+    std::ofstream(root.path() / "config" / "vessels" / (className + ".cfg")) << "ClassName=" << className << "\n";
 }
 
 emu::VesselRecord& ModuleTest::Vessel(OBJHANDLE handle)

@@ -21,6 +21,8 @@ protected:
     /* The collision library to install: see EmulatedRoot. */
     explicit ModuleTest(const std::string& collisionLibrary = "collision");
     ~ModuleTest() override;
+    /* Fails the test on any fault the host recorded, unless it expects them. */
+    void TearDown() override;
 
     /* Loads the module as a plug-in, as the host does at start-up. */
     emu::ModuleInstance* StartModule();
@@ -31,6 +33,8 @@ protected:
     /* Creates a vessel of a class at a position relative to the planet. */
     OBJHANDLE AddVessel(const std::string& name, const std::string& className, const VECTOR3& pos = {0, 0, 0},
                         const VECTOR3& vel = {0, 0, 0});
+    /* Writes a class file with no module, so vessels of the class can be made. */
+    void InstallPlainClass(const std::string& className);
     emu::VesselRecord& Vessel(OBJHANDLE handle);
     emu::VesselRecord* VesselNamed(const std::string& name);
 
@@ -45,6 +49,7 @@ protected:
     EmulatedRoot root;
     std::unique_ptr<emu::Host> host;
     OBJHANDLE planet = nullptr;
+    bool faultsExpected = false;
 };
 
 }  // namespace testing_support

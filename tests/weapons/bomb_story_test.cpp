@@ -130,6 +130,8 @@ TEST_F(BombTest, TheBlastFadesLinearlyDeliversItsImpulseAndTheBombDeletesItselfA
 
 TEST_F(BombTest, OnlyVesselsStrictlyInsideTheRadiusAndNotExemptArePushed)
 {
+    InstallPlainClass("DynamicPlanet");
+    InstallPlainClass("dynamicplanet");
     Bomb("Nuke/0.000000/3.000000/1.000000");
     AddVessel("EDGE", "Station", {200000, 0, 0});
     AddVessel("INSIDE", "Station", {-199999, 0, 0});

@@ -60,7 +60,7 @@ TEST(NukeLongName, AName255CharactersLongReachesTheBombWhole)
     emu::Host host(root.path());
     VesselStateEx state{};
     state.version = 2;
-    Nuke nuke(host.createVessel(name, "nuke", state), 1);
+    Nuke nuke(host.createVessel(name, "Ship", state), 1);
 
     EXPECT_EQ(nuke.duration, 5e224);
     EXPECT_DOUBLE_EQ(nuke.power, 0.000001 * 4.184e12);

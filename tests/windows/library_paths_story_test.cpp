@@ -35,9 +35,9 @@ TEST_F(ModuleTest, TheModuleAndTheCollisionLibraryAreTheOnesInTheSimulatorsFolde
     StartModule();
 
     HMODULE collision = GetModuleHandleA("collision.dll");
-    HMODULE module = GetModuleHandleA("brimstar.dll");
+    HMODULE module = GetModuleHandleA("brimstar!.dll");
     ASSERT_NE(collision, nullptr);
     ASSERT_NE(module, nullptr);
     EXPECT_TRUE(SameFile(FileOf(collision), root / "modules/collision.dll")) << FileOf(collision);
-    EXPECT_TRUE(SameFile(FileOf(module), root / "modules/plugin/brimstar.dll")) << FileOf(module);
+    EXPECT_TRUE(SameFile(FileOf(module), root / "modules/plugin/brimstar!.dll")) << FileOf(module);
 }

@@ -41,7 +41,7 @@ void oapiAnnotationSetPos(NOTEHANDLE note, double x1, double y1, double x2, doub
     a->y2 = y2;
 }
 
-void oapiAnnotationSetText(NOTEHANDLE note, const char* text)
+void oapiAnnotationSetText(NOTEHANDLE note, char* text)
 {
     Annotation* a = Find(EnterHost("oapiAnnotationSetText", text), note);
     if (a)

@@ -71,7 +71,13 @@ int ShipAirspeedVector(const Subject& s, VECTOR3* speedvec)
 
 }  // namespace
 
-int oapiGetAltitude(OBJHANDLE vessel, double* alt)
+BOOL oapiGetAltitude(OBJHANDLE vessel, double* alt)
+{
+    return Altitude(Find(EnterHost("oapiGetAltitude"), vessel), alt);
+}
+
+// Planets here have no terrain: the ground is the mean radius.
+BOOL oapiGetAltitude(OBJHANDLE vessel, AltitudeMode, double* alt)
 {
     return Altitude(Find(EnterHost("oapiGetAltitude"), vessel), alt);
 }

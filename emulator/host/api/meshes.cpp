@@ -25,6 +25,15 @@ MESHHANDLE oapiLoadMeshGlobal(const char* name)
     return mesh;
 }
 
+MESHHANDLE oapiLoadMeshGlobal(const char* name, LoadMeshClbkFunc fClbk)
+{
+    MESHHANDLE mesh = oapiLoadMeshGlobal(name);
+    // Meshes are read anew at each load here, so every load is a first one.
+    if (mesh && fClbk)
+        fClbk(mesh, true);
+    return mesh;
+}
+
 void oapiDeleteMesh(MESHHANDLE mesh)
 {
     Host* host = EnterHost("oapiDeleteMesh");
@@ -36,6 +45,13 @@ DWORD oapiMeshGroupCount(MESHHANDLE mesh)
 {
     Mesh* m = Find(EnterHost("oapiMeshGroupCount"), mesh);
     return m ? DWORD(m->groups) : 0;
+}
+
+// No graphics client runs here, so no handle names a device mesh.
+int oapiMeshMaterial(DEVMESHHANDLE, DWORD, MATERIAL*)
+{
+    EnterHost("oapiMeshMaterial");
+    return 1;
 }
 
 MATERIAL* oapiMeshMaterial(MESHHANDLE mesh, DWORD idx)

@@ -23,7 +23,7 @@ OBJHANDLE oapiGetObjectByIndex(int index)
     return vessel < world.vessels().size() ? world.vessels()[vessel] : nullptr;
 }
 
-OBJHANDLE oapiGetObjectByName(const char* name)
+OBJHANDLE oapiGetObjectByName(char* name)
 {
     Host* host = EnterHost("oapiGetObjectByName", name);
     if (!host)

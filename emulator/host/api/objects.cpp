@@ -54,7 +54,7 @@ OBJHANDLE oapiGetVesselByIndex(int index)
     return host->world().vessels()[size_t(index)];
 }
 
-OBJHANDLE oapiGetVesselByName(const char* name)
+OBJHANDLE oapiGetVesselByName(char* name)
 {
     Host* host = EnterHost("oapiGetVesselByName", name);
     VesselRecord* v = host ? host->world().vesselByName(name) : nullptr;
@@ -86,7 +86,7 @@ OBJHANDLE oapiCreateVesselEx(const char* name, const char* classname, const void
     Host* host = Host::current();
     if (!host || !status)
         return nullptr;
-    return host->createVessel(name, classname, *static_cast<const VesselStateEx*>(status));
+    return host->createVessel(name, classname, *static_cast<const VESSELSTATUS2*>(status));
 }
 
 bool oapiDeleteVessel(OBJHANDLE vessel, OBJHANDLE alternativeCameraTarget)
@@ -102,7 +102,7 @@ OBJHANDLE oapiGetGbodyByIndex(int index)
     return b ? b->handle : nullptr;
 }
 
-OBJHANDLE oapiGetGbodyByName(const char* name)
+OBJHANDLE oapiGetGbodyByName(char* name)
 {
     Host* host = EnterHost("oapiGetGbodyByName", name);
     Body* b = host ? host->world().bodyByName(name) : nullptr;

@@ -23,7 +23,7 @@ bool oapiReadScenario_nextline(FILEHANDLE scn, char*& line)
     return file && file->nextInBlock(line);
 }
 
-void oapiWriteScenario_string(FILEHANDLE scn, const char* item, const char* string)
+void oapiWriteScenario_string(FILEHANDLE scn, char* item, char* string)
 {
     ScenarioFile* file = OpenFile(scn);
     if (file && item)

@@ -2,6 +2,7 @@
  * pause, and saving the simulation as a scenario of the host's, under
  * "Scenarios" in the root folder. */
 #include "emulator/host/api/host_call.h"
+#include "host/host_file.h"
 
 #include "windows_subset.h"
 

@@ -1,5 +1,6 @@
 /* The host functions of start-up, displays, input and the debug line. */
 #include "emulator/host/host.h"
+#include "host/host_api.h"
 
 #include <cstdio>
 #include <cstring>
@@ -12,7 +13,7 @@ void InitLib(HINSTANCE)
         host->calls().record("InitLib");
 }
 
-int Date2Int(const char* date)
+int Date2Int(char* date)
 {
     static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -52,8 +53,7 @@ bool oapiUnregisterMFDMode(int mode)
     return host->mfds().unregisterMode(mode);
 }
 
-void oapiOpenInputBox(const char* title, INPUTBOXCALLBACK callback, const char* buf, int vislen,
-                      void* usrdata)
+void oapiOpenInputBox(char* title, bool (*callback)(void*, char*, void*), char* buf, int vislen, void* usrdata)
 {
     Host* host = Host::current();
     if (!host)
@@ -65,7 +65,12 @@ void oapiOpenInputBox(const char* title, INPUTBOXCALLBACK callback, const char* 
 
 char* oapiDebugString()
 {
-    static char detached[OAPI_DEBUG_STRING_SIZE];
+    static char detached[Host::debugLineSize];
     Host* host = Host::current();
     return host ? host->debugString() : detached;
+}
+
+void oapiDebugString(const char* text)
+{
+    std::snprintf(oapiDebugString(), Host::debugLineSize, "%s", text ? text : "");
 }

@@ -31,25 +31,26 @@ Host& TheHost()
 
 }  // namespace
 
-VESSEL::VESSEL(OBJHANDLE hVessel, int fmodel) : hVessel_(hVessel), flightmodel_(short(fmodel)) {}
-
-VESSEL::~VESSEL() = default;
+VESSEL::VESSEL(OBJHANDLE hVessel, int fmodel) : hVessel_(hVessel), flightmodel(short(fmodel)), version(0) {}
 
 OBJHANDLE VESSEL::GetHandle() const
 {
     return hVessel_;
 }
 
-const char* VESSEL::GetName() const
+char* VESSEL::GetName() const
 {
     VesselRecord* v = EnterVessel(hVessel_, "GetName");
-    return v ? v->details->name.c_str() : nullptr;
+    return v ? v->details->name.data() : nullptr;
 }
 
-const char* VESSEL::GetClassName() const
+char* VESSEL::GetClassName() const
 {
     VesselRecord* v = EnterVessel(hVessel_, "GetClassName");
-    return v && v->hasClassName ? v->className->c_str() : nullptr;
+    if (!v)
+        return nullptr;
+    // The host never answers null: a vessel without a class goes by its name.
+    return v->hasClassName ? const_cast<char*>(v->className->c_str()) : v->details->name.data();
 }
 
 void VESSEL::GetGlobalPos(VECTOR3& pos) const
@@ -115,7 +116,7 @@ void VESSEL::GetStatus(VESSELSTATUS& status) const
 void VESSEL::GetStatusEx(void* status) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "GetStatusEx");
-    auto* s = static_cast<VesselStateEx*>(status);
+    auto* s = static_cast<VESSELSTATUS2*>(status);
     if (!v || !s || s->version != 2)
         return;
     Body* planet = TheHost().world().bodyByIndex(0);
@@ -142,7 +143,7 @@ void VESSEL::GetStatusEx(void* status) const
 void VESSEL::DefSetStateEx(const void* status) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "DefSetStateEx");
-    const auto* s = static_cast<const VesselStateEx*>(status);
+    const auto* s = static_cast<const VESSELSTATUS2*>(status);
     if (!v || !s)
         return;
     World& world = TheHost().world();
@@ -370,11 +371,10 @@ UINT VESSEL::AddMesh(MESHHANDLE mesh, const VECTOR3* ofs) const
     return UINT(v->details->meshes.size() - 1);
 }
 
-bool VESSEL::SetMeshVisibilityMode(UINT idx, WORD mode) const
+void VESSEL::SetMeshVisibilityMode(UINT idx, WORD mode) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "SetMeshVisibilityMode", idx, mode);
     if (!v || idx >= v->details->meshVisibility.size())
-        return false;
+        return;
     v->details->meshVisibility[idx] = mode;
-    return true;
 }

@@ -3,7 +3,10 @@
  * ignored. */
 #include "VesselAPI.h"
 
-VESSEL2::VESSEL2(OBJHANDLE hVessel, int fmodel) : VESSEL(hVessel, fmodel) {}
+VESSEL2::VESSEL2(OBJHANDLE hVessel, int fmodel) : VESSEL(hVessel, fmodel)
+{
+    version = 1;
+}
 
 void VESSEL2::clbkSetClassCaps(FILEHANDLE) {}
 

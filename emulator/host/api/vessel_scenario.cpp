@@ -17,7 +17,7 @@ void VESSEL::SaveDefaultState(FILEHANDLE scn) const
     ScenarioFile* file = Host::current() ? Host::current()->scenarioFile(scn) : nullptr;
     if (!v || !file)
         return;
-    VesselStateEx s{};
+    VESSELSTATUS2 s{};
     s.version = 2;
     GetStatusEx(&s);
     std::string owner = "vessel '" + v->details->name + "'";
@@ -39,7 +39,7 @@ void VESSEL::SaveDefaultState(FILEHANDLE scn) const
 void VESSEL::ParseScenarioLineEx(char* line, void* status) const
 {
     VesselRecord* v = EnterVessel(hVessel_, "ParseScenarioLineEx", line);
-    auto* s = static_cast<VesselStateEx*>(status);
+    auto* s = static_cast<VESSELSTATUS2*>(status);
     if (!v || !line || !s)
         return;
     ScenarioFile* file = Host::current()->readingScenario();

@@ -1,4 +1,5 @@
 #include "emulator/host/files/class_file_cache.h"
+#include "host/host_file.h"
 
 #include "windows_subset.h"
 

@@ -8,7 +8,7 @@
  *   BEGIN_BODIES  "Earth"  items  END ... END_BODIES
  *   BEGIN_FOCUS  Ship "My Ship"  END_FOCUS
  *   BEGIN_SHIPS  "My Ship":"Ship"  items  END ... END_SHIPS
- *   BEGIN_MODULE "plugin\\brimstar"  the module's items  END_MODULE
+ *   BEGIN_MODULE "plugin\\brimstar!"  the module's items  END_MODULE
  *   END_SCENARIO
  */
 #ifndef BRIMSTAR_EMULATOR_HOST_HOST_SCENARIO_FORMAT_H

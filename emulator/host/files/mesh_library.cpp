@@ -1,4 +1,5 @@
 #include "emulator/host/files/mesh_library.h"
+#include "host/host_file.h"
 
 #include "windows_subset.h"
 

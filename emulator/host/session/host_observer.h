@@ -27,7 +27,9 @@ public:
     virtual void forceAdded(const VesselRecord& /*target*/, const VECTOR3& /*force*/, const VesselRecord* /*source*/) {}
     /* After the forces of a step are integrated, before the post-step. */
     virtual void forcesIntegrated() {}
-    /* The run ended at a library's request: no more steps, nothing saved. */
+    /* What the real host would not survive, as "call: why"; the run ends. */
+    virtual void fault(const std::string& /*what*/) {}
+    /* The run ended: no more steps, nothing saved. */
     virtual void runEnded() {}
 };
 

@@ -4,7 +4,7 @@
 
 namespace emu {
 
-void InputBox::open(const char* title, INPUTBOXCALLBACK callback, const char* text, int visibleLength,
+void InputBox::open(const char* title, InputBoxCallback callback, const char* text, int visibleLength,
                     void* userData)
 {
     open_ = true;

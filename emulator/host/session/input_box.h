@@ -9,9 +9,12 @@
 
 namespace emu {
 
+/* What the box calls with the text entered */
+using InputBoxCallback = bool (*)(void* id, char* text, void* usrdata);
+
 class InputBox {
 public:
-    void open(const char* title, INPUTBOXCALLBACK callback, const char* text, int visibleLength,
+    void open(const char* title, InputBoxCallback callback, const char* text, int visibleLength,
               void* userData);
     bool isOpen() const { return open_; }
     const std::string& title() const { return title_; }
@@ -28,7 +31,7 @@ private:
     std::string title_;
     std::string initialText_;
     int visibleLength_ = 0;
-    INPUTBOXCALLBACK callback_ = nullptr;
+    InputBoxCallback callback_ = nullptr;
     void* userData_ = nullptr;
 };
 

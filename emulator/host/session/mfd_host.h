@@ -12,11 +12,14 @@
 
 namespace emu {
 
+/* A mode's message procedure, as MFDMODESPEC holds it */
+using MfdMsgProc = OAPI_MSGTYPE (*)(UINT msg, UINT mfd, WPARAM wparam, LPARAM lparam);
+
 struct MfdMode {
     int id;
     std::string name;
     DWORD key;
-    MFDMSGPROC msgproc;
+    MfdMsgProc msgproc;
 };
 
 struct Display {

@@ -1,4 +1,8 @@
 #include "emulator/host/session/module_registry.h"
+#include "host/host_api.h"
+
+#include <algorithm>
+#include <cctype>
 
 namespace emu {
 
@@ -12,25 +16,21 @@ void LookUp(HMODULE handle, const char* name, Fn& target)
 
 }  // namespace
 
-std::string ModuleRegistry::Normalise(const std::string& modulePath)
-{
-    std::string path = modulePath;
-    // A trailing '!' names the module for sharing, not a different file.
-    if (!path.empty() && path.back() == '!')
-        path.pop_back();
-    return path;
-}
-
 std::string ModuleRegistry::LibraryPath(const std::string& modulePath)
 {
-    return "modules\\" + Normalise(modulePath) + ".dll";
+    return "modules\\" + modulePath + ".dll";
 }
 
 ModuleInstance* ModuleRegistry::find(const std::string& modulePath) const
 {
-    std::string path = Normalise(modulePath);
+    // Windows file names ignore letter case: one file, one instance.
+    auto sameFile = [&modulePath](const std::string& path) {
+        return std::equal(path.begin(), path.end(), modulePath.begin(), modulePath.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
+    };
     for (const auto& m : modules_)
-        if (m->path == path)
+        if (sameFile(m->path))
             return m.get();
     return nullptr;
 }
@@ -43,7 +43,7 @@ ModuleInstance* ModuleRegistry::load(const std::string& modulePath)
     if (!handle)
         return nullptr;
     auto module = std::make_unique<ModuleInstance>();
-    module->path = Normalise(modulePath);
+    module->path = modulePath;
     module->handle = handle;
     LookUp(handle, "opcPreStep", module->opcPreStep);
     LookUp(handle, "opcPostStep", module->opcPostStep);

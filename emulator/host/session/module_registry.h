@@ -1,6 +1,7 @@
-/* Modules loaded the way the host loads them: from "modules\<path>.dll"
- * under the root folder, once each. A module named again, as a plug-in or by
- * a class file's Module= line, is the same loaded instance. */
+/* Modules loaded the way the host loads them: from "modules\" + the path +
+ * ".dll" under the root folder, the path taken literally, once each. A module
+ * named again, as a plug-in or by a class file's Module= line, in any letter
+ * case, is the same loaded instance. */
 #ifndef BRIMSTAR_EMULATOR_HOST_MODULE_REGISTRY_H
 #define BRIMSTAR_EMULATOR_HOST_MODULE_REGISTRY_H
 
@@ -13,7 +14,7 @@
 namespace emu {
 
 struct ModuleInstance {
-    std::string path;  // as named, without a trailing '!'
+    std::string path;  // as first named
     HMODULE handle = nullptr;
     void (*opcPreStep)(double, double, double) = nullptr;
     void (*opcPostStep)(double, double, double) = nullptr;
@@ -36,7 +37,6 @@ public:
     void unloadAll();
 
     static std::string LibraryPath(const std::string& modulePath);
-    static std::string Normalise(const std::string& modulePath);
 
 private:
     std::vector<std::unique_ptr<ModuleInstance>> modules_;

@@ -117,7 +117,7 @@ TEST_F(HostServices, ALandedVesselIsFoundAtItsLongitudeAndLatitude)
     host.world().bodyByIndex(0)->obliquity = 0.4;
     host.world().bodyByIndex(0)->theta = 1.1;
     host.world().bodyByIndex(0)->rotationAtZero = 2.0;
-    VesselStateEx landed{};
+    VESSELSTATUS2 landed{};
     landed.version = 2;
     landed.rbody = planet;
     landed.status = 1;

@@ -42,5 +42,6 @@ TEST_F(HostTest, AClassFileChangedBetweenCreationsMakesTheNextVesselFromTheNewFi
     EXPECT_EQ(ProbeSize(host, "P-4"), 12.0);
 
     fs::remove(root.path() / "config" / "vessels" / "Probe.cfg");
-    EXPECT_EQ(ProbeSize(host, "P-5"), 1.0) << "a class file removed makes a vessel of no class, as before";
+    EXPECT_EQ(ProbeSize(host, "P-5"), -1) << "a class file removed is a class file missing";
+    EXPECT_EQ(host.faults().size(), 1u);
 }

@@ -2,10 +2,10 @@
  * library: the shapes of its seven exports and of the collision callback.
  * Both sides include this header, so neither can drift from the other.
  */
-#ifndef BRIMSTAR_SDK_COLLISIONAPI_H
-#define BRIMSTAR_SDK_COLLISIONAPI_H
+#ifndef BRIMSTAR_HOST_COLLISION_API_H
+#define BRIMSTAR_HOST_COLLISION_API_H
 
-#include "OrbiterAPI.h"
+#include "host/host_api.h"
 
 /* The platform's standard convention for exported functions. */
 #if defined(_WIN32)
