@@ -21,6 +21,7 @@ const double startPowerKt = 0.0;
 int collisionModeId;
 int weaponsModeId;
 int versionCache;
+double lastStepTime;  // s: the simulation time of the last pre-step
 
 int RegisterMode(const char* name, DWORD key, MFDMSGPROC msgproc)
 {
@@ -52,6 +53,13 @@ DLLCLBK void ExitModule(HINSTANCE)
 
 DLLCLBK void opcPreStep(double simt, double simdt, double)
 {
+    // Each session starts its clock at 0, and the module stays loaded from
+    // one to the next: the timers start again with the clock.
+    if (simt < lastStepTime) {
+        RestartWeaponSequences();
+        RestartRockSpawner();
+    }
+    lastStepTime = simt;
     WeaponSequenceStep(simt);
     RockSpawnerStep(simt);
     if (collisionModule.maincall)
@@ -74,6 +82,19 @@ DLLCLBK void opcLoadState(FILEHANDLE scn)
 {
     if (collisionModule.statl)
         collisionModule.statl(scn);
+}
+
+/* The host reuses a deleted vessel's handle for a later vessel, which must
+ * not inherit the settings, or the sequence, of a weapon slot. */
+DLLCLBK void opcDeleteVessel(OBJHANDLE hVessel)
+{
+    ReleaseWeaponSlot(hVessel);
+}
+
+/* The session ends: no handle of it names anything in the next. */
+DLLCLBK void opcCloseRenderViewport()
+{
+    InitWeaponSlots(startVelocity, startPowerKt);
 }
 
 DLLCLBK int GetModuleVersion()

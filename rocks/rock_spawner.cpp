@@ -22,6 +22,11 @@ double Offset(double spread)
 
 }  // namespace
 
+void RestartRockSpawner()
+{
+    lastRockTime = 0.0;
+}
+
 void RockSpawnerStep(double simt)
 {
     if (!(simt - lastRockTime > spawnInterval))

@@ -8,4 +8,8 @@
 /* Spawns at most one rock, when more than 5 s have passed since the last. */
 void RockSpawnerStep(double simt);
 
+/* The session's clock started again: the next rock comes 5 s from 0. Names
+ * go on counting, so no rock of an earlier session shares one. */
+void RestartRockSpawner();
+
 #endif

@@ -2,21 +2,42 @@
 
 WeaponSlot weaponSlots[weaponSlotCount];
 
+namespace {
+
+WeaponSlot freeSlot;  // what every slot holds until a vessel takes it
+
+}  // namespace
+
 void InitWeaponSlots(double velocity, double powerKt)
 {
     const double duration = 3.0;
-    for (WeaponSlot& slot : weaponSlots) {
-        slot.distance = 0.0;
-        slot.velocity = velocity;
-        slot.powerKt = powerKt;
-        slot.duration = duration;
-        slot.delay = 10.0;
-        // Derived once: a later change of the duration leaves it alone.
-        slot.seqDelay = duration + 10.0;
+    freeSlot.distance = 0.0;
+    freeSlot.velocity = velocity;
+    freeSlot.powerKt = powerKt;
+    freeSlot.duration = duration;
+    freeSlot.delay = 10.0;
+    // Derived once: a later change of the duration leaves it alone.
+    freeSlot.seqDelay = duration + 10.0;
+    freeSlot.lastSeqTime = 0.0;
+    freeSlot.seqOn = 0;
+    freeSlot.hVessel = nullptr;
+    for (WeaponSlot& slot : weaponSlots)
+        slot = freeSlot;
+}
+
+void ReleaseWeaponSlot(OBJHANDLE hVessel)
+{
+    if (!hVessel)
+        return;
+    for (WeaponSlot& slot : weaponSlots)
+        if (slot.hVessel == hVessel)
+            slot = freeSlot;
+}
+
+void RestartWeaponSequences()
+{
+    for (WeaponSlot& slot : weaponSlots)
         slot.lastSeqTime = 0.0;
-        slot.seqOn = 0;
-        slot.hVessel = nullptr;
-    }
 }
 
 int FindWeaponSlot(OBJHANDLE hVessel)

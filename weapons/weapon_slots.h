@@ -1,6 +1,8 @@
 /* Per-vessel weapon settings: one module-wide table of slots, bound to a
- * vessel by its handle the first time a Weapons display opens for it, and
- * never released. */
+ * vessel by its handle the first time a Weapons display opens for it. The
+ * host reuses a deleted vessel's handle, and a session's handles mean
+ * nothing in the next: a slot is released, its settings back to a free
+ * slot's, when its vessel goes or the session ends. */
 #ifndef BRIMSTAR_WEAPONS_WEAPON_SLOTS_H
 #define BRIMSTAR_WEAPONS_WEAPON_SLOTS_H
 
@@ -28,5 +30,11 @@ void InitWeaponSlots(double velocity, double powerKt);
 /* The slot of the vessel, binding the first free one to it when it has none;
  * -1 when all are taken by other vessels. */
 int FindWeaponSlot(OBJHANDLE hVessel);
+
+/* Frees the vessel's slot, if it has one, with a free slot's settings. */
+void ReleaseWeaponSlot(OBJHANDLE hVessel);
+
+/* The session's clock started again: every sequence counts from 0. */
+void RestartWeaponSequences();
 
 #endif

@@ -70,6 +70,22 @@ void Host::fail(const std::string& call, const std::string& why)
     endRun();
 }
 
+VesselRecord* Host::liveVessel(const void* handle, const char* call)
+{
+    VesselRecord* v = world_.vessel(handle);
+    if (!v)
+        fail(call, handle ? "the handle names no live vessel" : "the handle is null");
+    return v;
+}
+
+bool Host::liveObject(const void* handle, const char* call)
+{
+    if (world_.vessel(handle) || world_.body(handle))
+        return true;
+    fail(call, handle ? "the handle names no live object" : "the handle is null");
+    return false;
+}
+
 void Host::setTimeAcceleration(double warp)
 {
     // The host's own range, from a tenth to ten thousand times real time.
@@ -95,30 +111,35 @@ void Host::step(double dt)
 {
     if (paused_ || runEnded_)
         return;
-    double simt = world_.simt + dt;
-    world_.simt = simt;
-    double mjd = world_.mjd();
+    // Pre-steps see the time and date at the step's start, post-steps those
+    // at its end, and modules asking see the start throughout the step.
+    double t0 = world_.sessionTime(), mjd0 = world_.mjd();
+    stepping_ = true;
+    stepStart_ = t0;
     for (const auto& m : modules_.modules())
         if (m->opcPreStep)
-            m->opcPreStep(simt, dt, mjd);
+            m->opcPreStep(t0, dt, mjd0);
     stepVessels_ = world_.vessels();
     for (OBJHANDLE h : stepVessels_)
         if (VesselRecord* v = world_.vessel(h); v && v->callbacks) {
             actingVessel_ = h;
-            v->callbacks->clbkPreStep(simt, dt, mjd);
+            v->callbacks->clbkPreStep(t0, dt, mjd0);
         }
     actingVessel_ = nullptr;
     world_.integrate(stepVessels_, dt);
+    world_.simt += dt;
+    double t1 = world_.sessionTime(), mjd1 = world_.mjd();
     observer_->forcesIntegrated();
     for (OBJHANDLE h : stepVessels_)
         if (VesselRecord* v = world_.vessel(h); v && v->callbacks) {
             actingVessel_ = h;
-            v->callbacks->clbkPostStep(simt, dt, mjd);
+            v->callbacks->clbkPostStep(t1, dt, mjd1);
         }
     actingVessel_ = nullptr;
     for (const auto& m : modules_.modules())
         if (m->opcPostStep)
-            m->opcPostStep(simt, dt, mjd);
+            m->opcPostStep(t1, dt, mjd1);
+    stepping_ = false;
     processDeletions();
     noticeDebugLine();
 }
@@ -131,15 +152,31 @@ int Host::openMfd(const std::string& mode, OBJHANDLE vessel, int width, int heig
     return mfds_.open(mode, vessel, v->iface, width, height);
 }
 
+void Host::startSession()
+{
+    world_.sessionStart = world_.simt;
+    for (const auto& m : modules_.modules())
+        if (m->opcOpenRenderViewport)
+            m->opcOpenRenderViewport(nullptr, viewportWidth, viewportHeight, FALSE);
+}
+
+void Host::endSession()
+{
+    mfds_.closeAll();
+    inputBox_.cancel();
+    while (!world_.vessels().empty())
+        deleteNow(world_.vessels().back());
+    for (const auto& m : modules_.modules())
+        if (m->opcCloseRenderViewport)
+            m->opcCloseRenderViewport();
+}
+
 void Host::shutdown()
 {
     if (shutDown_)
         return;
     shutDown_ = true;
-    mfds_.closeAll();
-    inputBox_.cancel();
-    while (!world_.vessels().empty())
-        deleteNow(world_.vessels().back());
+    endSession();
     modules_.unloadAll();
 }
 

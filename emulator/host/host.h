@@ -95,6 +95,8 @@ public:
     VESSEL* focusInterface();
 
     void step(double dt);
+    /* The session's clock as modules read it: during a step, its start. */
+    double simTime() const { return stepping_ ? stepStart_ : world_.sessionTime(); }
 
     /* The vessel whose callback is running now, or null. */
     VesselRecord* actingVessel() { return world_.vessel(actingVessel_); }
@@ -113,6 +115,13 @@ public:
      * error, then the end). Recorded as "call: why"; the run ends. */
     void fail(const std::string& call, const std::string& why);
     const std::vector<std::string>& faults() const { return faults_; }
+
+    /* The real host takes a handle for its object's address and checks
+     * nothing: a handle that names no live object is a fault of the call
+     * here, where there it would be a crash. The vessel, or null. */
+    VesselRecord* liveVessel(const void* handle, const char* call);
+    /* The same for a call that takes a vessel or a body. */
+    bool liveObject(const void* handle, const char* call);
 
     int openMfd(const std::string& mode, OBJHANDLE vessel, int width, int height);
 
@@ -134,14 +143,24 @@ public:
      * and the reason, leaves the world as it was. */
     bool loadScenario(const std::filesystem::path& file, std::string& error);
 
-    /* Closes the displays, deletes every vessel, unloads every module. */
+    /* A session is one scenario's run: it starts with the clock the modules
+     * see at 0, and ends with every display closed and every vessel deleted.
+     * The modules stay loaded from one session to the next. */
+    void startSession();
+    void endSession();
+
+    /* Ends the session and unloads every module. */
     void shutdown();
 
 private:
     using StateSetter = std::function<void(VESSEL* vessel, VESSEL2* callbacks)>;
 
+    static constexpr DWORD viewportWidth = 1024, viewportHeight = 768;
+
     static void RecordPlatformCall(const char* function, const char* text, const char* detail, void* host);
-    OBJHANDLE makeVessel(const std::string& name, const std::string& className, const StateSetter& setState);
+    /* A scenario's vessels get clbkPostCreation once all of them are made. */
+    OBJHANDLE makeVessel(const std::string& name, const std::string& className, const StateSetter& setState,
+                         bool postCreation = true);
     OBJHANDLE loadVessel(ScenarioFile& file, const std::string& name, const std::string& className);
     bool checkScenario(ScenarioFile& file, ScenarioPlan& plan, std::string& why);
     bool buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::string& why);
@@ -180,6 +199,8 @@ private:
     double timeAcceleration_ = 1.0;
     bool paused_ = false;
     bool runEnded_ = false;
+    bool stepping_ = false;
+    double stepStart_ = 0.0;
     std::vector<std::string> faults_;
     ScenarioFile* openScenario_ = nullptr;
 };

@@ -1,11 +1,15 @@
 /* Loading the host's own scenario files in two passes. The first reads and
  * checks the whole file (every block closed, every item of the host's in its
  * shape, every number finite, the clock one that steps can move, the focus
- * one of the file's vessels, the last line there) and touches nothing. The
- * second builds the file's vessels beside the world's own, through their
- * callbacks; only when every one was made and read its block without a
- * refusal do the old vessels go, else the new ones do and the clock and the
- * bodies are put back. The modules' blocks are read last. */
+ * one of the file's vessels, every vessel's class file there, the last line
+ * there) and touches nothing: a refused file leaves the world as it was.
+ *
+ * The second is a new session, in the host's order: the old session ends
+ * (displays closed, every vessel deleted), the file's world is put in place
+ * with the modules' clock at 0, each vessel is made and reads its block,
+ * the focus is set, the modules read their blocks, and only then does every
+ * vessel get clbkPostCreation. A vessel that cannot be made now, with the
+ * old world gone, is a fault that ends the run. */
 #include "emulator/host/host.h"
 
 #include "emulator/host/files/class_file.h"
@@ -251,7 +255,12 @@ bool Host::checkScenario(ScenarioFile& file, ScenarioPlan& plan, std::string& wh
                     }
                     v.line = file.lineNumber();
                     v.first = size_t(file.lineNumber());
-                    std::string modulePath = ClassFile::Read(v.className).value("Module");
+                    ClassFile cls = ClassFile::Read(v.className);
+                    if (!cls.found) {
+                        w = "vessel " + QuoteText(v.name) + ": no class file " + cls.path;
+                        return false;
+                    }
+                    std::string modulePath = cls.value("Module");
                     if (!modulePath.empty() && !modules_.load(modulePath)) {
                         w = "vessel " + QuoteText(v.name) + ": its class's module " + modulePath +
                             " cannot be loaded";
@@ -315,13 +324,7 @@ void PlaceBodies(World& world, const std::vector<Body>& bodies)
 
 bool Host::buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::string& why)
 {
-    std::vector<Body> oldBodies;
-    for (int i = 0; i < world_.bodyCount(); ++i)
-        oldBodies.push_back(*world_.bodyByIndex(i));
-    double oldSimt = world_.simt, oldMjd = world_.mjdAtZero;
-    bool oldGravity = world_.gravity;
-    std::vector<OBJHANDLE> oldVessels = world_.vessels();
-
+    endSession();
     if (plan.hasEnvironment) {
         world_.simt = plan.simt;
         world_.mjdAtZero = plan.mjd;
@@ -329,41 +332,36 @@ bool Host::buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::stri
     }
     if (plan.hasBodies)
         PlaceBodies(world_, plan.bodies);
+    world_.sessionStart = world_.simt;
     std::vector<OBJHANDLE> made;
     OBJHANDLE focus = nullptr;
     for (const ScenarioBlock& v : plan.vessels) {
         file.openBlock(v.first, v.end);
         OBJHANDLE h = loadVessel(file, v.name, v.className);
-        if (h)
-            made.push_back(h);
-        if (h && v.name == plan.focus && !focus)
-            focus = h;
         if (!h || !file.refusal().empty()) {
             why = file.refusal().empty() ? "the host could not make vessel " + QuoteText(v.name) : file.refusal();
             if (!file.refusal().empty())
                 why = "line " + std::to_string(file.refusalLine()) + ": " + why;
-            for (auto it = made.rbegin(); it != made.rend(); ++it)
-                deleteNow(*it);
-            world_.simt = oldSimt;
-            world_.mjdAtZero = oldMjd;
-            world_.gravity = oldGravity;
-            PlaceBodies(world_, oldBodies);
+            fail("loading a scenario", why);
             return false;
         }
+        made.push_back(h);
+        if (v.name == plan.focus && !focus)
+            focus = h;
     }
-    mfds_.closeAll();
-    inputBox_.cancel();
     if (!focus && !made.empty())
         focus = made.front();
     setFocus(focus);
-    for (auto it = oldVessels.rbegin(); it != oldVessels.rend(); ++it)
-        deleteNow(*it);
     for (const ScenarioBlock& m : plan.modules) {
         ModuleInstance* module = modules_.find(m.name);
         file.openBlock(m.first, m.end);
         if (module && module->opcLoadState)
             module->opcLoadState(file.handle());
     }
+    for (OBJHANDLE h : made)
+        if (VesselRecord* v = world_.vessel(h); v && v->callbacks)
+            v->callbacks->clbkPostCreation();
+    startSession();
     return true;
 }
 

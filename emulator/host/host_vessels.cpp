@@ -57,19 +57,21 @@ OBJHANDLE Host::loadVessel(ScenarioFile& file, const std::string& name, const st
         state.version = 2;
         if (Body* planet = world_.bodyByIndex(0))
             state.rbody = planet->handle;
+        // The host applies a loaded state with its own setter, not the
+        // vessel's clbkSetStateEx.
         if (callbacks) {
             callbacks->clbkLoadStateEx(file.handle(), &state);
-            callbacks->clbkSetStateEx(&state);
-            return;
+        } else {
+            char* line;
+            while (oapiReadScenario_nextline(file.handle(), line))
+                vessel->ParseScenarioLineEx(line, &state);
         }
-        char* line;
-        while (oapiReadScenario_nextline(file.handle(), line))
-            vessel->ParseScenarioLineEx(line, &state);
         vessel->DefSetStateEx(&state);
-    });
+    }, false);
 }
 
-OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className, const StateSetter& setState)
+OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className, const StateSetter& setState,
+                           bool postCreation)
 {
     creationRefusal_.clear();
     ClassFile cls = classFiles_.read(className);
@@ -117,7 +119,7 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
     if (v->callbacks)
         v->callbacks->clbkSetClassCaps(&cls);
     setState(v->iface, v->callbacks);
-    if (v->callbacks)
+    if (postCreation && v->callbacks)
         v->callbacks->clbkPostCreation();
     if (!world_.focus)
         world_.focus = handle;
@@ -172,6 +174,9 @@ void Host::deleteNow(OBJHANDLE vessel)
         return;
     bool hadFocus = world_.focus == vessel;
     OBJHANDLE cameraTarget = v->details->cameraTarget;
+    for (const auto& m : modules_.modules())
+        if (m->opcDeleteVessel)
+            m->opcDeleteVessel(vessel);
     mfds_.closeAllOn(vessel);
     observer_->vesselDeleted(*v);
     pendingDeletions_ -= v->deletePending;

@@ -188,15 +188,15 @@ TEST_F(WeaponsTest, ASequenceFiresWhenStrictlyMoreThanItsDelayHasPassedWithoutCa
     Press(OpenWeapons(first), KeyG);
     Press(OpenWeapons(second), KeyG);
 
-    Simulate(28.0, 0.5);  // to 127.5
+    Simulate(28.0, 0.5);  // steps from 99.5 to 127.0
     ASSERT_EQ(launches.shots.size(), 6u);
-    // Both in the first step, in slot order; 113.0 is exactly 13 s later and does not fire.
-    std::vector<std::pair<double, double>> expected = {{100.0, 1}, {100.0, 2}, {113.5, 1},
-                                                       {113.5, 2}, {127.0, 1}, {127.0, 2}};
+    // Both in the first step, in slot order; 112.5 is exactly 13 s later and does not fire.
+    std::vector<std::pair<double, double>> expected = {{99.5, 1}, {99.5, 2}, {113.0, 1},
+                                                       {113.0, 2}, {126.5, 1}, {126.5, 2}};
     EXPECT_EQ(launches.shots, expected);
 
     launches.shots.clear();
-    Simulate(80.0, 40.0);
+    Simulate(120.0, 40.0);  // from 127.5, too soon; then 167.5 and 207.5
     EXPECT_EQ(launches.shots.size(), 4u) << "one bomb per slot per step, however long the step";
     host->setObserver(nullptr);
 }

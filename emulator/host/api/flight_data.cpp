@@ -18,11 +18,11 @@ struct Subject {
     explicit operator bool() const { return vessel != nullptr; }
 };
 
-Subject Find(Host* host, OBJHANDLE vessel)
+Subject Find(Host* host, OBJHANDLE vessel, const char* call)
 {
     if (!host)
         return {};
-    VesselRecord* v = host->world().vessel(vessel);
+    VesselRecord* v = host->liveVessel(vessel, call);
     Body* planet = host->world().bodyByIndex(0);
     if (!v || !planet)
         return {};
@@ -31,7 +31,9 @@ Subject Find(Host* host, OBJHANDLE vessel)
 
 Subject FindFocus(Host* host)
 {
-    return Find(host, host ? host->world().focus : nullptr);
+    if (!host || !host->world().focus)
+        return {};
+    return Find(host, host->world().focus, "the focus");
 }
 
 int Altitude(const Subject& s, double* alt)
@@ -73,13 +75,13 @@ int ShipAirspeedVector(const Subject& s, VECTOR3* speedvec)
 
 BOOL oapiGetAltitude(OBJHANDLE vessel, double* alt)
 {
-    return Altitude(Find(EnterHost("oapiGetAltitude"), vessel), alt);
+    return Altitude(Find(EnterHost("oapiGetAltitude"), vessel, "oapiGetAltitude"), alt);
 }
 
 // Planets here have no terrain: the ground is the mean radius.
 BOOL oapiGetAltitude(OBJHANDLE vessel, AltitudeMode, double* alt)
 {
-    return Altitude(Find(EnterHost("oapiGetAltitude"), vessel), alt);
+    return Altitude(Find(EnterHost("oapiGetAltitude"), vessel, "oapiGetAltitude"), alt);
 }
 
 int oapiGetFocusAltitude(double* alt)
@@ -89,7 +91,7 @@ int oapiGetFocusAltitude(double* alt)
 
 int oapiGetHeading(OBJHANDLE vessel, double* heading)
 {
-    return HeadingOf(Find(EnterHost("oapiGetHeading"), vessel), heading);
+    return HeadingOf(Find(EnterHost("oapiGetHeading"), vessel, "oapiGetHeading"), heading);
 }
 
 int oapiGetFocusHeading(double* heading)
@@ -99,7 +101,7 @@ int oapiGetFocusHeading(double* heading)
 
 int oapiGetEquPos(OBJHANDLE vessel, double* longitude, double* latitude, double* radius)
 {
-    return EquPos(Find(EnterHost("oapiGetEquPos"), vessel), longitude, latitude, radius);
+    return EquPos(Find(EnterHost("oapiGetEquPos"), vessel, "oapiGetEquPos"), longitude, latitude, radius);
 }
 
 int oapiGetFocusEquPos(double* longitude, double* latitude, double* radius)
@@ -109,7 +111,7 @@ int oapiGetFocusEquPos(double* longitude, double* latitude, double* radius)
 
 int oapiGetShipAirspeedVector(OBJHANDLE vessel, VECTOR3* speedvec)
 {
-    return ShipAirspeedVector(Find(EnterHost("oapiGetShipAirspeedVector"), vessel), speedvec);
+    return ShipAirspeedVector(Find(EnterHost("oapiGetShipAirspeedVector"), vessel, "oapiGetShipAirspeedVector"), speedvec);
 }
 
 int oapiGetFocusShipAirspeedVector(VECTOR3* speedvec)

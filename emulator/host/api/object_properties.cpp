@@ -13,7 +13,7 @@ const double gravitationalConstant = 6.67430e-11;  // m^3 / (kg s^2)
 double oapiGetSize(OBJHANDLE object)
 {
     Host* host = EnterHost("oapiGetSize");
-    if (!host)
+    if (!host || !host->liveObject(object, "oapiGetSize"))
         return 0.0;
     if (VesselRecord* v = host->world().vessel(object))
         return v->size;
@@ -24,7 +24,7 @@ double oapiGetSize(OBJHANDLE object)
 double oapiGetMass(OBJHANDLE object)
 {
     Host* host = EnterHost("oapiGetMass");
-    if (!host)
+    if (!host || !host->liveObject(object, "oapiGetMass"))
         return 0.0;
     if (VesselRecord* v = host->world().vessel(object))
         return v->mass;
@@ -35,7 +35,7 @@ double oapiGetMass(OBJHANDLE object)
 double oapiGetEmptyMass(OBJHANDLE object)
 {
     Host* host = EnterHost("oapiGetEmptyMass");
-    VesselRecord* v = host ? host->world().vessel(object) : nullptr;
+    VesselRecord* v = host ? host->liveVessel(object, "oapiGetEmptyMass") : nullptr;
     return v ? v->details->emptyMass : 0.0;
 }
 
@@ -45,7 +45,7 @@ void oapiGetRotationMatrix(OBJHANDLE object, MATRIX3* mat)
     if (!mat)
         return;
     *mat = {1, 0, 0, 0, 1, 0, 0, 0, 1};
-    if (!host)
+    if (!host || !host->liveObject(object, "oapiGetRotationMatrix"))
         return;
     if (VesselRecord* v = host->world().vessel(object))
         *mat = v->rot;

@@ -35,8 +35,8 @@ VESSEL* oapiGetFocusInterface()
 
 VESSEL* oapiGetVesselInterface(OBJHANDLE vessel)
 {
-    EnterHost("oapiGetVesselInterface");
-    VesselRecord* v = Vessel(vessel);
+    Host* host = EnterHost("oapiGetVesselInterface");
+    VesselRecord* v = host ? host->liveVessel(vessel, "oapiGetVesselInterface") : nullptr;
     return v ? v->iface : nullptr;
 }
 
@@ -68,7 +68,8 @@ bool oapiIsVessel(OBJHANDLE object)
 
 void oapiGetObjectName(OBJHANDLE object, char* name, int n)
 {
-    if (!name || n <= 0)
+    Host* host = Host::current();
+    if (!host || !host->liveObject(object, "oapiGetObjectName") || !name || n <= 0)
         return;
     const std::string* source = nullptr;
     if (VesselRecord* v = Vessel(object))
@@ -92,7 +93,8 @@ OBJHANDLE oapiCreateVesselEx(const char* name, const char* classname, const void
 bool oapiDeleteVessel(OBJHANDLE vessel, OBJHANDLE alternativeCameraTarget)
 {
     Host* host = Host::current();
-    return host && host->requestDeletion(vessel, alternativeCameraTarget);
+    return host && host->liveVessel(vessel, "oapiDeleteVessel") &&
+           host->requestDeletion(vessel, alternativeCameraTarget);
 }
 
 OBJHANDLE oapiGetGbodyByIndex(int index)
@@ -115,15 +117,16 @@ namespace {
 template <VECTOR3 VesselRecord::*vesselValue, VECTOR3 Body::*bodyValue>
 void GlobalValue(const char* call, OBJHANDLE object, VECTOR3* out)
 {
-    EnterHost(call);
-    if (!out)
+    Host* host = EnterHost(call);
+    if (!out || !host)
+        return;
+    *out = {0, 0, 0};
+    if (!host->liveObject(object, call))
         return;
     if (VesselRecord* v = Vessel(object))
         *out = v->*vesselValue;
     else if (Body* b = GBody(object))
         *out = b->*bodyValue;
-    else
-        *out = {0, 0, 0};
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ using namespace emu;
 double oapiGetSimTime()
 {
     Host* host = EnterHost("oapiGetSimTime");
-    return host ? host->world().simt : 0.0;
+    return host ? host->simTime() : 0.0;
 }
 
 double oapiGetSimMJD()

@@ -1,5 +1,6 @@
 /* How a VESSEL method reaches its vessel's record: through the current host,
- * by handle, so a stale handle finds nothing. The call is logged as
+ * by handle. A handle of no live vessel finds nothing and is a fault, as the
+ * real host would crash on it. The call is logged as
  * "<vessel name>.<method>(args)". */
 #ifndef BRIMSTAR_EMULATOR_HOST_VESSEL_CALL_H
 #define BRIMSTAR_EMULATOR_HOST_VESSEL_CALL_H
@@ -24,6 +25,8 @@ inline VesselRecord* EnterVessel(OBJHANDLE handle, const char* method, const Arg
     VesselRecord* v = host->world().vessel(handle);
     if (host->calls().enabled())
         RecordVesselCall(host->calls(), v, method, args...);
+    if (!v)
+        host->liveVessel(handle, (std::string("VESSEL::") + method).c_str());
     return v;
 }
 

@@ -52,6 +52,9 @@ ModuleInstance* ModuleRegistry::load(const std::string& modulePath)
     LookUp(handle, "ovcInit", module->ovcInit);
     LookUp(handle, "ovcExit", module->ovcExit);
     LookUp(handle, "GetModuleVersion", module->GetModuleVersion);
+    LookUp(handle, "opcOpenRenderViewport", module->opcOpenRenderViewport);
+    LookUp(handle, "opcCloseRenderViewport", module->opcCloseRenderViewport);
+    LookUp(handle, "opcDeleteVessel", module->opcDeleteVessel);
     void (*initModule)(HINSTANCE) = nullptr;
     LookUp(handle, "InitModule", initModule);
     modules_.push_back(std::move(module));

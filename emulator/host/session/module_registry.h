@@ -23,6 +23,10 @@ struct ModuleInstance {
     VESSEL* (*ovcInit)(OBJHANDLE, int) = nullptr;
     void (*ovcExit)(VESSEL*) = nullptr;
     int (*GetModuleVersion)() = nullptr;
+    // The session's start and end, and each vessel's deletion
+    void (*opcOpenRenderViewport)(HWND, DWORD, DWORD, BOOL) = nullptr;
+    void (*opcCloseRenderViewport)() = nullptr;
+    void (*opcDeleteVessel)(OBJHANDLE) = nullptr;
 };
 
 class ModuleRegistry {

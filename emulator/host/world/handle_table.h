@@ -1,6 +1,9 @@
-/* Generational handles: a handle names a slot and the generation of the
- * object in it, so a handle kept past its object's deletion is detected and
- * never reaches a freed object. Lookup is O(1).
+/* Handles of slots. A generational table's handle names a slot and the
+ * generation of the object in it, so a handle kept past its object's
+ * deletion is detected and never reaches a freed object. A table that reuses
+ * handles the way the host reuses its objects' addresses hands a freed
+ * slot's handle to the next object made there, the last freed first: a
+ * handle kept too long then names the newcomer. Lookup is O(1).
  *
  * Objects live by value in fixed-size blocks of slots, so that objects made
  * one after another lie one after another in memory, and an object never
@@ -28,11 +31,13 @@ enum HandleKind : unsigned {
     ownVesselHandles,
 };
 
+enum class HandleReuse { never, likeAddresses };
+
 template <typename T>
 class HandleTable {
 public:
     /* Distinguishes tables, so a body's handle is never taken for a vessel's. */
-    explicit HandleTable(unsigned kind) : kind_(kind) {}
+    explicit HandleTable(unsigned kind, HandleReuse reuse = HandleReuse::never) : kind_(kind), reuse_(reuse) {}
     HandleTable(const HandleTable&) = delete;
     HandleTable& operator=(const HandleTable&) = delete;
     ~HandleTable()
@@ -60,7 +65,7 @@ public:
         }
         new (&at(index)) T(std::move(object));
         generations_[index] = nextGeneration(generations_[index]);
-        return encode(index, generations_[index]);
+        return encode(index, handleGeneration(index));
     }
 
     T* find(const void* handle) const
@@ -69,7 +74,9 @@ public:
         if (((value >> indexBits) & kindMask) != kind_)
             return nullptr;
         std::uintptr_t index = (value & indexMask) - 1;
-        if (index >= generations_.size() || (value >> (indexBits + kindBits)) != generations_[index])
+        if (index >= generations_.size() || (value >> (indexBits + kindBits)) != handleGeneration(index))
+            return nullptr;
+        if (!live(generations_[index]))
             return nullptr;
         return &at(index);
     }
@@ -112,6 +119,12 @@ private:
         return std::uint32_t((std::uint64_t(generation) + 1) & ((std::uint64_t(1) << generationBits) - 1));
     }
     static bool live(std::uint32_t generation) { return generation % 2 == 1; }
+    /* What a handle of the slot carries: its generation, or, where handles
+     * are reused, the same for every object the slot ever holds. */
+    std::uint32_t handleGeneration(std::size_t index) const
+    {
+        return reuse_ == HandleReuse::likeAddresses ? 1u : generations_[index];
+    }
 
     T& at(std::size_t index) const
     {
@@ -126,6 +139,7 @@ private:
     }
 
     unsigned kind_;
+    HandleReuse reuse_;
     std::vector<std::unique_ptr<Block>> blocks_;
     std::vector<std::uint32_t> generations_;
     std::vector<std::uint32_t> free_;

@@ -45,7 +45,7 @@ VECTOR3 Burn(VesselRecord& v, double dt)
 
 }  // namespace
 
-World::World() : bodies_(bodyHandles), vessels_(vesselHandles) {}
+World::World() : bodies_(bodyHandles), vessels_(vesselHandles, HandleReuse::likeAddresses) {}
 
 OBJHANDLE World::addBody(const Body& body)
 {

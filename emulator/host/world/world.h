@@ -60,9 +60,12 @@ public:
 
     /* The date of the current simulation time, as a modified Julian date */
     double mjd() const { return mjdAtZero + simt / 86400.0; }
+    /* The session's clock, which modules see: 0 when the session began. */
+    double sessionTime() const { return simt - sessionStart; }
 
     OBJHANDLE focus = nullptr;
-    double simt = 0.0;
+    double simt = 0.0;  // the world's own clock, which turns the planets
+    double sessionStart = 0.0;
     double mjdAtZero = 51544.5;
     bool gravity = false;
 

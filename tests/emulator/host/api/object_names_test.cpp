@@ -17,5 +17,6 @@ TEST_F(HostTest, ObjectNamesAreCutToTheGivenLengthAndAlwaysTerminated)
     EXPECT_STREQ(buffer, "xxxxxxx");
     EXPECT_EQ(buffer[8], '#');
     oapiGetObjectName(nullptr, buffer, 8);
-    EXPECT_STREQ(buffer, "");
+    EXPECT_STREQ(buffer, "xxxxxxx") << "a null handle is a fault, and the buffer is left alone";
+    EXPECT_EQ(host.faults(), std::vector<std::string>{"oapiGetObjectName: the handle is null"});
 }
