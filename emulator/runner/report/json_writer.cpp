@@ -103,7 +103,7 @@ void WriteTrack(std::ostream& out, const VesselTrack& v, int classIndex, const s
 
 void WriteScreen(std::ostream& out, const ShownScreen& s)
 {
-    out << "{\"t\":" << JsonNumber(s.t, 9) << ",\"name\":" << JsonString(s.name) << ",\"title\":"
+    out << "{\"t\":" << JsonNumber(s.t, 9) << ",\"name\":" << JsonString(s.name) << ",\"mode\":" << JsonString(s.mode) << ",\"title\":"
         << JsonString(s.title) << ",\"width\":" << s.width << ",\"height\":" << s.height << ",\"texts\":[";
     for (size_t i = 0; i < s.texts.size(); ++i)
         out << (i ? "," : "") << '[' << s.texts[i].x << ',' << s.texts[i].y << ',' << JsonString(s.texts[i].text)
