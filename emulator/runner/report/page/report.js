@@ -38,6 +38,18 @@ data.vessels.slice().sort((a, b) => (isRock(a) - isRock(b)) || (isBomb(a) - isBo
   .forEach((v, i) => { v.color = colourOf(i); });
 const start = Math.min(0, ...data.vessels.map((v) => v.created));
 const end = Math.max(data.simulated, start + 1e-9);
+// The vessels alive in each stretch of time, so that a moment of a day with
+// twenty thousand vessels looks at the hundred or so there then.
+const stretches = 10000, stretchOf = (t) => Math.max(0, Math.min(stretches - 1, Math.floor((t - start) / (end - start) * stretches)));
+const alive = Array.from({ length: stretches }, () => []);
+for (const v of data.vessels) for (let i = stretchOf(v.created); i <= stretchOf(v.end); i++) alive[i].push(v);
+const aliveAt = (t) => alive[stretchOf(t)];
+function aliveDuring(from, to) {
+  if (from <= start) return data.vessels;
+  const found = new Set();
+  for (let i = stretchOf(from); i <= stretchOf(to); i++) for (const v of alive[i]) found.add(v);
+  return found;
+}
 const state = { t: start, playing: false, drawn: {}, marks: {} };
 window.flightReport = state;  // what the browser checks read
 
@@ -95,8 +107,11 @@ function at(v, key, t) {
 }
 // Where a vessel is at t relative to the planet, or null.
 function position(v, t) {
-  const x = at(v, 'wx', t);
-  return x === null ? null : [x, at(v, 'wy', t), at(v, 'wz', t)];
+  if (!v.wx || !v.t.length || t < v.created || t > v.end) return null;
+  const i = Math.max(0, before(v.t, t));
+  if (i === v.t.length - 1 || v.t[i + 1] === v.t[i]) return [v.wx[i], v.wy[i], v.wz[i]];
+  const f = Math.max(0, Math.min(1, (t - v.t[i]) / (v.t[i + 1] - v.t[i])));
+  return [v.wx[i] + (v.wx[i + 1] - v.wx[i]) * f, v.wy[i] + (v.wy[i + 1] - v.wy[i]) * f, v.wz[i] + (v.wz[i + 1] - v.wz[i]) * f];
 }
 // Its velocity at t, from the points either side.
 function velocity(v, t) {
@@ -135,7 +150,7 @@ for (const e of data.events) {
 // a metre of the nearest are named together; the page has no sizes).
 function struckBy(rock, t) {
   const p = position(rock, t), near = [];
-  for (const v of data.vessels) {
+  for (const v of aliveAt(t)) {
     if (v === rock || isBomb(v)) continue;
     const q = position(v, t);
     if (q) near.push([Math.hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]), v]);
@@ -305,7 +320,7 @@ function makeView(title, options) {
   // Every vessel there at the moment, in the frame's plane.
   function now(t) {
     const out = [];
-    for (const v of data.vessels) {
+    for (const v of aliveAt(t)) {
       const p = position(v, t);
       if (!p) continue;
       const r = rel(p, t);
@@ -379,7 +394,7 @@ function makeView(title, options) {
     const inPlane = (r) => [r[ka], r[kb]];
     const markAt = (v, tm) => { const q = position(v, tm); return q ? inPlane(rel(q, tm)) : null; };
     // each bomb blasting now: its 200 km reach, shaded by its level
-    for (const v of data.vessels) {
+    for (const v of aliveAt(t)) {
       if (!isBomb(v) || !v.lv || t < v.detonated || t > v.end) continue;
       const level = at(v, 'lv', t), q = markAt(v, t);
       if (!level || !q) continue;
@@ -390,7 +405,7 @@ function makeView(title, options) {
     // trails: the recent past of every vessel there now, each point where it
     // was in the frame at its own moment
     g.lineWidth = 1.4;
-    for (const v of data.vessels) {
+    for (const v of aliveAt(t)) {
       if (t < v.created || t > v.end || !v.wx) continue;
       const from = Math.max(v.created, t - trail);
       let i = Math.max(0, before(v.t, from));
@@ -408,7 +423,7 @@ function makeView(title, options) {
     }
     g.globalAlpha = 1;
     // marks of what happened within the trail: removed rocks, contacts, detonations
-    for (const v of data.vessels) {
+    for (const v of aliveDuring(t - trail, t)) {
       if (isRock(v) && v.deleted >= 0 && v.deleted <= t && v.deleted >= t - trail) {
         const q = markAt(v, v.deleted);
         if (q) { cross(g, px(q[0]), py(q[1]), v.color); marks.push(['removed', v.name, q[0], q[1], v.index]); }
