@@ -616,9 +616,10 @@ function chart(title, quantity, unit, series, options) {
   c.draw = function () {
     const { g, w, h } = canvasFor(canvas);
     g.font = '11px system-ui, sans-serif'; g.lineWidth = 1;
-    const yTicks = ticks(lo, hi, 5);
+    // marks in time alone have no value to read off: no value axis
+    const yTicks = options.noValues ? [] : ticks(lo, hi, 5);
     const widest = Math.max(0, ...yTicks.map((v) => g.measureText(tickText(v)).width));
-    const l = widest + 30, r = 14, top = 10, bottom = 34, pw = w - l - r, ph = h - top - bottom;
+    const l = options.noValues ? 14 : widest + 30, r = 14, top = 10, bottom = 34, pw = w - l - r, ph = h - top - bottom;
     if (pw <= 10 || ph <= 10) return;
     const X = (t) => l + (t - start) / (end - start) * pw;
     const Y = (v) => top + ph - ((log ? Math.log10(v) : v) - lo) / (hi - lo) * ph;
@@ -630,7 +631,7 @@ function chart(title, quantity, unit, series, options) {
     const tUnit = end >= 7200 ? 3600 : 1, tName = tUnit === 3600 ? 'time (h)' : 'time (s)';
     for (const t of ticks(start / tUnit, end / tUnit, Math.max(2, Math.floor(pw / 90)))) { g.textAlign = 'center'; g.fillText(num(t), X(t * tUnit), top + ph + 14); }
     g.fillText(tName, l + pw / 2, top + ph + 29);
-    g.save(); g.translate(11, top + ph / 2); g.rotate(-Math.PI / 2); g.textAlign = 'center'; g.fillText(axisTitle, 0, 0); g.restore();
+    if (!options.noValues) { g.save(); g.translate(11, top + ph / 2); g.rotate(-Math.PI / 2); g.textAlign = 'center'; g.fillText(axisTitle, 0, 0); g.restore(); }
     g.strokeStyle = '#9aa5b1'; g.strokeRect(l, top, pw, ph);
     g.save(); g.beginPath(); g.rect(l, top, pw, ph); g.clip();
     if (options.line) {
@@ -727,7 +728,7 @@ if (rocks.length) {
 }
 const debug = data.events.filter((e) => e[1] === 'debug');
 chart('When the debug line changed (hover a mark for its text)', 'changes', '', [{ name: 'debug line', color: '#0072b2', t: debug.map((e) => e[0]), v: debug.map(() => 1), text: debug.map((e) => e[3]), bars: true }],
-  { zero: true });
+  { zero: true, noValues: true });
 
 // ---- the displays: every text at its pixel position, buttons beside
 (function displays() {
