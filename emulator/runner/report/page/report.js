@@ -183,13 +183,14 @@ for (const e of data.events) {
 // ---- the header: what happened, in plain words, then the figures
 function namesOf(list, most) {
   const names = list.slice(0, most).map((v) => v.name);
-  if (list.length > most) names.push('and ' + (list.length - most) + ' more');
+  if (list.length > most) return names.join(', ') + ' and ' + (list.length - most) + ' more';
   return names.length > 1 ? names.slice(0, -1).join(', ') + ' and ' + names[names.length - 1] : names.join('');
 }
 function plural(n, one, many) { return n + ' ' + (n === 1 ? one : many); }
 function verdict() {
   const c = data.counts, lines = [];
-  const pushed = data.vessels.filter((v) => v.f && !isBomb(v));
+  // ships before rocks: they are what the reader came to see pushed
+  const pushed = data.vessels.filter((v) => v.f && !isBomb(v)).sort((a, b) => (isRock(a) - isRock(b)) || a.index - b.index);
   if (c.bombsFired || c.bombsDetonated) {
     let s = plural(c.bombsFired, 'bomb', 'bombs') + ' fired, ' + c.bombsDetonated + ' detonated';
     s += pushed.length ? '; ' + plural(pushed.length, 'vessel', 'vessels') + ' pushed: ' + namesOf(pushed, 6) + '.' : '; nothing was pushed.';
