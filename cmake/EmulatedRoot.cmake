@@ -9,4 +9,5 @@ add_custom_target(emulated_root ALL
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/meshes/roid.msh ${EMULATED_ROOT}/meshes/roid.msh
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/config/vessels ${EMULATED_ROOT}/config/vessels
   DEPENDS ${BRIMSTAR_EMULATED_MODULE} collision
+  COMMENT "Laying out the emulated root folder"
   VERBATIM)

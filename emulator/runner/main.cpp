@@ -1,15 +1,15 @@
 /* brimstar-sim: runs the module in the emulated host on a scenario and
  * prints what it did.
  *
- *   brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]
- *                [--max-steps N] [--report FILE.html]
+ *   brimstar-sim [SCENARIO] [OPTIONS]     (brimstar-sim --help describes them)
  *
  * Without a scenario it plays the bundled default one. The root folder is
  * the emulated simulator's; by default the one built beside this program.
  * Every output is opened before the run starts, so that one that cannot be
  * written stops it before anything runs.
  */
-#include "number_text.h"
+#include "class_check.h"
+#include "command_line.h"
 #include "observer_fanout.h"
 #include "printable_text.h"
 #include "report/recorder.h"
@@ -28,18 +28,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Options {
-    fs::path root;
-    fs::path scenario;
-    bool quiet = false;
-    fs::path log, trace, plot, report;
-    std::uint64_t maxSteps = runner::defaultMaxSteps;
-};
-
-const char* const usage =
-    "usage: brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]\n"
-    "                    [--max-steps N] [--report FILE.html]\n";
-
 fs::path ProgramDirectory()
 {
 #if defined(_WIN32)
@@ -51,54 +39,6 @@ fs::path ProgramDirectory()
     fs::path self = fs::read_symlink("/proc/self/exe", error);
     return error ? fs::current_path() : self.parent_path();
 #endif
-}
-
-bool ReadOptions(int argc, char** argv, Options& options, std::string& problem)
-{
-    options.root = ProgramDirectory() / ".." / "root";
-    options.scenario = fs::path(BRIMSTAR_SOURCE_DIR) / "examples" / "01-one-bomb.scn";
-    const std::pair<const char*, fs::path*> fileOptions[] = {
-        {"--root", &options.root}, {"--log", &options.log}, {"--trace", &options.trace}, {"--plot", &options.plot},
-        {"--report", &options.report}};
-    bool scenarioGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        bool matched = false;
-        for (const auto& [name, target] : fileOptions)
-            if (arg == name) {
-                if (++i == argc) {
-                    problem = arg + " needs a file name";
-                    return false;
-                }
-                *target = fs::absolute(argv[i]);
-                matched = true;
-            }
-        if (matched)
-            continue;
-        if (arg == "--max-steps") {
-            long long steps = 0;
-            if (++i == argc || !runner::ReadWhole(argv[i], 1, 1000000000000000LL, steps)) {
-                problem = "--max-steps needs a whole number of steps from 1 to 10^15";
-                return false;
-            }
-            options.maxSteps = std::uint64_t(steps);
-        } else if (arg == "--quiet") {
-            options.quiet = true;
-        } else if (arg == "--help") {
-            std::cout << usage;
-            std::exit(0);
-        } else if (!arg.empty() && arg[0] == '-') {
-            problem = "unknown option " + runner::Printable(arg);
-            return false;
-        } else if (scenarioGiven) {
-            problem = "more than one scenario";
-            return false;
-        } else {
-            options.scenario = fs::absolute(arg);
-            scenarioGiven = true;
-        }
-    }
-    return true;
 }
 
 /* Writes to every stream it is given. */
@@ -192,12 +132,15 @@ bool Written(const fs::path& path, const char* what, std::ofstream& file)
 
 int main(int argc, char** argv)
 {
-    Options options;
+    const runner::CommandLineDefaults defaults{(ProgramDirectory() / ".." / "root").lexically_normal(),
+                                              fs::path(BRIMSTAR_SOURCE_DIR) / "examples" / "01-one-bomb.scn",
+                                              fs::path(BRIMSTAR_SOURCE_DIR) / "docs" / "scenario-format.md",
+                                              BRIMSTAR_VERSION};
+    runner::CommandLine commandLine = runner::ReadCommandLine(argc, argv, defaults, std::cout, std::cerr);
+    if (!commandLine.run)
+        return commandLine.exitStatus;
+    const runner::Options& options = commandLine.options;
     std::string error;
-    if (!ReadOptions(argc, argv, options, error)) {
-        std::cerr << "brimstar-sim: " << error << '\n' << usage;
-        return 2;
-    }
     runner::Script script;
     if (!runner::ReadScript(options.scenario.string(), script, error) ||
         !runner::CheckRunLength(script, options.maxSteps, error)) {
@@ -207,6 +150,10 @@ int main(int argc, char** argv)
     if (!fs::is_directory(options.root / "modules")) {
         std::cerr << "brimstar-sim: " << runner::Printable(options.root.string())
                   << " is not an emulated host's root folder (no modules)\n";
+        return 1;
+    }
+    if (!runner::CheckClasses(script, options.root, error)) {
+        std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
         return 1;
     }
     // Every output is tried before any is opened for writing, so that one

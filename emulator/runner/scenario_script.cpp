@@ -5,6 +5,9 @@
 #include "printable_text.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -14,6 +17,8 @@
 namespace runner {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 /* The words of one statement, read from the left. */
 class Statement {
@@ -121,9 +126,14 @@ bool ReadVessel(Statement& s, Script& script, std::unordered_set<std::string>& n
         return false;
     if (v.name.empty())
         return s.fail("a vessel needs a name", error);
+    bool positioned = false;
     std::map<std::string, FieldReader> fields{
         {"class", [&v](Statement& st, std::string& e) { return st.word(v.className, "a class name", e); }},
-        {"pos", Vector(v.pos, "a position x y z in m")},
+        {"pos",
+         [&v, &positioned](Statement& st, std::string& e) {
+             positioned = true;
+             return st.vector(v.pos, "a position x y z in m", e);
+         }},
         {"vel", Vector(v.vel, "a velocity x y z in m/s")}};
     if (!ReadFields(s, fields, error))
         return false;
@@ -131,6 +141,9 @@ bool ReadVessel(Statement& s, Script& script, std::unordered_set<std::string>& n
         return s.fail("vessel '" + v.name + "' needs a class", error);
     if (!names.insert(v.name).second)
         return s.fail("vessel '" + v.name + "' is defined twice", error);
+    // The host would put a vessel without one at the planet's centre.
+    if (!positioned)
+        return s.fail("vessel '" + v.name + "' needs a position (pos X Y Z in m, relative to the planet)", error);
     script.vessels.push_back(v);
     return true;
 }
@@ -234,6 +247,19 @@ std::string SplitWords(const std::string& line, std::vector<std::string>& words)
     return "";
 }
 
+/* Why a file cannot be read as a scenario, in the words a user knows; empty
+ * when nothing is known against it. */
+std::string UnreadableFileProblem(const std::string& path)
+{
+    std::error_code unknown;
+    fs::file_status status = fs::status(path, unknown);
+    if (status.type() == fs::file_type::not_found)
+        return "no such file";
+    if (status.type() == fs::file_type::directory)
+        return "it is a folder";
+    return "";
+}
+
 }  // namespace
 
 bool ParseScript(const std::string& name, const std::string& text, Script& script, std::string& error)
@@ -275,13 +301,18 @@ bool ParseScript(const std::string& name, const std::string& text, Script& scrip
 
 bool ReadScript(const std::string& path, Script& script, std::string& error)
 {
-    std::ifstream in(path);
-    if (!in) {
-        error = path + ": cannot open the scenario";
+    std::string why = UnreadableFileProblem(path);
+    std::ifstream in(path, std::ios::binary);
+    if (!why.empty() || !in) {
+        error = path + ": cannot read the scenario: " + (why.empty() ? std::strerror(errno) : why);
         return false;
     }
     std::stringstream text;
     text << in.rdbuf();
+    if (in.bad()) {
+        error = path + ": cannot read the scenario: " + std::strerror(errno);
+        return false;
+    }
     return ParseScript(path, text.str(), script, error);
 }
 

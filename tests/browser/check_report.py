@@ -93,6 +93,102 @@ return drawn.filter((p) => p[0].startsWith('R-')).map((p) => [p[1], p[2]]);
 """
 
 
+# Every frame the flight view offers, and in each the detonation marks at
+# the blast's moment and at the end, beside where each bomb was drawn when it
+# went off: [frame, [[bomb, mark then, mark at the end, bomb then]]].
+DETONATIONS = """
+const s = window.flightReport, view = s.views[0], select = document.querySelector('.viewControls select');
+const trail = document.getElementById('trail');
+trail.value = 'Infinity'; trail.dispatchEvent(new Event('change'));
+const data = JSON.parse(document.getElementById('flight').textContent), end = data.simulated;
+data.vessels.forEach((v, i) => { v.index = i; });
+const bombs = data.vessels.filter((v) => data.classes[v.c] === 'nuke' && v.detonated !== undefined);
+const out = [];
+for (let f = 0; f < s.frames.length; f++) {
+  select.value = f; select.dispatchEvent(new Event('change'));
+  const rows = [];
+  for (const b of bombs) {
+    s.setTime(b.detonated);
+    const mark = () => (s.marks[view.title].find((m) => m[0] === 'detonation' && m[4] === b.index) || []).slice(2, 4);
+    const then = mark(), drawn = s.drawn[view.title].find((p) => p[5] === b.index);
+    s.setTime(end);
+    rows.push([b.name, then, mark(), drawn ? drawn.slice(3, 5) : null]);
+  }
+  out.push([s.frames[f].name, rows, view.ext]);
+}
+select.value = 0; select.dispatchEvent(new Event('change'));
+trail.selectedIndex = 0; trail.dispatchEvent(new Event('change'));
+return out;
+"""
+
+# Where each vessel was drawn at the end in the first frame, and the first
+# detonation mark: [[name, a, b]], [a, b].
+AT_THE_END = """
+const s = window.flightReport, view = s.views[0];
+s.setTime(JSON.parse(document.getElementById('flight').textContent).simulated);
+const star = s.marks[view.title].find((m) => m[0] === 'detonation');
+return [s.drawn[view.title].map((p) => [p[0], p[3], p[4]]), star ? star.slice(2, 4) : null];
+"""
+
+CONTACT_ROWS = """
+const filter = document.getElementById('eventFilter');
+filter.value = 'contact'; filter.dispatchEvent(new Event('change'));
+const rows = [...document.querySelectorAll('#eventTable tbody tr')].filter((r) => r.dataset.kind === 'contact').length;
+filter.value = ''; filter.dispatchEvent(new Event('change'));
+return rows;
+"""
+
+SERIES_COLOURS = """
+return window.flightReport.charts.map((c) => [c.title, c.colors]);
+"""
+
+
+def flight_data(driver):
+    return driver.execute_script("return JSON.parse(document.getElementById('flight').textContent)")
+
+
+def check_story(driver, expect, scenario):
+    """The flight as a pilot reads it: detonations where the bombs went off,
+    in every frame; contacts as events; the pushed vessels named at the top;
+    series told apart by colour."""
+    data = flight_data(driver)
+    for frame, rows, ext in driver.execute_script(DETONATIONS):
+        for bomb, then, later, drawn in rows:
+            close = lambda p, q: p and q and max(abs(p[0] - q[0]), abs(p[1] - q[1])) <= 1e-6 * max(1.0, ext)
+            expect(close(then, drawn), "frame '%s': %s's mark is where it went off (%s, %s)" % (frame, bomb, then, drawn))
+            expect(close(then, later), "frame '%s': %s's mark stays there to the end (%s, %s)" % (frame, bomb, then, later))
+    pushed = [v["name"] for v in data["vessels"] if "f" in v and data["classes"][v["c"]] != "nuke"]
+    verdict = driver.execute_script("return document.getElementById('verdict').textContent")
+    for name in pushed[:6]:
+        expect(name in verdict, "the header names %s, which was pushed" % name)
+    if not pushed:
+        expect("pushed" in verdict or "No bomb" in verdict, "the header says nothing was pushed")
+    if data["counts"]["contacts"]:
+        rows = driver.execute_script(CONTACT_ROWS)
+        expect(rows == data["counts"]["contacts"], "%d contact rows for %d contacts" % (rows, data["counts"]["contacts"]))
+    for title, colours in driver.execute_script(SERIES_COLOURS):
+        expect(len(set(colours)) == len(colours), "chart '%s': no two series share a colour" % title)
+    if os.path.basename(scenario).startswith("01-"):
+        drawn, star = driver.execute_script(AT_THE_END)
+        far = {n: ((a - star[0]) ** 2 + (b - star[1]) ** 2) ** 0.5 for n, a, b in drawn}
+        expect(all(far.get(n, 0) > 10000 for n in ("ISS-A", "ISS-B", "GL-01")),
+               "at the end the ships are thrown more than 10 km from the blast's point: %s" % far)
+
+
+def check_sizes(driver, expect, report):
+    """No console error at the two window sizes and in a full-page capture."""
+    for width, height in ((1280, 800), (1600, 1000), (1280, 0)):
+        driver.set_window_size(width, height or 800)
+        driver.get("file://" + os.path.abspath(report))
+        if not height:
+            full = driver.execute_script("return document.documentElement.scrollHeight")
+            driver.set_window_size(width, min(full, 8000))
+            driver.execute_script("window.flightReport.setTime(window.flightReport.showcase)")
+            driver.get_screenshot_as_png()
+        errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+        expect(not errors, "no console error at %dx%s %r" % (width, height or "full page", errors[:3]))
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("sim")
@@ -137,6 +233,7 @@ def main():
             expect(page["rows"] == rows, "display lines are the log's: %r" % rows[:3])
         colours = driver.execute_script(COLOURS)
         expect(all(c > 4 for c in colours), "no canvas is blank (colours %s)" % colours)
+        check_story(driver, expect, args.scenario)
         driver.execute_script("window.flightReport.setTime(window.flightReport.showcase)")
         if os.path.basename(args.scenario).startswith("04-"):
             rocks = driver.execute_script(ROCKS, 50)
@@ -146,15 +243,15 @@ def main():
             xs = [x for x, _ in rocks]
             expect(rocks and max(xs) - min(xs) > 60, "the rock field spreads over the view, not a dot")
         if args.screenshot:
+            # the first screen a reader sees: the verdict and the flight view
             driver.set_window_size(1280, 1000)
-            height = driver.execute_script("return document.documentElement.scrollHeight")
-            driver.set_window_size(1280, min(height, 2200))
-            driver.execute_script("window.flightReport.setTime(arguments[0])",
-                                  driver.execute_script("return window.flightReport.showcase"))
+            driver.get("file://" + os.path.abspath(report))
+            driver.execute_script("window.flightReport.setTime(window.flightReport.showcase)")
             driver.save_screenshot(args.screenshot)
             expect(os.path.getsize(args.screenshot) > 20000, "the screenshot is not blank")
         errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
         expect(not errors, "no console error while it was used " + repr(errors[:3]))
+        check_sizes(driver, expect, report)
     finally:
         driver.quit()
     return 1 if failures else 0

@@ -49,6 +49,7 @@ struct TextOnScreen {
 struct ShownScreen {
     double t = 0;
     std::string name;
+    std::string mode;  // the display's mode, as registered
     std::string title;
     int width = 0;
     int height = 0;

@@ -14,17 +14,18 @@ struct Column {
     std::function<double(const TrackPoint&)> value;
 };
 
-const Column relativeColumns[] = {
+/* Positions relative to the planet, a frame that does not move with the
+ * focus, so the page can draw every vessel and mark in a frame of the
+ * reader's choice. Ten digits keep a millimetre at an orbit's radius: a
+ * blast's few hundred metres must not be lost beside the 7000 km. */
+const Column trackColumns[] = {
     {"t", 9, [](const TrackPoint& p) { return p.t; }},
-    {"x", 4, [](const TrackPoint& p) { return p.rel[0]; }},
-    {"y", 4, [](const TrackPoint& p) { return p.rel[1]; }},
-    {"z", 4, [](const TrackPoint& p) { return p.rel[2]; }},
+    {"wx", 10, [](const TrackPoint& p) { return p.planet[0]; }},
+    {"wy", 10, [](const TrackPoint& p) { return p.planet[1]; }},
+    {"wz", 10, [](const TrackPoint& p) { return p.planet[2]; }},
     {"s", 4, [](const TrackPoint& p) { return p.speed; }},
 };
 const Column planetColumns[] = {
-    {"px", 4, [](const TrackPoint& p) { return p.planet[0]; }},
-    {"py", 4, [](const TrackPoint& p) { return p.planet[1]; }},
-    {"pz", 4, [](const TrackPoint& p) { return p.planet[2]; }},
     {"alt", 6, [](const TrackPoint& p) { return p.altitude; }},
 };
 /* Left out while all zero: most vessels are never pushed, and only bombs blast. */
@@ -83,11 +84,11 @@ void WriteTrack(std::ostream& out, const VesselTrack& v, int classIndex, const s
         out << ",\"hits\":";
         Numbers(out, v.hits, 9);
     }
-    for (const Column& c : relativeColumns)
+    for (const Column& c : trackColumns)
         if (c.key != std::string("s") || v.className != "roid")  // the page charts no rock's speed
             WriteColumn(out, c, v.points);
     // Rocks and timed bombs stay by the focus: at the planet's scale they are
-    // where it is. A bomb with an altitude trigger falls, and is drawn.
+    // as high as it is. A bomb with an altitude trigger falls, and is charted.
     bool nearFocus = v.className == "roid" || (v.className == "nuke" && v.triggerHeight < 0);
     if (planetView && !nearFocus)
         for (const Column& c : planetColumns)
@@ -103,7 +104,7 @@ void WriteTrack(std::ostream& out, const VesselTrack& v, int classIndex, const s
 
 void WriteScreen(std::ostream& out, const ShownScreen& s)
 {
-    out << "{\"t\":" << JsonNumber(s.t, 9) << ",\"name\":" << JsonString(s.name) << ",\"title\":"
+    out << "{\"t\":" << JsonNumber(s.t, 9) << ",\"name\":" << JsonString(s.name) << ",\"mode\":" << JsonString(s.mode) << ",\"title\":"
         << JsonString(s.title) << ",\"width\":" << s.width << ",\"height\":" << s.height << ",\"texts\":[";
     for (size_t i = 0; i < s.texts.size(); ++i)
         out << (i ? "," : "") << '[' << s.texts[i].x << ',' << s.texts[i].y << ',' << JsonString(s.texts[i].text)
@@ -125,6 +126,35 @@ void List(std::ostream& out, const char* key, const std::vector<T>& items, Write
     out << ']';
 }
 
+/* Who was in focus when: a vessel whose position relative to the focus is
+ * nought at a point of its track; [time, vessel] at each change. A vessel
+ * riding exactly with the focus is nought too, so the one in focus so far
+ * keeps it while it still is. */
+void WriteFocus(std::ostream& out, const std::vector<VesselTrack>& vessels)
+{
+    std::vector<std::pair<double, int>> moments;
+    for (size_t i = 0; i < vessels.size(); ++i)
+        for (const TrackPoint& p : vessels[i].points)
+            if (p.rel[0] == 0 && p.rel[1] == 0 && p.rel[2] == 0)
+                moments.emplace_back(p.t, int(i));
+    std::sort(moments.begin(), moments.end());
+    out << ",\n\"focus\":[";
+    int current = -1;
+    for (size_t i = 0; i < moments.size();) {
+        size_t next = i;
+        bool kept = false;
+        for (; next < moments.size() && moments[next].first == moments[i].first; ++next)
+            kept = kept || moments[next].second == current;
+        if (!kept) {
+            out << (current < 0 ? "" : ",") << '[' << JsonNumber(moments[i].first, 9) << ',' << moments[i].second
+                << ']';
+            current = moments[i].second;
+        }
+        i = next;
+    }
+    out << ']';
+}
+
 }  // namespace
 
 void WriteRecordJson(std::ostream& out, const FlightRecord& r)
@@ -140,6 +170,7 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         << ",\"rocksByDamage\":" << c.rocksByDamage << ",\"rocksByRange\":" << c.rocksByRange
         << ",\"contacts\":" << c.contacts << ",\"messageBoxes\":" << c.messageBoxes << "},\n\"focusChanges\":";
     Numbers(out, r.focusChanges, 9);
+    WriteFocus(out, r.vessels);
     std::vector<std::string> classes;
     for (const VesselTrack& v : r.vessels)
         if (std::find(classes.begin(), classes.end(), v.className) == classes.end())

@@ -161,6 +161,9 @@ void Recorder::screenShown(const std::string& name, const emu::Screen& screen, c
     shown.t = host_.world().simt;
     shown.name = name;
     shown.title = screen.canvas.title;
+    for (const emu::MfdMode& mode : host_.mfds().modes())
+        if (mode.id == display.modeId)
+            shown.mode = mode.name;
     shown.width = display.width;
     shown.height = display.height;
     for (const TextItem& item : screen.canvas.items)

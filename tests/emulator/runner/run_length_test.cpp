@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string world = "planet Earth\nvessel GL-01 class Ship\n";
+const std::string world = "planet Earth\nvessel GL-01 class Ship pos 7e6 0 0\n";
 
 struct LengthCase {
     const char* text;

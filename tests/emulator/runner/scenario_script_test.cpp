@@ -2,6 +2,8 @@
  * naming the file, the line and what was expected. */
 #include "emulator/runner/scenario_script.h"
 
+#include "support/emulated_root.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"fly 3\n", "s.scn:3: unknown keyword 'fly' (expected planet, vessel, focus, gravity, step, run or at)"},
         BadCase{"step fast\n", "s.scn:3: expected a step length in s as a number, found 'fast'"},
         BadCase{"vessel X class Ship pos 1 2\n", "s.scn:3: expected a position x y z in m"},
-        BadCase{"vessel GL-01 class Ship\n", "s.scn:3: vessel 'GL-01' is defined twice"},
+        BadCase{"vessel GL-01 class Ship pos 0 0 0\n", "s.scn:3: vessel 'GL-01' is defined twice"},
         BadCase{"vessel X pos 1 2 3 colour red\n",
                 "s.scn:3: unknown field 'colour' (expected one of: class, pos, vel)"},
         BadCase{"at 5 open Weapons on GL-02\n", "s.scn:3: unknown vessel 'GL-02'"},
@@ -51,7 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "s.scn:3: unknown action 'dance' (expected open, key, button, type, cancel, show, close, focus, delete, "
                 "save or load)"},
         BadCase{"at 5 type \"50\n", "s.scn:3: a quoted text is not closed"},
-        BadCase{"focus Nobody\n", "s.scn: the focus names no vessel: 'Nobody'"}));
+        BadCase{"focus Nobody\n", "s.scn: the focus names no vessel: 'Nobody'"},
+        BadCase{"vessel GL-02 class Ship vel 1 0 0\n",
+                "s.scn:3: vessel 'GL-02' needs a position (pos X Y Z in m, relative to the planet)"}));
 
 // Every number is read whole and must fit its field: none is read as a part
 // of it, or as another number.
@@ -122,11 +126,26 @@ TEST(GoodScenario, MayBeginWithAByteOrderMarkAndEndLinesWithCarriageReturns)
 {
     runner::Script script;
     std::string error;
-    ASSERT_TRUE(runner::ParseScript("s.scn", "\xEF\xBB\xBFplanet Earth\r\nvessel GL-01 class Ship\r\nrun 2\r\n", script,
+    ASSERT_TRUE(runner::ParseScript("s.scn", "\xEF\xBB\xBFplanet Earth\r\nvessel GL-01 class Ship pos 7e6 0 0\r\nrun 2\r\n", script,
                                     error))
         << error;
     EXPECT_EQ(script.planet.name, "Earth");
     ASSERT_EQ(script.vessels.size(), 1u);
     EXPECT_EQ(script.vessels[0].className, "Ship");
     EXPECT_EQ(script.duration, 2);
+}
+
+// A scenario that cannot be read says why, in the words of its file.
+TEST(UnreadableScenario, SaysWhy)
+{
+    testing_support::EmulatedRoot folder;
+    const std::pair<std::string, const char*> cases[] = {
+        {(folder / "missing.scn").string(), ": cannot read the scenario: no such file"},
+        {folder.path().string(), ": cannot read the scenario: it is a folder"}};
+    for (const auto& [path, why] : cases) {
+        runner::Script script;
+        std::string error;
+        EXPECT_FALSE(runner::ReadScript(path, script, error));
+        EXPECT_EQ(error, path + why);
+    }
 }

@@ -2,10 +2,25 @@
 // The flight report's page: reads the run from the JSON beside it and draws
 // it with the canvas and SVG the browser has. Every text from the run goes in
 // as textContent, never as markup.
+//
+// Positions come relative to the planet, a frame that does not move with the
+// focus; the views draw them in a frame the reader picks (by default one
+// riding with the first blast's point), and every mark stays where it was
+// in that frame at its moment.
 const data = JSON.parse(document.getElementById('flight').textContent);
-const palette = ['#2b6cb0', '#2f855a', '#805ad5', '#d69e2e', '#319795', '#d53f8c', '#4a5568', '#3182ce', '#38a169', '#b7791f'];
+// Okabe and Ito's eight, then Paul Tol's muted set (the pale yellow last): distinct for readers
+// with the common colour-vision deficiencies. Past them, hues a golden angle
+// apart, each one of its own.
+const palette = ['#0072b2', '#e69f00', '#009e73', '#cc79a7', '#56b4e9', '#d55e00', '#000000',
+  '#332288', '#88ccee', '#44aa99', '#117733', '#999933', '#ddcc77', '#cc6677', '#882255', '#aa4499', '#f0e442'];
+function colourOf(i) {
+  if (i < palette.length) return palette[i];
+  const n = i - palette.length;
+  return 'hsl(' + ((n * 137.508) % 360).toFixed(1) + ',' + (55 + (n % 3) * 15) + '%,' + (35 + (n % 4) * 8) + '%)';
+}
 const isBomb = (v) => v.cls === 'nuke';
 const isRock = (v) => v.cls === 'roid';
+let bombCount = 0;
 data.vessels.forEach((v, i) => {
   v.index = i;
   v.cls = data.classes[v.c];
@@ -13,12 +28,29 @@ data.vessels.forEach((v, i) => {
   if (v.gone) v.deleted = v.t[v.t.length - 1];
   for (const k of ['deleted', 'trigger', 'detonated']) if (v[k] === undefined) v[k] = -1;
   v.hits = v.hits || [];
-  v.color = isBomb(v) ? '#e8590c' : isRock(v) ? '#8c7355' : palette[i % palette.length];
   v.end = v.deleted >= 0 ? v.deleted : data.simulated;
+  // short labels in the views and legends; the whole name on hover
+  v.label = isBomb(v) ? 'B' + (++bombCount) : v.name.length > 14 ? v.name.slice(0, 13) + '…' : v.name;
 });
+// Colours go to ships first, then bombs, then rocks, so the few that matter
+// get the clearest.
+data.vessels.slice().sort((a, b) => (isRock(a) - isRock(b)) || (isBomb(a) - isBomb(b)) || a.index - b.index)
+  .forEach((v, i) => { v.color = colourOf(i); });
 const start = Math.min(0, ...data.vessels.map((v) => v.created));
 const end = Math.max(data.simulated, start + 1e-9);
-const state = { t: start, zoom: 1, playing: false, drawn: {} };
+// The vessels alive in each stretch of time, so that a moment of a day with
+// twenty thousand vessels looks at the hundred or so there then.
+const stretches = 10000, stretchOf = (t) => Math.max(0, Math.min(stretches - 1, Math.floor((t - start) / (end - start) * stretches)));
+const alive = Array.from({ length: stretches }, () => []);
+for (const v of data.vessels) for (let i = stretchOf(v.created); i <= stretchOf(v.end); i++) alive[i].push(v);
+const aliveAt = (t) => alive[stretchOf(t)];
+function aliveDuring(from, to) {
+  if (from <= start) return data.vessels;
+  const found = new Set();
+  for (let i = stretchOf(from); i <= stretchOf(to); i++) for (const v of alive[i]) found.add(v);
+  return found;
+}
+const state = { t: start, playing: false, drawn: {}, marks: {} };
 window.flightReport = state;  // what the browser checks read
 
 function el(tag, attrs, text) {
@@ -34,9 +66,18 @@ function svgEl(tag, attrs, text) {
   return e;
 }
 function num(x, digits) { return Number(x.toPrecision(digits || 4)).toString(); }
-function length(m) {
-  const a = Math.abs(m);
-  return a >= 1000 ? num(m / 1000) + ' km' : num(m) + ' m';
+const prefixes = ['m', '', 'k', 'M', 'G', 'T', 'P', 'E', 'Z', 'Y'];
+// The power of a thousand a value reads best in, as an index into prefixes.
+function thousands(x) {
+  const a = Math.abs(x);
+  if (!isFinite(a) || a === 0) return 1;
+  return Math.max(0, Math.min(prefixes.length - 1, Math.floor(Math.log10(a) / 3) + 1));
+}
+// A value with an SI prefix and its unit: 204.6 MN, 50 Gm.
+function si(x, unit, digits) {
+  if (!isFinite(x)) return String(x) + ' ' + unit;
+  const p = thousands(x);
+  return num(x / Math.pow(1000, p - 1), digits || 4) + ' ' + prefixes[p] + unit;
 }
 function duration(s) { return s >= 3600 ? num(s / 3600, 3) + ' h' : s >= 120 ? num(s / 60, 3) + ' min' : num(s, 4) + ' s'; }
 function ticks(lo, hi, count) {
@@ -60,15 +101,33 @@ function before(times, t) {
 function at(v, key, t) {
   if (!v[key] || !v.t.length || t < v.created || t > v.end) return null;
   const i = Math.max(0, before(v.t, t));
-  if (i === v.t.length - 1) return v[key][i];
-  const cut = data.focusChanges.some((c) => c > v.t[i] && c <= v.t[i + 1]);
-  if (cut && (key === 'x' || key === 'y' || key === 'z')) return v[key][i];
-  const f = (t - v.t[i]) / (v.t[i + 1] - v.t[i]);
+  if (i === v.t.length - 1 || v.t[i + 1] === v.t[i]) return v[key][i];
+  const f = Math.max(0, Math.min(1, (t - v.t[i]) / (v.t[i + 1] - v.t[i])));
   return v[key][i] + (v[key][i + 1] - v[key][i]) * f;
+}
+// Where a vessel is at t relative to the planet, or null.
+function position(v, t) {
+  if (!v.wx || !v.t.length || t < v.created || t > v.end) return null;
+  const i = Math.max(0, before(v.t, t));
+  if (i === v.t.length - 1 || v.t[i + 1] === v.t[i]) return [v.wx[i], v.wy[i], v.wz[i]];
+  const f = Math.max(0, Math.min(1, (t - v.t[i]) / (v.t[i + 1] - v.t[i])));
+  return [v.wx[i] + (v.wx[i + 1] - v.wx[i]) * f, v.wy[i] + (v.wy[i + 1] - v.wy[i]) * f, v.wz[i] + (v.wz[i + 1] - v.wz[i]) * f];
+}
+// Its velocity at t, from the points either side.
+function velocity(v, t) {
+  if (v.t.length < 2) return [0, 0, 0];
+  const i = Math.max(0, Math.min(v.t.length - 2, before(v.t, t)));
+  const dt = v.t[i + 1] - v.t[i] || 1;
+  return ['wx', 'wy', 'wz'].map((k) => (v[k][i + 1] - v[k][i]) / dt);
+}
+function quantile(values, q) {
+  if (!values.length) return 0;
+  values.sort((a, b) => a - b);
+  return values[Math.min(values.length - 1, Math.floor(q * values.length))];
 }
 function canvasFor(c) {
   const r = window.devicePixelRatio || 1, w = c.clientWidth, h = c.clientHeight;
-  if (c.width !== Math.round(w * r)) { c.width = Math.round(w * r); c.height = Math.round(h * r); }
+  if (c.width !== Math.round(w * r) || c.height !== Math.round(h * r)) { c.width = Math.round(w * r); c.height = Math.round(h * r); }
   const g = c.getContext('2d');
   g.setTransform(r, 0, 0, r, 0, 0);
   g.clearRect(0, 0, w, h);
@@ -78,30 +137,101 @@ const tip = document.getElementById('tip');
 function showTip(e, text) {
   if (!text) { tip.hidden = true; return; }
   tip.textContent = text; tip.hidden = false;
-  tip.style.left = (e.clientX + 14) + 'px'; tip.style.top = (e.clientY + 10) + 'px';
+  tip.style.left = Math.min(e.clientX + 14, window.innerWidth - 300) + 'px'; tip.style.top = (e.clientY + 10) + 'px';
 }
 
+// ---- what happened, in order
 // Events of a vessel carry only its index: its name is in its track.
 for (const e of data.events) {
   e[1] = data.eventKinds[e[1]];
   if (e[3] === undefined) e[3] = '';
 }
-// Creations and deletions come from the tracks; the sort keeps each time's order.
+// What a rock struck: the vessels nearest it at the moment (centres within
+// a metre of the nearest are named together; the page has no sizes).
+function struckBy(rock, t) {
+  const p = position(rock, t), near = [];
+  for (const v of aliveAt(t)) {
+    if (v === rock || isBomb(v)) continue;
+    const q = position(v, t);
+    if (q) near.push([Math.hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]), v]);
+  }
+  if (!near.length) return 'another vessel';
+  const least = Math.min(...near.map((n) => n[0]));
+  return near.filter((n) => n[0] <= least + 1).map((n) => n[1].name).join(' or ');
+}
+// A rock loses a tenth of its health with each contact.
+const healthAfter = (hit) => Math.max(0, 100 - 10 * (hit + 1));
+const contacts = data.vessels.filter(isRock).flatMap((v) => v.hits.map((t, i) => ({ t, rock: v, hit: i })));
+for (const c of contacts) c.other = struckBy(c.rock, c.t);
+// Creations, deletions and contacts come from the tracks; the sort keeps each time's order.
 data.events = data.events.concat(data.vessels.flatMap((v, i) => [[v.created, 'created', i, '']]
-  .concat(v.deleted >= 0 ? [[v.deleted, 'deleted', i, v.how || '']] : []))).sort((a, b) => a[0] - b[0]);
+  .concat(v.deleted >= 0 ? [[v.deleted, 'deleted', i, v.how || '']] : [])))
+  .concat(contacts.map((c) => [c.t, 'contact', c.rock.index, c.rock.name + ' against ' + c.other + '; ' + c.rock.name +
+    '\'s health after it: ' + healthAfter(c.hit) + ' %']))
+  .sort((a, b) => a[0] - b[0]);
 for (const e of data.events) {
   const v = data.vessels[e[2]];
   if (e[1] === 'created') e[3] = v.name + ' (' + v.cls + ')';
   else if (e[1] === 'deleted') e[3] = v.name + (e[3] ? ' (' + e[3] + ')' : '');
   else if (e[1] === 'blast') e[3] = v.name;
+  else if (e[1] === 'screen') {
+    const s = data.screens[e[2]];
+    e[3] = 'display ' + s.name + ' (' + (s.mode || 'no mode') + ')' + (s.title && s.title !== s.mode ? ': ' + s.title : '');
+  }
 }
 
-// ---- the header
+// ---- the header: what happened, in plain words, then the figures
+function namesOf(list, most) {
+  const names = list.slice(0, most).map((v) => v.name);
+  if (list.length > most) return names.join(', ') + ' and ' + (list.length - most) + ' more';
+  return names.length > 1 ? names.slice(0, -1).join(', ') + ' and ' + names[names.length - 1] : names.join('');
+}
+function plural(n, one, many) { return n + ' ' + (n === 1 ? one : many); }
+function verdict() {
+  const c = data.counts, lines = [];
+  // ships before rocks: they are what the reader came to see pushed
+  const pushed = data.vessels.filter((v) => v.f && !isBomb(v)).sort((a, b) => (isRock(a) - isRock(b)) || a.index - b.index);
+  if (c.bombsFired || c.bombsDetonated) {
+    let s = plural(c.bombsFired, 'bomb', 'bombs') + ' fired, ' + c.bombsDetonated + ' detonated';
+    s += pushed.length ? '; ' + plural(pushed.length, 'vessel', 'vessels') + ' pushed: ' + namesOf(pushed, 6) + '.' : '; nothing was pushed.';
+    lines.push(s);
+  } else lines.push('No bomb was fired.');
+  if (pushed.length) {
+    let strongest = null, strongestF = 0, fastest = null, fastestDv = -1;
+    for (const v of pushed) {
+      const peak = Math.max(...v.f);
+      if (peak > strongestF) { strongestF = peak; strongest = v; }
+      if (!v.s) continue;
+      const first = v.f.findIndex((f) => f > 0), last = v.f.length - 1 - v.f.slice().reverse().findIndex((f) => f > 0);
+      const dv = Math.abs(v.s[Math.min(v.s.length - 1, last + 1)] - v.s[Math.max(0, first - 1)]);
+      if (dv > fastestDv) { fastestDv = dv; fastest = v; }
+    }
+    let s = 'The strongest push: ' + si(strongestF, 'N') + ' on ' + strongest.name;
+    if (fastest) s += '; the largest change of speed: ' + si(fastestDv, 'm/s', 3) + ' (' + fastest.name + ')';
+    lines.push(s + '.');
+  }
+  if (c.rocksSpawned) {
+    const left = c.rocksSpawned - c.rocksByDamage - c.rocksByRange;
+    lines.push(plural(c.rocksSpawned, 'rock', 'rocks') + ' made: ' + c.rocksByDamage + ' destroyed by contacts, ' + c.rocksByRange +
+      ' left behind out of range, ' + left + ' still there at the end.');
+  }
+  lines.push(c.contacts ? plural(c.contacts, 'contact', 'contacts') + (contacts.length ? ', the first at ' + num(contacts[0].t, 5) + ' s: ' +
+    contacts[0].rock.name + ' against ' + contacts[0].other : '') + '.' : 'No contacts.');
+  const ended = data.events.find((e) => e[1] === 'ended');
+  if (ended) lines.push('The run ended early, at ' + num(ended[0], 6) + ' s: ' + ended[3] + '.');
+  return { lines, pushed, early: !!ended };
+}
 (function header() {
   const h = document.getElementById('header');
   const name = data.scenario.split(/[\\/]/).pop();
   document.title = name + ' — brimstar flight report';
-  h.append(el('h1', {}, name), el('div', { class: 'comment' }, data.comment));
+  const v = verdict();
+  const said = el('div', { class: 'verdict' + (v.early ? ' early' : ''), id: 'verdict' });
+  for (const line of v.lines) said.append(el('p', {}, line));
+  const comment = el('details', { class: 'comment' });
+  comment.append(el('summary', {}, 'The scenario\'s own words'), el('div', {}, data.comment));
+  h.append(el('h1', {}, name), said);
+  if (data.comment) h.append(comment);
   const c = data.counts;
   const facts = [
     [duration(data.simulated), 'simulated'], [data.steps + ' × ' + num(data.step) + ' s', 'steps'],
@@ -121,168 +251,287 @@ for (const e of data.events) {
   h.append(grid);
 })();
 
+// ---- frames: an origin that moves as the reader chose, never with the focus
+function focusAt(t) {
+  let found = data.focus.length ? data.focus[0][1] : 0;
+  for (const [from, i] of data.focus) if (from <= t) found = i;
+  return data.vessels[found];
+}
+// A point moving on at the velocity a vessel had at a moment: where it was then.
+function ridingWith(v, t0) {
+  const a = position(v, t0) || [v.wx[0], v.wy[0], v.wz[0]], u = velocity(v, t0);
+  return (t) => [a[0] + u[0] * (t - t0), a[1] + u[1] * (t - t0), a[2] + u[2] * (t - t0)];
+}
+// A vessel's own place, held at its first or last while it does not exist.
+function following(v) {
+  return (t) => position(v, Math.max(v.created, Math.min(v.end, t))) || [v.wx[0], v.wy[0], v.wz[0]];
+}
+const frames = [];
+const detonated = data.vessels.filter((v) => isBomb(v) && v.detonated >= 0);
+for (const b of detonated.slice(0, 20)) {
+  frames.push({ name: 'the blast of ' + b.label + ' (' + b.name + ')', origin: ridingWith(b, b.detonated) });
+}
+// Without a blast, the vessel first in focus comes first: the rock field gathers there.
+const ships = data.vessels.filter((v) => !isBomb(v) && !isRock(v));
+if (data.vessels.length) {
+  const first = focusAt(start);
+  const startFrame = { name: 'the start: where ' + first.name + ' was, moving on as it was', origin: ridingWith(first, first.created) };
+  if (!detonated.length) ships.sort((a, b) => (b === first) - (a === first));
+  ships.slice(0, 30).forEach((v) => frames.push({ name: 'riding with ' + v.name, origin: following(v) }));
+  frames.splice(detonated.length ? Math.min(20, detonated.length) : 1, 0, startFrame);
+}
+state.frames = frames;
+
 // ---- the views
-// The two axes along which the points spread most, in their order.
-function planeOf(keys) {
-  const spread = keys.map((k) => data.vessels.reduce((s, v) => s + (v[k] || []).reduce((a, x) => a + x * x, 0), 0));
-  const order = [0, 1, 2].sort((a, b) => spread[b] - spread[a]).slice(0, 2).sort();
-  return order.map((i) => keys[i]);
-}
-function quantile(values, q) {
-  if (!values.length) return 0;
-  values.sort((a, b) => a - b);
-  return values[Math.min(values.length - 1, Math.floor(q * values.length))];
-}
-function makeView(title, keys, extentOf, decorate, labelOf) {
+const views = [];
+const trailChoices = [[10, '10 s'], [60, '1 min'], [600, '10 min'], [3600, '1 h'], [Infinity, 'the whole run']];
+function makeView(title, options) {
   const box = el('div', { class: 'view' });
   const canvas = el('canvas');
-  box.append(el('h3', {}, title), canvas);
+  const bar = el('div', { class: 'viewControls' });
+  const fit = el('button', { type: 'button', title: 'everything in view' }, 'Fit');
+  const closer = el('button', { type: 'button', title: 'closer' }, '+');
+  const farther = el('button', { type: 'button', title: 'farther' }, '−');
+  bar.append(fit, closer, farther);
+  if (options.frames) {
+    const choose = el('select', { 'aria-label': 'frame' });
+    options.frames.forEach((f, i) => choose.append(el('option', { value: i }, f.name)));
+    const label = el('label', {}, 'Frame ');
+    label.append(choose);
+    bar.append(label);
+    choose.addEventListener('change', () => { view.frame = options.frames[choose.value]; view.plane = null; view.fitAll(); });
+  }
+  bar.prepend(el('h3', {}, title));
+  box.append(bar, canvas);
   document.getElementById('views').append(box);
-  const [ka, kb] = planeOf(keys);
-  const names = { x: 'x', y: 'y', z: 'z', px: 'x', py: 'y', pz: 'z' };
-  const view = { canvas, ka, kb, extent: extentOf(), positions: [] };
-  view.draw = function () {
-    const { g, w, h } = canvasFor(canvas);
-    const m = 46, size = Math.min(w, h) - 2 * m, ext = view.extent / (view === views[0] ? state.zoom : 1);
-    const cx = m + size / 2, cy = m + size / 2, k = size / (2 * ext);
-    const px = (a) => cx + a * k, py = (b) => cy - b * k;
-    view.toScreen = (a, b) => [px(a), py(b)];
-    // grid, ticks in m or km, axis names
-    g.font = '11px system-ui, sans-serif'; g.strokeStyle = '#e3e7ec'; g.fillStyle = '#5b6675'; g.lineWidth = 1;
-    const tk = ticks(-ext, ext, 6), km = ext >= 2000, unit = km ? 'km' : 'm';
-    for (const v of tk) {
-      g.beginPath(); g.moveTo(px(v), m); g.lineTo(px(v), m + size); g.moveTo(m, py(v)); g.lineTo(m + size, py(v)); g.stroke();
-      const label = num(km ? v / 1000 : v);
-      g.textAlign = 'center'; g.fillText(label, px(v), m + size + 14);
-      g.textAlign = 'right'; g.fillText(label, m - 4, py(v) + 4);
+  const view = { title, canvas, frame: options.frames ? options.frames[0] : { origin: () => [0, 0, 0] }, center: [0, 0], ext: 1, auto: true, positions: [] };
+  const rel = (p, t) => { const o = view.frame.origin(t); return [p[0] - o[0], p[1] - o[1], p[2] - o[2]]; };
+  // The two axes along which the ships and bombs spread most in this frame.
+  function planeOf() {
+    const spread = [0, 0, 0];
+    for (const v of data.vessels.filter((v) => !isRock(v)).slice(0, 200)) {
+      const step = Math.max(1, Math.floor(v.t.length / 50));
+      for (let i = 0; i < v.t.length; i += step) {
+        const r = rel([v.wx[i], v.wy[i], v.wz[i]], v.t[i]);
+        for (let k = 0; k < 3; k++) spread[k] += r[k] * r[k];
+      }
     }
-    g.strokeStyle = '#9aa5b1'; g.strokeRect(m, m, size, size);
-    g.textAlign = 'center'; g.fillText(names[ka] + ' (' + unit + ')', cx, m + size + 30);
-    g.save(); g.translate(12, cy); g.rotate(-Math.PI / 2); g.fillText(names[kb] + ' (' + unit + ')', 0, 0); g.restore();
-    // scale bar
-    // the largest 1, 2 or 5 times a power of ten within a quarter of the view
+    return [0, 1, 2].sort((a, b) => spread[b] - spread[a]).slice(0, 2).sort();
+  }
+  // Every vessel there at the moment, in the frame's plane.
+  function now(t) {
+    const out = [];
+    for (const v of aliveAt(t)) {
+      const p = position(v, t);
+      if (!p) continue;
+      const r = rel(p, t);
+      out.push({ v, a: r[view.plane[0]], b: r[view.plane[1]] });
+    }
+    return out;
+  }
+  // How far from the frame's origin a point reaches, in the canvas's shorter side's terms.
+  function reach(p) {
+    const w = Math.max(1, canvas.clientWidth - 92), h = Math.max(1, canvas.clientHeight - 92), side = Math.min(w, h);
+    return Math.max(Math.abs(p.a) * side / w, Math.abs(p.b) * side / h);
+  }
+  // How far the vessels there at t reach, leaving out the few far off (a
+  // ship 20 km from a rock field 200 m across): beyond ten times the median.
+  function usualReach(t) {
+    const near = now(t).map(reach), away = near.filter((r) => r > 0).sort((a, b) => a - b);
+    const median = away.length ? away[(away.length - 1) >> 1] : 0, reaches = near;
+    return Math.max(0, ...reaches.filter((r) => r <= median * 10));
+  }
+  // Fit: centred on the frame's origin, wide enough for all but the far off,
+  // who stay arrows at the edge.
+  view.fitAll = function () {
+    view.plane = view.plane || planeOf();
+    const extra = options.extra ? options.extra(view) : [];
+    view.center = [0, 0];
+    view.ext = Math.max(options.least || 50, usualReach(state.t) * 1.3, ...extra.map(reach));
+    view.auto = true;
+    draw();
+  };
+  function draw() {
+    view.plane = view.plane || planeOf();
+    const { g, w, h } = canvasFor(canvas);
+    const m = 46, wide = w - 2 * m, high = h - 2 * m, size = Math.min(wide, high);
+    state.drawn[title] = [];
+    if (size <= 10) return;  // a canvas too small to hold the view
+    if (view.auto) {
+      // until the reader zooms or pans, the view follows the action: it grows
+      // so nothing that moves away is lost, and closes in when it is far too wide
+      const far = usualReach(state.t), least = Math.max(options.least || 50, ...(options.extra ? options.extra(view) : []).map(reach));
+      if (far > view.ext * 0.95 || far < view.ext * 0.3) view.ext = Math.max(least, far * 1.3);
+    }
+    const ext = view.ext, [ca, cb] = view.center;
+    const cx = m + wide / 2, cy = m + high / 2, k = size / (2 * ext), extA = ext * wide / size, extB = ext * high / size;
+    const px = (a) => cx + (a - ca) * k, py = (b) => cy - (b - cb) * k;
+    view.toScreen = (a, b) => [px(a), py(b)];
+    view.fromScreen = (x, y) => [ca + (x - cx) / k, cb - (y - cy) / k];
+    // grid, ticks with one SI prefix for the axis, axis names
+    const axes = ['x', 'y', 'z'], [ka, kb] = view.plane;
+    const p = thousands(ext), scale = Math.pow(1000, p - 1), unit = prefixes[p] + 'm';
+    g.font = '11px system-ui, sans-serif'; g.strokeStyle = '#e3e7ec'; g.fillStyle = '#5b6675'; g.lineWidth = 1;
+    for (const v of ticks(ca - extA, ca + extA, Math.max(2, Math.round(wide / 90)))) {
+      g.beginPath(); g.moveTo(px(v), m); g.lineTo(px(v), m + high); g.stroke();
+      g.textAlign = 'center'; g.fillText(num(v / scale), px(v), m + high + 14);
+    }
+    for (const v of ticks(cb - extB, cb + extB, Math.max(2, Math.round(high / 90)))) {
+      g.beginPath(); g.moveTo(m, py(v)); g.lineTo(m + wide, py(v)); g.stroke();
+      g.save(); g.translate(m - 6, py(v)); g.rotate(-Math.PI / 2); g.textAlign = 'center'; g.fillText(num(v / scale), 0, 0); g.restore();
+    }
+    g.strokeStyle = '#9aa5b1'; g.strokeRect(m, m, wide, high);
+    g.textAlign = 'center'; g.fillText(axes[ka] + ' (' + unit + ')', cx, m + high + 30);
+    g.save(); g.translate(14, cy); g.rotate(-Math.PI / 2); g.fillText(axes[kb] + ' (' + unit + ')', 0, 0); g.restore();
+    // scale bar: the largest 1, 2 or 5 times a power of ten within a quarter of the view
     const quarter = ext / 2, mag = Math.pow(10, Math.floor(Math.log10(quarter)));
     const bar = [5, 2, 1].map((f) => f * mag).find((b) => b <= quarter);
     g.strokeStyle = '#1d2430'; g.lineWidth = 2; g.beginPath();
     g.moveTo(m + 10, m + 14); g.lineTo(m + 10 + bar * k, m + 14); g.stroke();
-    g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(length(bar), m + 14 + bar * k, m + 18);
-    g.save(); g.beginPath(); g.rect(m, m, size, size); g.clip();
-    decorate(g, view, k, px, py, ext);
-    // tracks, cut where the focus moves on
-    g.lineWidth = 1.2;
-    for (const v of data.vessels) {
-      if (!v[ka] || !v.t.length) continue;
-      g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.35 : 0.6; g.beginPath();
-      let pen = false;
-      for (let i = 0; i < v.t.length; i++) {
-        if (i && data.focusChanges.some((c) => c > v.t[i - 1] && c <= v.t[i])) pen = false;
-        const x = px(v[ka][i]), y = py(v[kb][i]);
-        if (pen) g.lineTo(x, y); else g.moveTo(x, y);
-        pen = true;
+    g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(si(bar, 'm'), m + 14 + bar * k, m + 18);
+    g.save(); g.beginPath(); g.rect(m, m, wide, high); g.clip();
+    if (options.decorate) options.decorate(g, view, k, px, py);
+    const t = state.t, trail = state.trail, marks = [];
+    const inPlane = (r) => [r[ka], r[kb]];
+    const markAt = (v, tm) => { const q = position(v, tm); return q ? inPlane(rel(q, tm)) : null; };
+    // each bomb blasting now: its 200 km reach, shaded by its level
+    for (const v of aliveAt(t)) {
+      if (!isBomb(v) || !v.lv || t < v.detonated || t > v.end) continue;
+      const level = at(v, 'lv', t), q = markAt(v, t);
+      if (!level || !q) continue;
+      g.fillStyle = 'rgba(213, 94, 0, ' + (0.22 * level).toFixed(3) + ')';
+      g.beginPath(); g.arc(px(q[0]), py(q[1]), Math.max(0, blastRadius * k), 0, 2 * Math.PI); g.fill();
+      g.strokeStyle = '#d55e00'; g.lineWidth = 2; g.stroke();
+    }
+    // trails: the recent past of every vessel there now, each point where it
+    // was in the frame at its own moment
+    g.lineWidth = 1.4;
+    for (const v of aliveAt(t)) {
+      if (t < v.created || t > v.end || !v.wx) continue;
+      const from = Math.max(v.created, t - trail);
+      let i = Math.max(0, before(v.t, from));
+      g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
+      const first = markAt(v, from);
+      if (first) g.moveTo(px(first[0]), py(first[1]));
+      for (; i < v.t.length && v.t[i] <= t; i++) {
+        if (v.t[i] < from) continue;
+        const q = inPlane(rel([v.wx[i], v.wy[i], v.wz[i]], v.t[i]));
+        g.lineTo(px(q[0]), py(q[1]));
       }
+      const last = markAt(v, t);
+      if (last) g.lineTo(px(last[0]), py(last[1]));
       g.stroke();
     }
     g.globalAlpha = 1;
-    // removed rocks and detonations, once they have happened
-    for (const v of data.vessels.filter((v) => v[ka])) {
-      if (isRock(v) && v.deleted >= 0 && v.deleted <= state.t && v.t.length) {
-        const x = px(v[ka][v.t.length - 1]), y = py(v[kb][v.t.length - 1]);
-        g.strokeStyle = '#8c7355'; g.lineWidth = 1.5; g.beginPath();
-        g.moveTo(x - 4, y - 4); g.lineTo(x + 4, y + 4); g.moveTo(x + 4, y - 4); g.lineTo(x - 4, y + 4); g.stroke();
+    // marks of what happened within the trail: removed rocks, contacts, detonations
+    for (const v of aliveDuring(t - trail, t)) {
+      if (isRock(v) && v.deleted >= 0 && v.deleted <= t && v.deleted >= t - trail) {
+        const q = markAt(v, v.deleted);
+        if (q) { cross(g, px(q[0]), py(q[1]), v.color); marks.push(['removed', v.name, q[0], q[1], v.index]); }
       }
-      if (isBomb(v) && v.detonated >= 0 && v.detonated <= state.t) {
-        const i = Math.max(0, before(v.t, v.detonated));
-        star(g, px(v[ka][i]), py(v[kb][i]));
+      for (const ht of v.hits) {
+        if (ht > t || ht < t - trail) continue;
+        const q = markAt(v, ht);
+        if (q) { ring(g, px(q[0]), py(q[1])); marks.push(['contact', v.name, q[0], q[1], v.index]); }
+      }
+      if (isBomb(v) && v.detonated >= 0 && v.detonated <= t && (v.detonated >= t - trail || v === detonated[0])) {
+        const q = markAt(v, v.detonated);
+        if (q) { star(g, px(q[0]), py(q[1])); marks.push(['detonation', v.name, q[0], q[1], v.index]); }
       }
     }
-    // every vessel at the playback's time, labels placed so none overlaps
-    // the corner holding the scale bar and the blast's caption is taken
-    const placed = [{ x: m, y: m, w: 230, h: 42 }], now = [];
-    for (const v of data.vessels) {
-      const a = at(v, ka, state.t), b = at(v, kb, state.t);
-      if (a === null || b === null) continue;
-      now.push({ v, x: px(a), y: py(b) });
-    }
-    view.positions = now;
+    state.marks[title] = marks;
     g.restore();
-    for (const p of now) {
-      const inside = p.x >= m && p.x <= m + size && p.y >= m && p.y <= m + size;
-      const x = Math.max(m, Math.min(m + size, p.x)), y = Math.max(m, Math.min(m + size, p.y));
+    // every vessel at the playback's time; one outside the view is an arrow at its edge
+    const here = now(t).map((p) => ({ v: p.v, a: p.a, b: p.b, x: px(p.a), y: py(p.b) }));
+    view.positions = here;
+    for (const p of here) {
+      const inside = p.x >= m && p.x <= m + wide && p.y >= m && p.y <= m + high;
+      const x = Math.max(m, Math.min(m + wide, p.x)), y = Math.max(m, Math.min(m + high, p.y));
       g.fillStyle = p.v.color; g.beginPath();
       if (inside) g.arc(x, y, isRock(p.v) ? 3.5 : 5, 0, 2 * Math.PI);
       else { const d = Math.atan2(p.y - cy, p.x - cx); g.moveTo(x + 8 * Math.cos(d), y + 8 * Math.sin(d)); g.lineTo(x + 5 * Math.cos(d + 2.4), y + 5 * Math.sin(d + 2.4)); g.lineTo(x + 5 * Math.cos(d - 2.4), y + 5 * Math.sin(d - 2.4)); }
       g.fill();
       p.sx = x; p.sy = y;
     }
+    // labels placed so none overlaps; the corner holding the scale bar is taken
     g.font = '12px system-ui, sans-serif';
-    const order = now.slice().sort((a, b) => (isRock(a.v) - isRock(b.v)) || (b.v === focusAt(state.t)) - (a.v === focusAt(state.t)));
-    for (const p of order) {
-      const text = labelOf(p.v, state.t, p);
-      const wide = g.measureText(text).width + 4, high = 14;
-      const spots = [[8, -7], [8, 9], [-8 - wide, -7], [-8 - wide, 9], [-wide / 2, -20], [-wide / 2, 22]];
+    const placed = [{ x: m, y: m, w: 150, h: 24 }], focus = focusAt(t);
+    const order = here.slice().sort((a, b) => (isRock(a.v) - isRock(b.v)) || (b.v === focus) - (a.v === focus));
+    for (const p of order.slice(0, 300)) {
+      const text = options.labelOf(p.v, t);
+      const tw = g.measureText(text).width + 4, th = 14;
+      const spots = [[8, -7], [8, 9], [-8 - tw, -7], [-8 - tw, 9], [-tw / 2, -20], [-tw / 2, 22]];
       for (const [dx, dy] of spots) {
-        const r = { x: p.sx + dx, y: p.sy + dy - high + 3, w: wide, h: high };
+        const r = { x: p.sx + dx, y: p.sy + dy - th + 3, w: tw, h: th };
         if (r.x < 2 || r.y < 2 || r.x + r.w > w - 2 || r.y + r.h > h - 2) continue;
         if (placed.some((q) => r.x < q.x + q.w && q.x < r.x + r.w && r.y < q.y + q.h && q.y < r.y + r.h)) continue;
         placed.push(r);
         g.fillStyle = 'rgba(255,255,255,0.8)'; g.fillRect(r.x, r.y, r.w, r.h);
-        g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(text, r.x + 2, r.y + high - 3);
+        g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(text, r.x + 2, r.y + th - 3);
         break;
       }
     }
-    state.drawn[title] = now.map((p) => [p.v.name, p.x, p.y]);
+    state.drawn[title] = here.map((q) => [q.v.name, q.x, q.y, q.a, q.b, q.v.index]);
+  }
+  view.draw = draw;
+  const zoom = (f, at) => {
+    const [a, b] = at || view.center;
+    view.center = [a + (view.center[0] - a) * f, b + (view.center[1] - b) * f];
+    view.ext *= f; view.auto = false; draw();
   };
+  fit.addEventListener('click', () => view.fitAll());
+  closer.addEventListener('click', () => zoom(0.5));
+  farther.addEventListener('click', () => zoom(2));
+  canvas.addEventListener('wheel', (e) => {
+    e.preventDefault();
+    const r = canvas.getBoundingClientRect();
+    zoom(e.deltaY < 0 ? 0.8 : 1.25, view.fromScreen(e.clientX - r.left, e.clientY - r.top));
+  }, { passive: false });
+  let dragging = null;
+  canvas.addEventListener('mousedown', (e) => { dragging = [e.clientX, e.clientY, view.center.slice()]; });
+  window.addEventListener('mouseup', () => { dragging = null; });
   canvas.addEventListener('mousemove', (e) => {
     const r = canvas.getBoundingClientRect();
+    if (dragging) {
+      const [a0, b0] = view.fromScreen(dragging[0] - r.left, dragging[1] - r.top), [a1, b1] = view.fromScreen(e.clientX - r.left, e.clientY - r.top);
+      view.center = [dragging[2][0] - (a1 - a0), dragging[2][1] - (b1 - b0)];
+      view.auto = false; draw();
+      return;
+    }
     const near = view.positions.filter((p) => Math.hypot(p.sx - (e.clientX - r.left), p.sy - (e.clientY - r.top)) < 8);
-    showTip(e, near.map((p) => labelOf(p.v, state.t, p) + ' (' + p.v.cls + ')').join('\n'));
+    showTip(e, near.map((p) => p.v.name + ' (' + p.v.cls + ')' + (options.hover ? ' ' + options.hover(p.v, state.t) : '')).join('\n'));
   });
   canvas.addEventListener('mouseleave', () => showTip(null, ''));
+  views.push(view);
   return view;
 }
 function star(g, x, y) {
-  g.fillStyle = '#e8590c'; g.beginPath();
+  g.fillStyle = '#d55e00'; g.strokeStyle = '#000000'; g.lineWidth = 1; g.beginPath();
   for (let i = 0; i < 10; i++) {
-    const r = i % 2 ? 3 : 8, a = Math.PI / 5 * i - Math.PI / 2;
+    const r = i % 2 ? 3.5 : 9, a = Math.PI / 5 * i - Math.PI / 2;
     g.lineTo(x + r * Math.cos(a), y + r * Math.sin(a));
   }
-  g.fill();
+  g.closePath(); g.fill(); g.stroke();
 }
-function focusAt(t) {
-  // the focus is the vessel whose relative position is zero at t
-  return data.vessels.find((v) => { const x = at(v, 'x', t); return x !== null && Math.abs(x) + Math.abs(at(v, 'y', t)) + Math.abs(at(v, 'z', t)) < 1e-6; });
+function cross(g, x, y, color) {
+  g.strokeStyle = color; g.lineWidth = 1.5; g.beginPath();
+  g.moveTo(x - 4, y - 4); g.lineTo(x + 4, y + 4); g.moveTo(x + 4, y - 4); g.lineTo(x - 4, y + 4); g.stroke();
+}
+function ring(g, x, y) {
+  g.strokeStyle = '#cc0000'; g.lineWidth = 2; g.beginPath(); g.arc(x, y, 7, 0, 2 * Math.PI); g.stroke();
 }
 const blastRadius = 200000;
-const views = [];
-views.push(makeView('Relative to the vessel in focus (at the centre)', ['x', 'y', 'z'], () => {
-  const d = [];
-  for (const v of data.vessels) for (let i = 0; i < v.t.length; i++) {
-    const r = Math.hypot(v.x[i], v.y[i], v.z[i]);
-    if (r > 1e-6) d.push(r);
-  }
-  return Math.max(50, quantile(d, 0.6) * 1.3);
-}, (g, view, k, px, py, ext) => {
-  // each bomb blasting now: its 200 km reach, shaded by its level
-  for (const v of data.vessels) {
-    if (!isBomb(v) || !v.lv) continue;
-    const level = at(v, 'lv', state.t), a = at(v, view.ka, state.t), b = at(v, view.kb, state.t);
-    if (!level || a === null) continue;
-    g.fillStyle = 'rgba(232, 89, 12, ' + (0.28 * level).toFixed(3) + ')';
-    g.beginPath(); g.arc(px(a), py(b), blastRadius * k, 0, 2 * Math.PI); g.fill();
-    g.strokeStyle = '#e8590c'; g.lineWidth = 2; g.stroke();
-    g.fillStyle = '#c2410c'; g.font = 'bold 12px system-ui, sans-serif'; g.textAlign = 'left';
-    g.fillText('blast: level ' + num(level, 2) + ', reach ' + length(blastRadius), px(-ext) + 10, py(ext) + 34);
-  }
-}, (v) => v.name));
+makeView('Close by', { frames, labelOf: (v) => v.label, hover: (v, t) => { const s = at(v, 's', t); return s === null ? '' : si(s, 'm/s'); } });
 if (data.planetView) {
-  views.push(makeView('Relative to the planet', ['px', 'py', 'pz'], () => {
-    let r = data.planetRadius;
-    for (const v of data.vessels.filter((v) => v.px)) for (let i = 0; i < v.t.length; i++) r = Math.max(r, Math.hypot(v.px[i], v.py[i], v.pz[i]));
-    return r * 1.08;
-  }, (g, view, k, px, py) => {
-    g.fillStyle = '#cfe3f5'; g.strokeStyle = '#2b6cb0'; g.lineWidth = 1.5;
-    g.beginPath(); g.arc(px(0), py(0), data.planetRadius * k, 0, 2 * Math.PI); g.fill(); g.stroke();
-  }, (v, t) => v.name + ' ' + length(at(v, 'alt', t) || 0) + ' up'));
+  makeView('Around the planet', {
+    least: data.planetRadius * 1.08,
+    extra: () => [{ a: -data.planetRadius, b: -data.planetRadius }, { a: data.planetRadius, b: data.planetRadius }],
+    decorate: (g, view, k, px, py) => {
+      g.fillStyle = '#cfe3f5'; g.strokeStyle = '#0072b2'; g.lineWidth = 1.5;
+      g.beginPath(); g.arc(px(0), py(0), Math.max(0, data.planetRadius * k), 0, 2 * Math.PI); g.fill(); g.stroke();
+    },
+    labelOf: (v, t) => v.label + (v.alt ? ' ' + si(at(v, 'alt', t) || 0, 'm', 3) + ' up' : ''),
+  });
 }
 
 // ---- the clock
@@ -296,11 +545,22 @@ function setTime(t) {
 }
 state.setTime = setTime;
 slider.addEventListener('input', () => setTime(start + (end - start) * slider.value / 1000));
-const play = document.getElementById('play');
+const play = document.getElementById('play'), speed = document.getElementById('speed'), trailChoice = document.getElementById('trail');
+// Playback speeds in simulated seconds a second; the default plays the run in 15 s.
+const wholeIn15 = (end - start) / 15;
+for (const [value, label] of [[wholeIn15, 'the run in 15 s']].concat([0.25, 1, 2, 5, 10, 30, 100, 1000, 10000].map((x) => [x, '×' + x]))) {
+  speed.append(el('option', { value }, label));
+}
+for (const [value, label] of trailChoices) trailChoice.append(el('option', { value }, label));
+// a trail of about a quarter of the run, at least the shortest choice
+const quarter = (end - start) / 4;
+state.trail = trailChoices.filter(([s]) => s <= quarter).concat([trailChoices[0]]).sort((a, b) => b[0] - a[0])[0][0];
+trailChoice.value = String(state.trail);
+trailChoice.addEventListener('change', () => { state.trail = Number(trailChoice.value); setTime(state.t); });
 let last = 0;
 function frame(now) {
   if (!state.playing) return;
-  if (last) setTime(state.t + (end - start) * (now - last) / 15000);
+  if (last) setTime(state.t + Number(speed.value) * (now - last) / 1000);
   last = now;
   if (state.t >= end) { state.playing = false; play.textContent = '▶ Play'; return; }
   requestAnimationFrame(frame);
@@ -310,22 +570,37 @@ play.addEventListener('click', () => {
   play.textContent = state.playing ? '❚❚ Pause' : '▶ Play';
   if (state.playing) { if (state.t >= end) setTime(start); last = 0; requestAnimationFrame(frame); }
 });
-document.getElementById('zoomIn').addEventListener('click', () => { state.zoom *= 2; setTime(state.t); });
-document.getElementById('zoomOut').addEventListener('click', () => { state.zoom /= 2; setTime(state.t); });
 
 // ---- the charts
 const charts = [];
-const maxLegend = 10;
-function chart(title, unit, series, options) {
+const legendOpen = 12;
+const dashes = [[], [7, 3], [2, 3], [10, 3, 2, 3], [4, 4]];
+// A legend: a row of swatches, or past a dozen a list to open and search.
+function legendFor(series) {
+  const swatch = (s) => { const item = el('span', { class: 'item', title: s.name }); const i = el('i'); i.style.background = s.color; item.append(i, document.createTextNode(s.label || s.name)); return item; };
+  if (series.length <= legendOpen) { const d = el('div', { class: 'legend' }); series.forEach((s) => d.append(swatch(s))); return d; }
+  const d = el('details', { class: 'legend' });
+  const search = el('input', { type: 'search', placeholder: 'find a series', 'aria-label': 'find a series' });
+  const list = el('div', { class: 'legendList' });
+  d.append(el('summary', {}, series.length + ' series'), search, list);
+  const fill = () => {
+    list.textContent = '';
+    const q = search.value.toLowerCase();
+    const found = series.filter((s) => !q || s.name.toLowerCase().includes(q));
+    found.slice(0, 200).forEach((s) => list.append(swatch(s)));
+    if (found.length > 200) list.append(el('span', {}, ' and ' + (found.length - 200) + ' more'));
+  };
+  search.addEventListener('input', fill);
+  d.addEventListener('toggle', fill, { once: true });
+  return d;
+}
+function chart(title, quantity, unit, series, options) {
   series = series.filter((s) => s.t.length);
   if (!series.length) return;
   options = options || {};
   const box = el('div', { class: 'chart' });
   const canvas = el('canvas');
-  const legend = el('div', { class: 'legend' });
-  series.slice(0, maxLegend).forEach((s) => { const i = el('i'); i.style.background = s.color; legend.append(i, document.createTextNode(s.name)); });
-  if (series.length > maxLegend) legend.append(document.createTextNode('  and ' + (series.length - maxLegend) + ' more'));
-  box.append(el('h3', {}, title), canvas, legend);
+  box.append(el('h3', {}, title), canvas, legendFor(series));
   document.getElementById('chartList').append(box);
   const values = series.flatMap((s) => s.v).filter((v) => v !== null && isFinite(v));
   let lo = Math.min(...values, options.line ? options.line.v : Infinity), hi = Math.max(...values, options.line ? options.line.v : -Infinity);
@@ -335,30 +610,42 @@ function chart(title, unit, series, options) {
   if (options.zero && !log) lo = Math.min(lo, 0);
   if (hi - lo < 1e-12) { hi += 1; lo -= log ? 1 : 0; }
   const pad = (hi - lo) * 0.05; hi += pad; if (!options.zero || log) lo -= pad;
-  const c = { title, points: series.reduce((n, s) => n + s.t.length, 0) };
+  const c = { title, points: series.reduce((n, s) => n + s.t.length, 0), colors: series.map((s) => s.color) };
+  const p = unit ? thousands(Math.max(Math.abs(log ? Math.pow(10, hi) : hi), Math.abs(log ? 0 : lo))) : 1;
+  const scale = Math.pow(1000, p - 1), axisTitle = quantity + (unit ? ' (' + prefixes[p] + unit + ')' : '');
+  const tickText = (v) => log ? si(Math.pow(10, v), unit, 2) : num(v / scale);
   c.draw = function () {
     const { g, w, h } = canvasFor(canvas);
-    const l = 64, r = 14, top = 10, bottom = 34, pw = w - l - r, ph = h - top - bottom;
+    g.font = '11px system-ui, sans-serif'; g.lineWidth = 1;
+    // marks in time alone have no value to read off: no value axis
+    const yTicks = options.noValues ? [] : ticks(lo, hi, 5);
+    const widest = Math.max(0, ...yTicks.map((v) => g.measureText(tickText(v)).width));
+    const l = options.noValues ? 14 : widest + 30, r = 14, top = 10, bottom = 34, pw = w - l - r, ph = h - top - bottom;
+    if (pw <= 10 || ph <= 10) return;
     const X = (t) => l + (t - start) / (end - start) * pw;
     const Y = (v) => top + ph - ((log ? Math.log10(v) : v) - lo) / (hi - lo) * ph;
-    g.font = '11px system-ui, sans-serif'; g.lineWidth = 1;
-    for (const v of ticks(lo, hi, 5)) {
-      g.strokeStyle = '#e3e7ec'; g.beginPath(); g.moveTo(l, Y(log ? Math.pow(10, v) : v)); g.lineTo(l + pw, Y(log ? Math.pow(10, v) : v)); g.stroke();
-      g.fillStyle = '#5b6675'; g.textAlign = 'right';
-      g.fillText(log ? '1e' + num(v, 3) : num(v), l - 4, Y(log ? Math.pow(10, v) : v) + 4);
+    for (const v of yTicks) {
+      const y = Y(log ? Math.pow(10, v) : v);
+      g.strokeStyle = '#e3e7ec'; g.beginPath(); g.moveTo(l, y); g.lineTo(l + pw, y); g.stroke();
+      g.fillStyle = '#5b6675'; g.textAlign = 'right'; g.fillText(tickText(v), l - 4, y + 4);
     }
-    for (const t of ticks(start, end, 8)) { g.textAlign = 'center'; g.fillText(num(t), X(t), top + ph + 14); }
-    g.fillText('time (s)', l + pw / 2, top + ph + 29);
-    g.save(); g.translate(12, top + ph / 2); g.rotate(-Math.PI / 2); g.fillText(unit, 0, 0); g.restore();
+    const tUnit = end >= 7200 ? 3600 : 1, tName = tUnit === 3600 ? 'time (h)' : 'time (s)';
+    for (const t of ticks(start / tUnit, end / tUnit, Math.max(2, Math.floor(pw / 90)))) { g.textAlign = 'center'; g.fillText(num(t), X(t * tUnit), top + ph + 14); }
+    g.fillText(tName, l + pw / 2, top + ph + 29);
+    if (!options.noValues) { g.save(); g.translate(11, top + ph / 2); g.rotate(-Math.PI / 2); g.textAlign = 'center'; g.fillText(axisTitle, 0, 0); g.restore(); }
     g.strokeStyle = '#9aa5b1'; g.strokeRect(l, top, pw, ph);
     g.save(); g.beginPath(); g.rect(l, top, pw, ph); g.clip();
     if (options.line) {
-      g.strokeStyle = '#c53030'; g.setLineDash([6, 4]); g.beginPath();
+      g.strokeStyle = '#cc0000'; g.setLineDash([6, 4]); g.beginPath();
       g.moveTo(l, Y(options.line.v)); g.lineTo(l + pw, Y(options.line.v)); g.stroke(); g.setLineDash([]);
-      g.fillStyle = '#c53030'; g.textAlign = 'left'; g.fillText(options.line.label, l + 6, Y(options.line.v) - 4);
+      g.fillStyle = '#cc0000'; g.textAlign = 'left'; g.fillText(options.line.label, l + 6, Y(options.line.v) - 4);
     }
-    for (const s of series) {
-      g.strokeStyle = s.color; g.fillStyle = s.color; g.lineWidth = 1.6; g.beginPath();
+    // the first series widest and each later one dashed its own way, so
+    // lines that lie on each other still show each
+    series.forEach((s, n) => {
+      g.strokeStyle = s.color; g.fillStyle = s.color; g.beginPath();
+      g.lineWidth = 1.6 + (series.length > 1 && series.length <= manySeries ? 2.4 * (series.length - 1 - n) / (series.length - 1) : 0);
+      g.setLineDash(dashes[n % dashes.length]);
       let pen = false;
       for (let i = 0; i < s.t.length; i++) {
         const v = s.v[i];
@@ -369,12 +656,13 @@ function chart(title, unit, series, options) {
         pen = true;
       }
       if (s.bars) { g.beginPath(); for (let i = 0; i < s.t.length; i++) { g.moveTo(X(s.t[i]), Y(0)); g.lineTo(X(s.t[i]), Y(1)); } }
-      g.stroke();
+      g.stroke(); g.setLineDash([]);
       if (s.t.length < 200) for (let i = 0; i < s.t.length; i++) if (s.v[i] !== null && !(log && s.v[i] <= 0)) { g.beginPath(); g.arc(X(s.t[i]), Y(s.v[i]), 2, 0, 2 * Math.PI); g.fill(); }
-    }
+      for (const [mt, mv] of s.marks || []) ring(g, X(mt), Y(mv));
+    });
     g.strokeStyle = '#1d2430'; g.lineWidth = 1; g.beginPath(); g.moveTo(X(state.t), top); g.lineTo(X(state.t), top + ph); g.stroke();
     g.restore();
-    c.X = X; c.Y = Y;
+    c.X = X; c.Y = Y; c.left = l; c.width = pw;
   };
   canvas.addEventListener('mousemove', (e) => {
     const b = canvas.getBoundingClientRect(), mx = e.clientX - b.left, my = e.clientY - b.top;
@@ -382,46 +670,66 @@ function chart(title, unit, series, options) {
     for (const s of series) for (let i = 0; i < s.t.length; i++) {
       if (s.v[i] === null || (log && s.v[i] <= 0)) continue;
       const d = Math.hypot(c.X(s.t[i]) - mx, c.Y(s.v[i]) - my);
-      if (d < bestD) { bestD = d; best = s.name + ' at ' + num(s.t[i], 6) + ' s: ' + (s.text ? s.text[i] : num(s.v[i]) + ' ' + unit.replace(/.*\((.*)\)/, '$1')); }
+      if (d < bestD) { bestD = d; best = s.name + ' at ' + num(s.t[i], 6) + ' s: ' + (s.text ? s.text[i] : unit ? si(s.v[i], unit) : num(s.v[i])); }
     }
     showTip(e, best);
   });
   canvas.addEventListener('mouseleave', () => showTip(null, ''));
-  canvas.addEventListener('click', (e) => { const b = canvas.getBoundingClientRect(); setTime(start + (e.clientX - b.left - 64) / (b.width - 78) * (end - start)); });
+  canvas.addEventListener('click', (e) => { const b = canvas.getBoundingClientRect(); setTime(start + (e.clientX - b.left - c.left) / c.width * (end - start)); });
   charts.push(c);
 }
-const vesselSeries = (v, key) => ({ name: v.name, color: v.color, t: v.t, v: v[key] });
+const vesselSeries = (v, key) => ({ name: v.name, label: v.label, color: v.color, t: v.t, v: v[key] });
+// Past a dozen series a chart draws what they add up to, not a block of lines.
+const manySeries = 12;
+// How many of the vessels were doing something at each change.
+function countOver(items, from, to, name, color) {
+  const changes = items.flatMap((v) => [[from(v), 1], [to(v), -1]]).sort((a, b) => a[0] - b[0] || a[1] - b[1]);
+  const times = [start], counts = [0];
+  let n = 0;
+  for (const [t, d] of changes) { n += d; if (times[times.length - 1] === t) counts[counts.length - 1] = n; else { times.push(t); counts.push(n); } }
+  times.push(end); counts.push(n);
+  return { name, color, t: times, v: counts, steps: true };
+}
 const bombs = data.vessels.filter((v) => isBomb(v) && v.lv);
-chart('Blast level of each bomb', 'level (0 to 1)', bombs.map((v) => vesselSeries(v, 'lv')), { zero: true });
-chart('Force each vessel received from the bombs', 'force (N)', data.vessels.filter((v) => v.f).map((v) => vesselSeries(v, 'f')), { log: true, zero: true });
-chart('Speed relative to the planet', 'speed (m/s)', data.vessels.filter((v) => !isRock(v)).map((v) => vesselSeries(v, 's')));
-chart('Distance from each bomb to each vessel it pushed' + (data.pushesLeftOut ? ' (' + data.pushesLeftOut + ' more pairs not drawn)' : ''), 'distance (m)',
-  data.pushes.map((p) => ({ name: data.vessels[p.bomb].name + ' → ' + data.vessels[p.target].name, color: data.vessels[p.target].color, t: p.t, v: p.d })));
+if (bombs.length > manySeries) {
+  chart('Bombs in their blast window', 'bombs blasting', '', [countOver(bombs, (v) => v.detonated >= 0 ? v.detonated : v.end, (v) => v.end, 'bombs blasting', palette[5])], { zero: true });
+} else {
+  chart('Blast level of each bomb', 'level (0 to 1)', '', bombs.map((v) => vesselSeries(v, 'lv')), { zero: true });
+}
+const pushedSeries = data.vessels.filter((v) => v.f).map((v) => vesselSeries(v, 'f'));
+pushedSeries.sort((a, b) => Math.max(...b.v) - Math.max(...a.v));
+chart('Force each vessel received from the bombs' + (pushedSeries.length > manySeries ? ' (the ' + manySeries + ' pushed hardest of ' + pushedSeries.length + ')' : ''),
+  'force', 'N', pushedSeries.slice(0, manySeries), { log: true, zero: true });
+const speeds = data.vessels.filter((v) => !isRock(v) && !isBomb(v));
+chart('Speed relative to the planet' + (speeds.length > manySeries ? ' (the first ' + manySeries + ' of ' + speeds.length + ' vessels)' : ''),
+  'speed', 'm/s', speeds.slice(0, manySeries).map((v) => vesselSeries(v, 's')));
+const pushPairs = data.pushes.slice(0, manySeries * 2);
+const leftOut = data.pushesLeftOut + data.pushes.length - pushPairs.length;
+chart('Distance from each bomb to each vessel it pushed' + (leftOut ? ' (' + leftOut + ' more pairs not drawn)' : ''), 'distance', 'm',
+  pushPairs.map((p, i) => ({ name: data.vessels[p.bomb].name + ' → ' + data.vessels[p.target].name, label: data.vessels[p.bomb].label + ' → ' + data.vessels[p.target].label, color: colourOf(i), t: p.t, v: p.d })));
 const triggered = data.vessels.filter((v) => v.trigger > 0 && v.alt);
 if (triggered.length) {
   const carriers = data.vessels.filter((v) => !isBomb(v) && !isRock(v) && v.alt);
-  chart('Altitude, with the trigger height', 'altitude (m)', triggered.concat(carriers).map((v) => vesselSeries(v, 'alt')),
-    { line: { v: triggered[0].trigger, label: 'trigger height ' + length(triggered[0].trigger) }, zero: true });
+  chart('Altitude, with the trigger height', 'altitude', 'm', triggered.slice(0, 6).concat(carriers.slice(0, 6)).map((v) => vesselSeries(v, 'alt')),
+    { line: { v: triggered[0].trigger, label: 'trigger height ' + si(triggered[0].trigger, 'm') }, zero: true });
 }
 const rocks = data.vessels.filter(isRock);
 if (rocks.length) {
-  const times = [], alive = [];
-  const changes = rocks.flatMap((v) => [[v.created, 1]].concat(v.deleted >= 0 ? [[v.deleted, -1]] : [])).sort((a, b) => a[0] - b[0]);
-  let n = 0;
-  times.push(start); alive.push(0);
-  for (const [t, d] of changes) { n += d; if (times[times.length - 1] === t) alive[alive.length - 1] = n; else { times.push(t); alive.push(n); } }
-  times.push(end); alive.push(n);
-  chart('Rocks alive', 'rocks', [{ name: 'rocks alive', color: '#8c7355', t: times, v: alive, steps: true }], { zero: true });
-  chart('Health of each rock', 'health (%)', rocks.map((v) => {
-    const t = [v.created], h = [100];
-    v.hits.forEach((ht, i) => { t.push(ht); h.push(100 - 10 * (i + 1)); });
-    t.push(v.end); h.push(h[h.length - 1]);
-    return { name: v.name, color: palette[v.index % palette.length], t, v: h, steps: true };
-  }), { zero: true });
+  chart('Rocks alive', 'rocks', '', [countOver(rocks, (v) => v.created, (v) => v.deleted >= 0 ? v.deleted : Infinity, 'rocks alive', '#7a6a58')], { zero: true });
+  // only rocks that were struck: the others stay whole, a line that says nothing
+  const struck = rocks.filter((v) => v.hits.length);
+  const shown = struck.slice(0, manySeries);
+  chart('Health of each rock struck, with its contacts' + (shown.length < struck.length ? ' (' + shown.length + ' of ' + struck.length + ')' : ''),
+    'health', '%', shown.map((v) => {
+      const t = [v.created], h = [100];
+      v.hits.forEach((ht, i) => { t.push(ht); h.push(healthAfter(i)); });
+      t.push(v.end); h.push(h[h.length - 1]);
+      return { name: v.name, label: v.label, color: v.color, t, v: h, steps: true, marks: v.hits.map((ht, i) => [ht, healthAfter(i)]) };
+    }), { zero: true });
 }
 const debug = data.events.filter((e) => e[1] === 'debug');
-chart('When the debug line changed (hover a mark for its text)', 'change', [{ name: 'debug line', color: '#2b6cb0', t: debug.map((e) => e[0]), v: debug.map(() => 1), text: debug.map((e) => e[3]), bars: true }],
-  { zero: true });
+chart('When the debug line changed (hover a mark for its text)', 'changes', '', [{ name: 'debug line', color: '#0072b2', t: debug.map((e) => e[0]), v: debug.map(() => 1), text: debug.map((e) => e[3]), bars: true }],
+  { zero: true, noValues: true });
 
 // ---- the displays: every text at its pixel position, buttons beside
 (function displays() {
@@ -430,7 +738,7 @@ chart('When the debug line changed (hover a mark for its text)', 'change', [{ na
   const scale = 0.75;
   data.screens.forEach((s, i) => {
     const fig = el('figure', { class: 'screen', id: 'screen-' + i });
-    fig.append(el('figcaption', {}, 't = ' + num(s.t, 6) + ' s · ' + s.name + ' · ' + s.width + ' × ' + s.height + ' px'));
+    fig.append(el('figcaption', {}, 't = ' + num(s.t, 6) + ' s · ' + (s.mode || s.title) + ' display ' + s.name + ' · ' + s.width + ' × ' + s.height + ' px'));
     const face = el('div', { class: 'mfd' });
     const column = (from) => { const c = el('div', { class: 'buttons' }); for (let b = from; b < from + 6; b++) c.append(el('span', {}, s.buttons[b] || '')); return c; };
     const svg = svgEl('svg', { width: s.width * scale, height: s.height * scale, viewBox: '0 0 ' + s.width + ' ' + s.height });
@@ -445,7 +753,7 @@ chart('When the debug line changed (hover a mark for its text)', 'change', [{ na
 // ---- the events
 (function events() {
   const body = document.querySelector('#eventTable tbody'), filter = document.getElementById('eventFilter');
-  const labels = { created: 'created', deleted: 'deleted', blast: 'blast', message: 'message box', debug: 'debug line', input: 'input box', pilot: 'pilot', screen: 'display', ended: 'run ended' };
+  const labels = { created: 'created', deleted: 'deleted', blast: 'blast', contact: 'contact', message: 'message box', debug: 'debug line', input: 'input box', pilot: 'pilot', screen: 'display', ended: 'run ended' };
   const kinds = [...new Set(data.events.map((e) => e[1]))];
   kinds.forEach((k) => filter.append(el('option', { value: k }, labels[k])));
   const limit = 2000;
@@ -453,8 +761,9 @@ chart('When the debug line changed (hover a mark for its text)', 'change', [{ na
     body.textContent = '';
     const shown = data.events.filter((e) => !filter.value || e[1] === filter.value);
     for (const e of shown.slice(0, limit)) {
-      const row = el('tr');
+      const row = el('tr', { 'data-kind': e[1] });
       if (/: refused$/.test(e[3])) row.className = 'refused'; else if (/: accepted$/.test(e[3])) row.className = 'accepted';
+      if (e[1] === 'contact' || e[1] === 'ended' || e[1] === 'blast') row.classList.add('key');
       row.append(el('td', {}, num(e[0], 7) + ' s'), el('td', { class: 'kind' }, labels[e[1]]), el('td', {}, e[3]));
       row.addEventListener('click', () => {
         setTime(e[0]);
@@ -469,8 +778,11 @@ chart('When the debug line changed (hover a mark for its text)', 'change', [{ na
 })();
 
 state.charts = charts;
-// A moment worth a picture: just into the first blast, or halfway.
-const firstBlast = data.vessels.find((v) => v.detonated >= 0);
-state.showcase = firstBlast ? firstBlast.detonated + data.step : start + (end - start) / 2;
+state.views = views;
+// The page opens just into the first blast, or at the first contact, or halfway.
+const firstBlast = detonated[0];
+state.showcase = firstBlast ? Math.min(end, firstBlast.detonated + data.step) : contacts.length ? contacts[0].t : start + (end - start) / 2;
 window.addEventListener('resize', () => setTime(state.t));
-setTime(start);
+state.t = state.showcase;
+views.forEach((v) => v.fitAll());
+setTime(state.showcase);

@@ -1,0 +1,152 @@
+/* Parsed by CLI11, which writes the help from the same table the options are
+ * read with, so the two cannot drift apart. Extra words are kept rather than
+ * refused by the library, so that a mistyped option can be answered with
+ * the one it was likely meant to be, and a second scenario said to be one. */
+#include "command_line.h"
+
+#include "near_miss.h"
+#include "number_text.h"
+#include "printable_text.h"
+#include "run_length.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace runner {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const long long mostSteps = 1000000000000000LL;
+
+const char* const description =
+    "Runs the brimstar plug-in in an emulated host of the Orbiter space-flight simulator: builds the scenario's "
+    "world, carries out the pilot's actions at their times, steps the world, and prints a flight log.";
+
+struct Texts {
+    std::string scenario, root, log, trace, plot, report, maxSteps;
+};
+
+std::string UsageHint()
+{
+    return "Run with --help for every option.\n";
+}
+
+int Mistake(std::ostream& err, const std::string& what)
+{
+    err << "brimstar-sim: " << Printable(what) << '\n' << UsageHint();
+    return 2;
+}
+
+/* Every long option the app knows, for suggestions. */
+std::vector<std::string> LongNames(const CLI::App& app)
+{
+    std::vector<std::string> names;
+    for (const CLI::Option* option : app.get_options())
+        for (const std::string& name : option->get_lnames())
+            names.push_back("--" + name);
+    return names;
+}
+
+/* The words CLI11 did not take: an unknown option or a second scenario. */
+std::string ExtraWordProblem(const CLI::App& app, const std::vector<std::string>& extras)
+{
+    for (const std::string& word : extras) {
+        if (word.empty() || word[0] != '-')
+            return "more than one scenario ('" + word + "' after the first)";
+        std::string option = word.substr(0, word.find('='));
+        std::string problem = "unknown option " + option;
+        std::string meant = NearMiss(option, LongNames(app));
+        return meant.empty() ? problem : problem + " (did you mean " + meant + "?)";
+    }
+    return "";
+}
+
+}  // namespace
+
+CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLineDefaults& defaults, std::ostream& out,
+                            std::ostream& err)
+{
+    CommandLine result;
+    Options& options = result.options;
+    Texts texts;
+    CLI::App app(description, "brimstar-sim");
+    app.allow_extras();
+    app.set_version_flag("--version", std::string("brimstar-sim ") + defaults.version);
+    app.footer("A scenario is a text file of statements, one a line: the planet, the vessels, the focus, the step, "
+               "how long to run, and the pilot's actions at their times. Its whole format, with an example to "
+               "start from: " +
+               defaults.scenarioFormat.string() +
+               "\n\nFor example: brimstar-sim examples/04-rock-field.scn --report report.html\n");
+    app.add_option("SCENARIO", texts.scenario, "The scenario to play")
+        ->type_name("FILE")
+        ->default_str(defaults.scenario.string());
+    app.add_option("--root", texts.root, "The emulated simulator's root folder, holding modules/ and config/vessels/")
+        ->type_name("DIR")
+        ->default_str(defaults.root.string());
+    app.add_flag("--quiet", options.quiet, "Print no flight log on the terminal (errors still go to stderr)");
+    app.add_option("--log", texts.log, "Write the flight log into FILE as well")->type_name("FILE");
+    app.add_option("--trace", texts.trace, "Write CSV: every vessel's global position and velocity after every step")
+        ->type_name("FILE");
+    app.add_option("--plot", texts.plot,
+                   "Draw the tracks as SVG, relative to the vessel in focus, with detonations and removed rocks")
+        ->type_name("FILE.svg");
+    app.add_option("--report", texts.report,
+                   "Write the flight report: one HTML page, with the flight played back, charts, the displays and "
+                   "the events; it opens from disk with no network")
+        ->type_name("FILE.html");
+    app.add_option("--max-steps", texts.maxSteps,
+                   "The most steps a run may take, a whole number from 1 to 10^15; a longer run is refused before "
+                   "it starts")
+        ->type_name("N")
+        ->default_str(std::to_string(defaultMaxSteps));
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return result;
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
+        return result;
+    } catch (const CLI::ParseError& error) {
+        result.exitStatus = Mistake(err, error.what());
+        return result;
+    }
+    if (std::string problem = ExtraWordProblem(app, app.remaining()); !problem.empty()) {
+        result.exitStatus = Mistake(err, problem);
+        return result;
+    }
+    long long steps = std::int64_t(defaultMaxSteps);
+    if (app.count("--max-steps") && !ReadWhole(texts.maxSteps, 1, mostSteps, steps)) {
+        result.exitStatus = Mistake(err, "--max-steps needs a whole number of steps from 1 to 10^15");
+        return result;
+    }
+    options.maxSteps = std::uint64_t(steps);
+    options.scenario = defaults.scenario;
+    options.root = defaults.root;
+    // An empty name given is a mistake, not a wish for the default or for
+    // no output.
+    const std::tuple<const char*, const std::string&, fs::path&> paths[] = {
+        {"SCENARIO", texts.scenario, options.scenario}, {"--root", texts.root, options.root},
+        {"--log", texts.log, options.log},              {"--trace", texts.trace, options.trace},
+        {"--plot", texts.plot, options.plot},           {"--report", texts.report, options.report}};
+    for (const auto& [name, text, path] : paths) {
+        if (!app.count(name))
+            continue;
+        if (text.empty()) {
+            result.exitStatus = Mistake(err, std::string(name == std::string("SCENARIO") ? "the scenario" : name) +
+                                                 " needs a file name, not an empty one");
+            return result;
+        }
+        path = fs::absolute(text);
+    }
+    result.run = true;
+    return result;
+}
+
+}  // namespace runner
