@@ -2,7 +2,7 @@
 
 #include "near_miss.h"
 
-#include "windows_subset.h"
+#include "host/host_file.h"
 
 #include <vector>
 
