@@ -1,5 +1,5 @@
 /* Host scenario files: a saved world loads back exactly, a broken file names
- * its line. */
+ * its line, a save that fails part-way leaves the file that was there. */
 #include "tests/emulator/host/host_fixture.h"
 
 #include "emulator/host/world/frame_math.h"
@@ -7,10 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#endif
 
 TEST_F(HostTest, AScenarioSavedAndLoadedKeepsTheWorldExactly)
 {
@@ -118,3 +123,36 @@ TEST_F(HostTest, ABadFileOrClockIsRefusedWholeAndTheWorldStays)
     std::filesystem::create_directories(root / "folder.scn");
     EXPECT_FALSE(host.saveScenario(root / "folder.scn", error));
 }
+
+#if !defined(_WIN32)
+TEST_F(HostTest, ASaveFailingPartWayOverAGoodOneKeepsTheGoodOne)
+{
+    for (int i = 0; i < 50; ++i)
+        Ship(("Ship " + std::to_string(i)).c_str(), {7e6 + i, 0, 0});
+    std::string error;
+    ASSERT_TRUE(host.saveScenario(root / "good.scn", error)) << error;
+    std::string good = testing_support::ReadFile(root / "good.scn");
+    ASSERT_GT(good.size(), 4096u);
+    host.world().simt = 99;
+
+    // A file-size limit cuts the next save part-way, as a full disk would.
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool saved = host.saveScenario(root / "good.scn", error);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, handler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_NE(error.find("good.scn: not saved: could not be written whole"), std::string::npos) << error;
+    EXPECT_EQ(testing_support::ReadFile(root / "good.scn"), good);
+    size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(root.path()))
+        files += entry.path().filename().string().find("good.scn") != std::string::npos;
+    EXPECT_EQ(files, 1u) << "the cut temporary was left behind";
+    EXPECT_TRUE(host.loadScenario(root / "good.scn", error)) << error;
+}
+#endif
