@@ -1,11 +1,11 @@
 #include "emulator/host/files/class_file.h"
 
+#include "emulator/host/files/vessel_amount.h"
+
 #include "windows_subset.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cmath>
 #include <cstdlib>
 #include <fstream>
 
@@ -43,9 +43,8 @@ bool ClassFile::positiveNumber(const std::string& key, double& value, std::strin
         return true;
     const char* text = it->second.c_str();
     char* end = nullptr;
-    errno = 0;
     double number = std::strtod(text, &end);
-    if (end == text || *end != '\0' || errno == ERANGE || !std::isfinite(number) || number <= 0.0) {
+    if (end == text || *end != '\0' || !IsVesselAmount(number)) {
         error = path + ": " + key + " is '" + it->second + "', not a positive number";
         return false;
     }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <cstring>
@@ -156,3 +157,36 @@ TEST_F(HostTest, ASaveFailingPartWayOverAGoodOneKeepsTheGoodOne)
     EXPECT_TRUE(host.loadScenario(root / "good.scn", error)) << error;
 }
 #endif
+
+TEST_F(HostTest, ASizeOrMassAClassFileWouldRefuseIsRefusedEverywhere)
+{
+    OBJHANDLE h = Ship("Keep", {7e6, 0, 0});
+    std::string error;
+    ASSERT_TRUE(host.saveScenario(root / "good.scn", error)) << error;
+    std::string good = testing_support::ReadFile(root / "good.scn");
+    size_t sizeLine = 1 + size_t(std::count(good.begin(), good.begin() + long(good.find("  SIZE 20")), '\n'));
+    const struct {
+        const char* from;
+        const char* to;
+        size_t line;
+    } cases[] = {{"SIZE 20", "SIZE 0", sizeLine},          {"SIZE 20", "SIZE -5", sizeLine},
+                 {"SIZE 20", "SIZE 5e-324", sizeLine},     {"MASS 10000", "MASS 0", sizeLine + 1},
+                 {"MASS 10000", "MASS -1", sizeLine + 1}, {"MASS 10000", "MASS 2.2e-308", sizeLine + 1}};
+    for (const auto& c : cases) {
+        std::string text = good;
+        text.replace(text.find(c.from), std::strlen(c.from), c.to);
+        std::ofstream(root / "bad.scn", std::ios::binary) << text;
+        EXPECT_FALSE(host.loadScenario(root / "bad.scn", error)) << c.to;
+        EXPECT_NE(error.find("bad.scn:" + std::to_string(c.line) + ": item "), std::string::npos) << error;
+        EXPECT_NE(error.find("must hold one positive number"), std::string::npos) << error;
+    }
+
+    // A module's call is held to the same rule: the vessel keeps its own.
+    VESSEL* v = host.world().vessel(h)->iface;
+    for (double bad : {0.0, -1.0, 5e-324, std::nan(""), HUGE_VAL}) {
+        v->SetSize(bad);
+        v->SetEmptyMass(bad);
+    }
+    EXPECT_EQ(v->GetSize(), 20.0);
+    EXPECT_EQ(v->GetMass(), 10000.0);
+}
