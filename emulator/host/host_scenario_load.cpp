@@ -5,16 +5,20 @@
  * second builds the file's vessels beside the world's own, through their
  * callbacks; only when every one was made and read its block without a
  * refusal do the old vessels go, else the new ones do and the clock and the
- * bodies are put back. The modules' blocks are read last. */
+ * bodies are put back. The modules' blocks are read last. While it builds,
+ * what the watcher would be told is held back and passed on only when the
+ * load succeeds: a refused load leaves no trace in a log or a report. */
 #include "emulator/host/host.h"
 
 #include "emulator/host/files/class_file.h"
 #include "emulator/host/files/host_scenario_format.h"
 #include "emulator/host/files/scenario_text.h"
 #include "emulator/host/files/vessel_state_items.h"
+#include "emulator/host/held_notices.h"
 #include "emulator/host/scenario_opening.h"
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 
 namespace emu {
@@ -321,6 +325,11 @@ bool Host::buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::stri
     double oldSimt = world_.simt, oldMjd = world_.mjdAtZero;
     bool oldGravity = world_.gravity;
     std::vector<OBJHANDLE> oldVessels = world_.vessels();
+    HeldNotices held(world_);
+    HostObserver* watcher = observer_;
+    observer_ = &held;
+    size_t oldBoxes = messageBoxes_.size();
+    std::string oldDebugLine = debugLine_;
 
     if (plan.hasEnvironment) {
         world_.simt = plan.simt;
@@ -348,9 +357,14 @@ bool Host::buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::stri
             world_.mjdAtZero = oldMjd;
             world_.gravity = oldGravity;
             PlaceBodies(world_, oldBodies);
+            observer_ = watcher;
+            messageBoxes_.resize(oldBoxes);
+            std::snprintf(debugLine_, sizeof debugLine_, "%s", oldDebugLine.c_str());
             return false;
         }
     }
+    observer_ = watcher;
+    held.release(*observer_);
     mfds_.closeAll();
     inputBox_.cancel();
     if (!focus && !made.empty())
