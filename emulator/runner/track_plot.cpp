@@ -99,7 +99,7 @@ void TrackPlot::vesselDeleted(const emu::VesselRecord& v)
         marks_.push_back({relative(v.pos), false});
 }
 
-void TrackPlot::write(std::ostream& out, const std::string& title) const
+void TrackPlot::write(std::ostream& out, const std::string& title, const std::string& note) const
 {
     double extent = 1.0;
     for (const auto& [name, segments] : tracks_)
@@ -118,6 +118,8 @@ void TrackPlot::write(std::ostream& out, const std::string& title) const
                   width, height);
     out << text << "<text x=\"" << margin << "\" y=\"20\" font-size=\"14\">" << Escaped(title)
         << "</text>\n";
+    if (!note.empty())
+        out << "<text x=\"" << margin << "\" y=\"36\" fill=\"#c53030\">" << Escaped(note) << "</text>\n";
 
     struct Panel {
         const char* name;

@@ -22,7 +22,9 @@ public:
     void forcesIntegrated() override;
     void vesselDeleted(const emu::VesselRecord& v) override;
 
-    void write(std::ostream& out, const std::string& title) const;
+    /* The note, when there is one, stands under the title: how a run that
+     * ended early ended. */
+    void write(std::ostream& out, const std::string& title, const std::string& note = "") const;
 
 private:
     struct Mark {

@@ -134,7 +134,11 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         << ",\"step\":" << JsonNumber(r.step) << ",\"steps\":" << r.steps << ",\"simulated\":"
         << JsonNumber(r.simulated, 9) << ",\"wall\":" << JsonNumber(r.wallSeconds, 3)
         << ",\"planetRadius\":" << JsonNumber(r.planetRadius, 9) << ",\"planetView\":" << (r.planetView ? "true" : "false")
-        << ",\"collision\":\"" << collisionStates[int(r.collision)] << "\",\"pushesLeftOut\":" << r.pushesLeftOut
+        << ",\"collision\":\"" << collisionStates[int(r.collision)] << "\",\"pushesLeftOut\":" << r.pushesLeftOut;
+    if (!r.ending.kind.empty())
+        out << ",\"ending\":{\"kind\":" << JsonString(r.ending.kind) << ",\"t\":" << JsonNumber(r.ending.t, 9)
+            << ",\"text\":" << JsonString(r.ending.text) << '}';
+    out
         << ",\n\"counts\":{\"created\":" << c.created << ",\"deleted\":" << c.deleted << ",\"bombsFired\":"
         << c.bombsFired << ",\"bombsDetonated\":" << c.bombsDetonated << ",\"rocksSpawned\":" << c.rocksSpawned
         << ",\"rocksByDamage\":" << c.rocksByDamage << ",\"rocksByRange\":" << c.rocksByRange

@@ -155,6 +155,12 @@ void Recorder::runEnded()
     event(EventKind::ended, -1, "the run ends at a library's request, with nothing saved");
 }
 
+void Recorder::runFinished(const runner::RunEnding& ending)
+{
+    if (ending.early())
+        record_.ending = {ending.name(), ending.time, ending.text()};
+}
+
 void Recorder::screenShown(const std::string& name, const emu::Screen& screen, const emu::Display& display)
 {
     ShownScreen shown;

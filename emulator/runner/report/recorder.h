@@ -33,6 +33,7 @@ public:
 
     void noted(const std::string& text) override;
     void screenShown(const std::string& name, const emu::Screen& screen, const emu::Display& display) override;
+    void runFinished(const runner::RunEnding& ending) override;
 
     /* The record of the run so far, every open bucket closed. */
     const FlightRecord& finish();

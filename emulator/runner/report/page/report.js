@@ -101,7 +101,9 @@ for (const e of data.events) {
   const h = document.getElementById('header');
   const name = data.scenario.split(/[\\/]/).pop();
   document.title = name + ' — brimstar flight report';
-  h.append(el('h1', {}, name), el('div', { class: 'comment' }, data.comment));
+  h.append(el('h1', {}, name));
+  if (data.ending) h.append(el('p', { class: 'ending state-absent' }, 'The run ' + data.ending.text + '.'));
+  h.append(el('div', { class: 'comment' }, data.comment));
   const c = data.counts;
   const facts = [
     [duration(data.simulated), 'simulated'], [data.steps + ' × ' + num(data.step) + ' s', 'steps'],
