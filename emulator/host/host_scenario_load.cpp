@@ -10,6 +10,7 @@
  * load succeeds: a refused load leaves no trace in a log or a report. */
 #include "emulator/host/host.h"
 
+#include "emulator/host/files/bounded_text.h"
 #include "emulator/host/files/class_file.h"
 #include "emulator/host/files/host_scenario_format.h"
 #include "emulator/host/files/scenario_text.h"
@@ -19,7 +20,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 
 namespace emu {
 
@@ -383,14 +383,9 @@ bool Host::buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::stri
 
 bool Host::loadScenario(const std::filesystem::path& path, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path.string() + ": cannot be opened";
-        return false;
-    }
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
+    if (!ReadLinesWithin(path, hostScenarioLimits, lines, error))
+        return false;
     if (!lines.empty() && lines[0].compare(0, 3, "\xEF\xBB\xBF") == 0)
         lines[0].erase(0, 3);
     ScenarioFile file = ScenarioFile::ForReading(lines);

@@ -71,6 +71,11 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
 {
     creationRefusal_.clear();
     ClassFile cls = classFiles_.read(className);
+    if (!cls.problem.empty()) {
+        creationRefusal_ = cls.problem;
+        calls_.record("oapiCreateVesselEx", name, "refused: " + creationRefusal_);
+        return nullptr;
+    }
     ModuleInstance* module = nullptr;
     if (std::string path = cls.value("Module"); !path.empty()) {
         module = modules_.load(path);

@@ -1,5 +1,6 @@
 #include "emulator/host/files/class_file.h"
 
+#include "emulator/host/files/bounded_text.h"
 #include "emulator/host/files/vessel_amount.h"
 
 #include "windows_subset.h"
@@ -7,7 +8,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
+#include <filesystem>
+#include <vector>
 
 namespace emu {
 
@@ -56,12 +58,15 @@ ClassFile ClassFile::Read(const std::string& className)
 {
     ClassFile file;
     file.path = ToPlatformPath(("config\\vessels\\" + className + ".cfg").c_str());
-    std::ifstream in(file.path);
-    if (!in)
+    // A folder or a device in its place is no class file, as a missing one.
+    std::error_code missing;
+    if (!std::filesystem::is_regular_file(file.path, missing))
         return file;
     file.found = true;
-    std::string line;
-    while (std::getline(in, line)) {
+    std::vector<std::string> lines;
+    if (!ReadLinesWithin(file.path, classFileLimits, lines, file.problem))
+        return file;
+    for (const std::string& line : lines) {
         size_t eq = line.find('=');
         if (eq == std::string::npos)
             continue;

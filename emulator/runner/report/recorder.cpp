@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 
 namespace report {
 
@@ -60,9 +59,13 @@ void Put(double out[3], const VECTOR3& v)
 
 std::string LeadingComment(const std::string& path)
 {
-    std::ifstream in(path);
-    std::string line, comment;
-    while (std::getline(in, line) && !line.empty() && line[0] == '#') {
+    std::vector<std::string> lines;
+    std::string unread;
+    emu::ReadLinesWithin(path, runner::scenarioLimits, lines, unread);
+    std::string comment;
+    for (const std::string& line : lines) {
+        if (line.empty() || line[0] != '#')
+            break;
         size_t start = line.size() > 1 && line[1] == ' ' ? 2 : 1;
         comment += line.substr(start) + '\n';
     }
