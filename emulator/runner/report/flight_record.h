@@ -96,6 +96,7 @@ struct FlightRecord {
     std::vector<VesselTrack> vessels;
     std::vector<PushSeries> pushes;
     int pushesLeftOut = 0;  // pairs beyond what the page draws
+    int vesselsLeftOut = 0;  // vessels beyond the tracks the page is given
     std::vector<double> focusChanges;
     std::vector<ShownScreen> screens;
     std::vector<Event> events;

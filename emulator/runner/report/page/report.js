@@ -112,6 +112,7 @@ for (const e of data.events) {
     [c.rocksSpawned + '', 'rocks spawned'], [c.rocksByDamage + ' / ' + c.rocksByRange, 'rocks removed by damage / range'],
     [c.contacts + '', 'contacts'], [c.messageBoxes + '', 'message boxes'], [data.collision, 'collision library at the end'],
   ];
+  if (data.vesselsLeftOut) facts.push([data.vesselsLeftOut + '', 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut) + ')']);
   const grid = el('div', { class: 'facts' });
   for (const [value, label] of facts) {
     const f = el('div', { class: 'fact' });
