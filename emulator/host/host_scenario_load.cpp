@@ -116,6 +116,12 @@ bool ReadBodyItem(const std::string& line, Body& b, std::string& why)
             why = "body item " + key + " must hold " + (f.count == 1 ? "one finite number" : "three finite numbers");
             return false;
         }
+        // As the runner's scenario holds a planet: a radius above zero, a GM
+        // not below it.
+        if ((key == "RADIUS" && !(values[0] > 0)) || (key == "GM" && values[0] < 0)) {
+            why = key == "RADIUS" ? "body item RADIUS must be more than 0 m" : "body item GM must not be negative";
+            return false;
+        }
         for (size_t i = 0; i < f.count; ++i)
             f.values[i] = values[i];
         return true;

@@ -56,6 +56,8 @@ TEST_F(HostTest, ABrokenScenarioNamesItsLine)
         {"BEGIN_ENVIRONMENT\n  SPEED 3\nEND_ENVIRONMENT\n", "bad.scn:3: unknown environment item 'SPEED'"},
         {"BEGIN_ENVIRONMENT\n  GRAVITY 2\nEND_ENVIRONMENT\n", "bad.scn:3: GRAVITY must be 0 or 1"},
         {"BEGIN_BODIES\n\"Earth\"\n  ATMOSPHERE 1 1\nEND\nEND_BODIES\n", "bad.scn:4: ATMOSPHERE must be 0 or 1"},
+        {"BEGIN_BODIES\n\"Earth\"\n  RADIUS 0\nEND\nEND_BODIES\n", "bad.scn:4: body item RADIUS must be more than 0 m"},
+        {"BEGIN_BODIES\n\"Earth\"\n  GM -1\nEND\nEND_BODIES\n", "bad.scn:4: body item GM must not be negative"},
     };
     for (const auto& c : cases) {
         std::ofstream(root / "bad.scn") << "BRIMSTAR-HOST-SCENARIO 2\n" << c.items;
