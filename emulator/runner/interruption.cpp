@@ -20,6 +20,11 @@ void CatchInterruptions()
 {
     std::signal(SIGINT, Interrupt);
     std::signal(SIGTERM, Interrupt);
+#if defined(SIGPIPE)
+    // A reader of the standard output that goes away is a lost standard
+    // output, a failure the run reports, not a silent end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
 }
 
 int InterruptingSignal()
