@@ -260,7 +260,7 @@ int main(int argc, char** argv)
         trace = std::make_unique<runner::TraceWriter>(host, traceFile.stream());
         observers.add(trace.get());
     }
-    runner::TrackPlot plot(host, std::max(script.step, script.duration / 2000));
+    runner::TrackPlot plot(host, std::max(script.step, runner::RunEnd(script) / 2000));
     if (plotFile.isOpen())
         observers.add(&plot);
     std::unique_ptr<report::Recorder> recorder;

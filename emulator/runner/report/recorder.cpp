@@ -1,6 +1,7 @@
 #include "recorder.h"
 
 #include "emulator/host/world/frame_math.h"
+#include "emulator/runner/run_length.h"
 
 #include <algorithm>
 #include <climits>
@@ -129,7 +130,7 @@ Recorder::Recorder(emu::Host& host, const runner::Script& script, size_t trackLi
     record_.planetView = script.gravity;
     // The run's real length: a run may end at its last action, after its
     // duration, or have no duration at all.
-    runEnd_ = std::max(script.duration, script.actions.empty() ? 0.0 : script.actions.back().time);
+    runEnd_ = runner::RunEnd(script);
     double buckets = std::clamp(pointBudget / (2.5 * double(std::max<size_t>(1, script.vessels.size()))), 50.0, 2000.0);
     bucket_ = runEnd_ / buckets;
     if (!(bucket_ >= script.step) || !std::isfinite(bucket_))
