@@ -183,7 +183,8 @@ runner::RunFiles FilesOfRun(const Options& options, const runner::Script& script
         else if (action.verb == "load")
             files.loads.push_back({what, options.root / action.args[0]});
     }
-    files.own.push_back({"the program", ProgramPath()});
+    if (fs::path self = ProgramPath(); !self.empty())
+        files.own.push_back({"the program", self});
     for (const char* folder : {"modules", "config", "meshes"})
         files.own.push_back({"the root's " + std::string(folder) + " folder", options.root / folder});
     return files;
@@ -191,9 +192,9 @@ runner::RunFiles FilesOfRun(const Options& options, const runner::Script& script
 
 /* The exit status says how the run ended: 0 whole, 1 a failure, 3 ended by
  * a library's quick shutdown, 128 and the signal's number interrupted. */
-int ExitStatus(const runner::RunEnding& ending, bool everyFailureAside)
+int ExitStatus(const runner::RunEnding& ending, bool nothingElseFailed)
 {
-    if (!everyFailureAside)
+    if (!nothingElseFailed)
         return 1;
     switch (ending.kind) {
     case runner::RunEnding::Kind::completed: return 0;
