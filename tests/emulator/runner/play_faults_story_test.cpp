@@ -82,3 +82,16 @@ TEST(PlayFaults, ARefusedLoadLeavesNoTraceOfWhatItBuiltOrOfItsClock)
     for (const char* trace : {"Made-1", "created Nuke", "deleted Nuke", "[   500.00]"})
         EXPECT_EQ(run.log.find(trace), std::string::npos) << trace << " in\n" << run.log;
 }
+
+TEST(PlayFaults, ASaveOverTheMappedCollisionLibraryLeavesTheRunningOneWhole)
+{
+    // Written in place, the save would cut the library the run has mapped,
+    // and its next call would end the process with a bus error. Replaced,
+    // the mapped one stays as it was until it is unloaded.
+    Played run = Play("planet Earth\nvessel A class Ship pos 7e6 0 0\nvessel B class Ship pos 7e6 100 0\n"
+                      "step 0.5\nrun 10\nat 1 save modules/collision.dll\n",
+                      100);
+    EXPECT_TRUE(run.played) << run.error;
+    EXPECT_FALSE(run.failed) << run.log;
+    EXPECT_NE(run.log.find("Final state at t = 10 s"), std::string::npos) << run.log;
+}
