@@ -43,7 +43,9 @@ struct Options {
 
 const char* const usage =
     "usage: brimstar-sim [SCENARIO] [--root DIR] [--quiet] [--log FILE] [--trace FILE] [--plot FILE.svg]\n"
-    "                    [--max-steps N] [--report FILE.html]\n";
+    "                    [--max-steps N] [--report FILE.html]\n"
+    "exit status: 0 a whole run; 1 a failure; 2 a wrong command line; 3 a run ended by a library's quick\n"
+    "             shutdown; 128 and the signal's number, a run interrupted (SIGINT 130, SIGTERM 143)\n";
 
 fs::path ProgramPath()
 {
