@@ -27,10 +27,15 @@ void HeldNotices::debugLineChanged(const std::string& line)
     held_.push_back([line](HostObserver& to) { to.debugLineChanged(line); });
 }
 
-void HeldNotices::release(HostObserver& to)
+void HeldNotices::inputBoxOpened(const std::string& title)
+{
+    held_.push_back([title](HostObserver& to) { to.inputBoxOpened(title); });
+}
+
+void HeldNotices::release()
 {
     for (const auto& notice : held_)
-        notice(to);
+        notice(watcher_);
     held_.clear();
 }
 

@@ -15,18 +15,22 @@ namespace emu {
 
 class HeldNotices : public HostObserver {
 public:
-    explicit HeldNotices(World& world) : world_(world) {}
+    HeldNotices(World& world, HostObserver& watcher) : world_(world), watcher_(watcher) {}
 
     void vesselCreated(const VesselRecord& v) override;
     void vesselDeleted(const VesselRecord& v) override;
     void messageBox(const MessageBoxRecord& box) override;
     void debugLineChanged(const std::string& line) override;
+    void inputBoxOpened(const std::string& title) override;
+    /* The run's end is told at once: it happened, whatever the load does. */
+    void runEnded() override { watcher_.runEnded(); }
 
     /* Tells the watcher what was held, in order. */
-    void release(HostObserver& to);
+    void release();
 
 private:
     World& world_;
+    HostObserver& watcher_;
     std::vector<std::function<void(HostObserver&)>> held_;
 };
 

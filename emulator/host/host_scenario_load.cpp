@@ -331,8 +331,8 @@ bool Host::buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::stri
     double oldSimt = world_.simt, oldMjd = world_.mjdAtZero;
     bool oldGravity = world_.gravity;
     std::vector<OBJHANDLE> oldVessels = world_.vessels();
-    HeldNotices held(world_);
     HostObserver* watcher = observer_;
+    HeldNotices held(world_, *watcher);
     observer_ = &held;
     size_t oldBoxes = messageBoxes_.size();
     std::string oldDebugLine = debugLine_;
@@ -370,7 +370,7 @@ bool Host::buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::stri
         }
     }
     observer_ = watcher;
-    held.release(*observer_);
+    held.release();
     mfds_.closeAll();
     inputBox_.cancel();
     if (!focus && !made.empty())
