@@ -67,14 +67,12 @@ private:
     std::vector<OBJHANDLE> ships_, bombs_;
 };
 
+#if defined(__GLIBC__)
 size_t HeapInUse()
 {
-#if defined(__GLIBC__)
     return mallinfo2().uordblks;
-#else
-    return 0;
-#endif
 }
+#endif
 
 }  // namespace
 
