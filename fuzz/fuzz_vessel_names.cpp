@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 1; i <= 4; ++i)
         callbacks->clbkPreStep(host.world().simt + i * 5.0, 5.0, 0);
     ovcExit(vessel);
-    host.requestDeletion(handle, nullptr);
+    host.requestDeletion(handle);
     host.processDeletions();
     return 0;
 }
