@@ -75,11 +75,11 @@ TEST_F(HostTest, TheFocusMovesToTheNearestVesselThatStays)
 {
     OBJHANDLE a = Ship("A", {0, 0, 0});
     Ship("Far", {0, 0, 900});
-    OBJHANDLE near = Ship("Near", {0, 0, -100});
-    OBJHANDLE nearer = Ship("Nearer", {0, 50, 0});
+    OBJHANDLE closest = Ship("Near", {0, 0, -100});
+    OBJHANDLE closer = Ship("Nearer", {0, 50, 0});
     host.setFocus(a);
     ASSERT_TRUE(oapiDeleteVessel(a));
-    ASSERT_TRUE(oapiDeleteVessel(nearer));  // going too: no place for the focus
+    ASSERT_TRUE(oapiDeleteVessel(closer));  // going too: no place for the focus
     host.step(0.1);
-    EXPECT_EQ(host.world().focus, near);
+    EXPECT_EQ(host.world().focus, closest);
 }
