@@ -2,8 +2,7 @@
 # (so the 32-bit build checks them too): the entry points under their plain
 # names, and which library each platform function comes from.
 set(MODULE_EXPORTS
-  InitModule,ExitModule,opcPreStep,opcPostStep,opcSaveState,opcLoadState,ovcInit,ovcExit,GetModuleVersion,
-  opcDeleteVessel,opcCloseRenderViewport)
+  InitModule,ExitModule,opcPreStep,opcPostStep,opcSaveState,opcLoadState,ovcInit,ovcExit,GetModuleVersion,opcDeleteVessel,opcCloseRenderViewport)
 set(COLLISION_EXPORTS initint,maincall,drmfd,mfdev,statl,stats,VSSetOnCollide,CollisionProbeState)
 set(PLATFORM_FUNCTIONS LoadLibraryA GetProcAddress FreeLibrary MessageBoxA TextOutA)
 set(SYSTEM_IMPORTS
