@@ -324,9 +324,5 @@ TEST_F(BombTest, ABombIsFiredOnlyFromAFiniteStartPositionAndVelocity)
         Press(display, KeyB);
         EXPECT_EQ(Calls().matching("oapiCreateVesselEx").size(), finiteStart ? 1u : 0u)
             << s.distance << " m, " << s.velocity << " km/s";
-        if (finiteStart)
-            continue;
-        for (OBJHANDLE h : host->world().vessels())
-            EXPECT_NE(*host->world().vessel(h)->className, "nuke") << s.distance << " m, " << s.velocity << " km/s";
     }
 }
