@@ -10,6 +10,14 @@ namespace {
 const int rowHeight = 16;
 const int charWidth = 8;
 
+/* The mode's display object for the vessel, as its procedure makes it on
+ * the host's notice of an opening; null when it makes none. */
+MFD* MakeDisplayObject(const MfdMode& mode, int id, int width, int height, VESSEL* iface)
+{
+    WPARAM size = (WPARAM(height & 0xFFFF) << 16) | WPARAM(width & 0xFFFF);
+    return reinterpret_cast<MFD*>(mode.msgproc(OAPI_MSG_MFD_OPENED, UINT(id), size, reinterpret_cast<LPARAM>(iface)));
+}
+
 }  // namespace
 
 std::string Screen::row(int y) const
@@ -57,11 +65,10 @@ int MfdHost::open(const std::string& modeName, OBJHANDLE vessel, VESSEL* iface, 
     if (!m || !m->msgproc)
         return -1;
     int id = nextDisplayId_++;
-    WPARAM size = (WPARAM(height & 0xFFFF) << 16) | WPARAM(width & 0xFFFF);
-    OAPI_MSGTYPE made = m->msgproc(OAPI_MSG_MFD_OPENED, UINT(id), size, reinterpret_cast<LPARAM>(iface));
+    MFD* made = MakeDisplayObject(*m, id, width, height, iface);
     if (!made)
         return -1;
-    displays_.push_back({id, m->id, reinterpret_cast<MFD*>(made), vessel, width, height});
+    displays_.push_back({id, m->id, made, vessel, width, height});
     return id;
 }
 
@@ -143,9 +150,7 @@ void MfdHost::follow(OBJHANDLE vessel, VESSEL* iface)
         for (const MfdMode& candidate : modes_)
             if (candidate.id == d.modeId)
                 m = &candidate;
-        WPARAM size = (WPARAM(d.height & 0xFFFF) << 16) | WPARAM(d.width & 0xFFFF);
-        OAPI_MSGTYPE made = m ? m->msgproc(OAPI_MSG_MFD_OPENED, UINT(d.id), size, reinterpret_cast<LPARAM>(iface)) : 0;
-        d.object = reinterpret_cast<MFD*>(made);
+        d.object = m ? MakeDisplayObject(*m, d.id, d.width, d.height, iface) : nullptr;
     }
     displays_.erase(std::remove_if(displays_.begin(), displays_.end(), [](const Display& d) { return !d.object; }),
                     displays_.end());
