@@ -9,6 +9,9 @@
  * written stops it before anything runs.
  */
 #include "class_check.h"
+#if BRIMSTAR_LIVE
+#include "live/run_live.h"
+#endif
 #include "command_line.h"
 #include "observer_fanout.h"
 #include "printable_text.h"
@@ -155,6 +158,14 @@ int main(int argc, char** argv)
     if (!runner::CheckClasses(script, options.root, error)) {
         std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
         return 1;
+    }
+    if (options.live) {
+#if BRIMSTAR_LIVE
+        return live::RunLive(options, script);
+#else
+        std::cerr << "brimstar-sim: this build has no live mode\n";
+        return 1;
+#endif
     }
     // Every output is tried before any is opened for writing, so that one
     // that cannot be written costs no other file its contents.

@@ -9,10 +9,8 @@ namespace runner {
 
 const char* const moduleInstallPath = "plugin\\brimstar!";
 
-bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error, std::uint64_t maxSteps)
+bool BuildWorld(emu::Host& host, const Script& script, FlightLog& log, std::string& error)
 {
-    if (!CheckRunLength(script, maxSteps, error))
-        return false;
     emu::World& world = host.world();
     world.gravity = script.gravity;
     world.clearBodies();
@@ -35,6 +33,16 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
     }
     if (emu::VesselRecord* focus = world.vesselByName(script.focus.c_str()))
         host.setFocus(focus->handle);
+    return true;
+}
+
+bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error, std::uint64_t maxSteps)
+{
+    if (!CheckRunLength(script, maxSteps, error))
+        return false;
+    if (!BuildWorld(host, script, log, error))
+        return false;
+    emu::World& world = host.world();
 
     // Each action comes once the clock has reached its time, to within half
     // a step; the run ends at its duration or after the last action, or at

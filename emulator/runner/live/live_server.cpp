@@ -1,0 +1,93 @@
+#include "live_server.h"
+
+#include "live_page_assets.h"
+
+#include "emulator/runner/printable_text.h"
+
+#include <httplib.h>
+
+namespace live {
+
+namespace {
+
+void Refuse(httplib::Response& response, int status, const std::string& why)
+{
+    response.status = status;
+    response.set_content(runner::Printable(why) + "\n", "text/plain; charset=utf-8");
+}
+
+}  // namespace
+
+bool SameSite(const std::string& host, const std::string& origin, int port)
+{
+    const std::string suffix = ":" + std::to_string(port);
+    const std::string names[] = {"127.0.0.1" + suffix, "localhost" + suffix};
+    bool hostKnown = false, originKnown = origin.empty();
+    for (const std::string& name : names) {
+        hostKnown = hostKnown || host == name;
+        originKnown = originKnown || origin == "http://" + name;
+    }
+    return hostKnown && originKnown;
+}
+
+LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::make_unique<httplib::Server>())
+{
+    httplib::Server& s = *server_;
+    s.set_payload_max_length(largestRequest);
+    s.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
+        if (SameSite(request.get_header_value("Host"), request.get_header_value("Origin"), port_))
+            return httplib::Server::HandlerResponse::Unhandled;
+        Refuse(response, 403, "only a page of this server, on 127.0.0.1 or localhost, may ask");
+        return httplib::Server::HandlerResponse::Handled;
+    });
+    const std::pair<const char*, std::pair<const char*, const char*>> files[] = {
+        {"/", {livePageHtml, "text/html; charset=utf-8"}},
+        {"/live.css", {livePageCss, "text/css; charset=utf-8"}},
+        {"/live.js", {livePageJs, "text/javascript; charset=utf-8"}}};
+    for (const auto& [path, file] : files) {
+        const auto [text, type] = file;
+        s.Get(path, [text = text, type = type](const httplib::Request&, httplib::Response& response) {
+            response.set_content(text, type);
+        });
+    }
+    s.Get("/state", [this](const httplib::Request&, httplib::Response& response) {
+        response.set_header("Cache-Control", "no-store");
+        response.set_content(session_.stateJson(), "application/json");
+    });
+    s.Get("/scenario", [this](const httplib::Request&, httplib::Response& response) {
+        response.set_header("Content-Disposition", "attachment; filename=\"live.scn\"");
+        response.set_content(session_.scenario(), "text/plain; charset=utf-8");
+    });
+    s.Post("/action", [this](const httplib::Request& request, httplib::Response& response) {
+        LiveCommand command;
+        std::string error;
+        if (!DecodeRequest(request.body, session_.known(), command, error))
+            return Refuse(response, 400, error);
+        if (!session_.submit(command))
+            return Refuse(response, 429, "too many actions are waiting for the world; try again");
+        response.set_content("queued\n", "text/plain");
+    });
+}
+
+LiveServer::~LiveServer() = default;
+
+int LiveServer::bind(int port)
+{
+    if (port == 0)
+        port_ = server_->bind_to_any_port("127.0.0.1");
+    else
+        port_ = server_->bind_to_port("127.0.0.1", port) ? port : -1;
+    return port_;
+}
+
+void LiveServer::serve()
+{
+    server_->listen_after_bind();
+}
+
+void LiveServer::stop()
+{
+    server_->stop();
+}
+
+}  // namespace live

@@ -1,0 +1,67 @@
+#include "run_live.h"
+
+#include "live_server.h"
+#include "live_session.h"
+#include "log_lines.h"
+
+#include "emulator/runner/printable_text.h"
+#include "emulator/runner/script_player.h"
+
+#include <csignal>
+#include <iostream>
+#include <pthread.h>
+#include <thread>
+
+namespace live {
+
+int RunLive(const runner::Options& options, const runner::Script& script)
+{
+    // The signals wait for the main thread alone: every thread started
+    // from here on inherits the mask.
+    sigset_t stopping;
+    sigemptyset(&stopping);
+    sigaddset(&stopping, SIGINT);
+    sigaddset(&stopping, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopping, nullptr);
+
+    LogLines lines(options.quiet ? nullptr : &std::cout);
+    std::ostream out(&lines);
+    emu::Host host(options.root);
+    runner::FlightLog log(host, out);
+    host.setObserver(&log);
+    std::string error;
+    if (!runner::BuildWorld(host, script, log, error)) {
+        std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
+        host.setObserver(nullptr);
+        host.shutdown();
+        return 1;
+    }
+    LiveSession session(host, script, log, lines);
+    LiveServer server(session);
+    int port = server.bind(options.port);
+    if (port < 0) {
+        std::cerr << "brimstar-sim: cannot listen on 127.0.0.1:" << options.port << '\n';
+        host.setObserver(nullptr);
+        host.shutdown();
+        return 1;
+    }
+    std::cout << "brimstar-sim: flying " << runner::Printable(options.scenario.string()) << " live at http://127.0.0.1:"
+              << port << "/ (Ctrl-C ends it)" << std::endl;
+
+    std::atomic<bool> stop{false};
+    std::thread simulation([&] { session.run(stop); });
+    std::thread serving([&] { server.serve(); });
+    int signal = 0;
+    sigwait(&stopping, &signal);
+    stop = true;
+    simulation.join();
+    server.stop();
+    serving.join();
+    host.setObserver(nullptr);
+    host.shutdown();
+    out.flush();
+    std::cout << "brimstar-sim: stopped at t = " << host.world().simt << " s" << std::endl;
+    return 0;
+}
+
+}  // namespace live
