@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <sstream>
-#include <thread>
 
 namespace live {
 
