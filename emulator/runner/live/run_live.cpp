@@ -4,10 +4,14 @@
 #include "live_session.h"
 #include "log_lines.h"
 
+#include "emulator/runner/observer_fanout.h"
 #include "emulator/runner/printable_text.h"
 #include "emulator/runner/script_player.h"
+#include "emulator/runner/trace_writer.h"
 
 #include <csignal>
+#include <fstream>
+#include <memory>
 #include <iostream>
 #include <pthread.h>
 #include <thread>
@@ -28,7 +32,22 @@ int RunLive(const runner::Options& options, const runner::Script& script)
     std::ostream out(&lines);
     emu::Host host(options.root);
     runner::FlightLog log(host, out);
-    host.setObserver(&log);
+    runner::ObserverFanout observers;
+    observers.add(&log);
+    // The live trace is what a replay of the exported scenario is held to.
+    std::ofstream traceFile;
+    std::unique_ptr<runner::TraceWriter> trace;
+    if (!options.trace.empty()) {
+        traceFile.open(options.trace, std::ios::out | std::ios::trunc);
+        if (!traceFile) {
+            std::cerr << "brimstar-sim: cannot write the trace to " << runner::Printable(options.trace.string())
+                      << '\n';
+            return 1;
+        }
+        trace = std::make_unique<runner::TraceWriter>(host, traceFile);
+        observers.add(trace.get());
+    }
+    host.setObserver(&observers);
     std::string error;
     if (!runner::BuildWorld(host, script, log, error)) {
         std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
@@ -60,6 +79,10 @@ int RunLive(const runner::Options& options, const runner::Script& script)
     host.setObserver(nullptr);
     host.shutdown();
     out.flush();
+    if (traceFile.is_open() && (traceFile.close(), traceFile.fail())) {
+        std::cerr << "brimstar-sim: could not write the whole trace\n";
+        return 1;
+    }
     std::cout << "brimstar-sim: stopped at t = " << host.world().simt << " s" << std::endl;
     return 0;
 }
