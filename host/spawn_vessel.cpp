@@ -1,11 +1,36 @@
 #include "spawn_vessel.h"
 
+#include "host_file.h"
 #include "vector_math.h"
 
+#include <cstdio>
 #include <cstring>
+
+namespace {
+
+const int classFilePathSize = 256;
+
+/* The host ends the whole simulation when asked for a vessel whose class
+ * file is missing, as it is when the module could not write its own. */
+bool ClassFileInPlace(const char* className)
+{
+    char path[classFilePathSize];
+    int length = std::snprintf(path, sizeof path, "config\\vessels\\%s.cfg", className);
+    if (length < 0 || std::size_t(length) >= sizeof path)
+        return false;
+    std::FILE* file = OpenHostFile(path, "r");
+    if (!file)
+        return false;
+    std::fclose(file);
+    return true;
+}
+
+}  // namespace
 
 bool SpawnVessel(const char* name, const char* className, const VECTOR3& gpos, const VECTOR3& gvel)
 {
+    if (!ClassFileInPlace(className))
+        return false;
     // Every byte zero first: the host reads fields the module never sets.
     VesselStateEx state;
     std::memset(&state, 0, sizeof state);

@@ -1,5 +1,5 @@
 /* The one way the module creates vessels: by name and class, at a global
- * position and velocity. */
+ * position and velocity, and only of a class whose class file is in place. */
 #ifndef BRIMSTAR_HOST_SPAWN_VESSEL_H
 #define BRIMSTAR_HOST_SPAWN_VESSEL_H
 

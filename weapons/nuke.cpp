@@ -21,11 +21,6 @@ const double defaultPowerKt = 0.0;
 
 const char* const exemptClass = "DynamicPlanet";
 
-double FiniteOr(double value, double fallback)
-{
-    return std::isfinite(value) ? value : fallback;
-}
-
 }  // namespace
 
 Nuke::Nuke(OBJHANDLE hVessel, int flightModel) : OwnVessel(hVessel, flightModel)
@@ -36,12 +31,13 @@ Nuke::Nuke(OBJHANDLE hVessel, int flightModel) : OwnVessel(hVessel, flightModel)
     oapiGetObjectName(hVessel, name, nameSize);
     name[nameSize - 1] = '\0';
     // A scenario can hold any name beginning with "nuke"; what it does not
-    // give, or gives as no finite number, takes a fresh slot's setting.
+    // give takes a fresh slot's setting. What it gives is used as given, not
+    // finite too: a delay of inf never runs out. Only the forces are guarded.
     double values[3] = {defaultDelay, defaultDuration, defaultPowerKt};
     std::sscanf(name, "Nuke/%lf/%lf/%lf", &values[0], &values[1], &values[2]);
-    delay = FiniteOr(values[0], defaultDelay);
-    duration = FiniteOr(values[1], defaultDuration);
-    double powerKt = FiniteOr(values[2], defaultPowerKt);
+    delay = values[0];
+    duration = values[1];
+    double powerKt = values[2];
     startTime = -1.0;
     blastRadius = 200000.0;
     exhaustSize = powerKt + 100.0;

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 DLLCLBK void opcPreStep(double simt, double simdt, double mjd);
 DLLCLBK void opcPostStep(double simt, double simdt, double mjd);
 
@@ -23,6 +25,9 @@ class EntryPoints : public ::testing::Test {
 protected:
     EntryPoints()
     {
+        // The classes in place, without the module: the host makes them bare.
+        for (const char* className : {"nuke", "roid"})
+            std::ofstream(root.path() / "config/vessels" / (std::string(className) + ".cfg")) << "ClassName=" << className << "\n";
         host.calls().enable();
         VesselStateEx state{};
         state.version = 2;

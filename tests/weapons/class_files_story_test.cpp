@@ -1,11 +1,13 @@
 /* The class files and the bomb's mesh that start-up writes, byte for byte,
  * and what happens when their folders are missing. */
 #include "support/module_test.h"
+#include "weapons_fixture.h"
 
 #include <fstream>
 
 using testing_support::ModuleTest;
 using testing_support::ReadFile;
+using testing_support::WeaponsTest;
 
 namespace {
 
@@ -96,4 +98,19 @@ TEST_F(ModuleTest, WithoutAMeshFolderTheClassFilesAreStillWritten)
     EXPECT_EQ(ReadFile(root / "config/vessels/roid.cfg"), "ClassName=roid\nModule=plugin\\brimstar!\n");
     EXPECT_FALSE(std::filesystem::exists(root / "meshes"));
     EXPECT_TRUE(host->messageBoxes().empty());
+}
+
+TEST_F(WeaponsTest, AClassWhoseFileCouldNotBeWrittenGetsNoVessels)
+{
+    // As if the module could not write them when it started.
+    std::filesystem::remove(root / "config/vessels/nuke.cfg");
+    std::filesystem::remove(root / "config/vessels/roid.cfg");
+    OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0});
+    Press(OpenWeapons(ship), testing_support::KeyB);
+    Simulate(6.0, 0.5);
+
+    // The host would end the simulation for either vessel.
+    EXPECT_EQ(Calls().matching("oapiCreateVesselEx(Nuke"), std::vector<std::string>{});
+    EXPECT_EQ(Calls().matching("oapiCreateVesselEx(R-"), std::vector<std::string>{});
+    EXPECT_EQ(oapiGetVesselCount(), 1u);
 }
