@@ -1,6 +1,7 @@
 #include "live_server.h"
 
 #include "live_page_assets.h"
+#include "same_site.h"
 
 #include "emulator/runner/printable_text.h"
 
@@ -17,18 +18,6 @@ void Refuse(httplib::Response& response, int status, const std::string& why)
 }
 
 }  // namespace
-
-bool SameSite(const std::string& host, const std::string& origin, int port)
-{
-    const std::string suffix = ":" + std::to_string(port);
-    const std::string names[] = {"127.0.0.1" + suffix, "localhost" + suffix};
-    bool hostKnown = false, originKnown = origin.empty();
-    for (const std::string& name : names) {
-        hostKnown = hostKnown || host == name;
-        originKnown = originKnown || origin == "http://" + name;
-    }
-    return hostKnown && originKnown;
-}
 
 LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::make_unique<httplib::Server>())
 {

@@ -20,10 +20,6 @@ namespace live {
 /* The largest request body taken: an action is a few dozen bytes. */
 const size_t largestRequest = 1024;
 
-/* Whether a request with these Host and Origin headers ("" when absent)
- * may reach the simulation served on the port. */
-bool SameSite(const std::string& host, const std::string& origin, int port);
-
 class LiveServer {
 public:
     explicit LiveServer(LiveSession& session);
