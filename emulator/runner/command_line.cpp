@@ -128,6 +128,17 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLine
         result.exitStatus = Mistake(err, problem);
         return result;
     }
+    // A live session writes only its trace: an output it would not write
+    // is refused rather than left unwritten.
+    for (const char* output : {"--log", "--plot", "--report"})
+        if (options.live && app.count(output)) {
+            result.exitStatus = Mistake(err, std::string(output) + " is not written by a --live session");
+            return result;
+        }
+    if (app.count("--port") && !options.live) {
+        result.exitStatus = Mistake(err, "--port is --live's");
+        return result;
+    }
     long long steps = std::int64_t(defaultMaxSteps);
     if (app.count("--max-steps") && !ReadWhole(texts.maxSteps, 1, mostSteps, steps)) {
         result.exitStatus = Mistake(err, "--max-steps needs a whole number of steps from 1 to 10^15");

@@ -8,7 +8,7 @@ brimstar-sim to the same trace, byte for byte. Clicking a vessel in the list
 moves the focus. Then a world of 1,000 vessels at 10x: the page keeps
 drawing, and says how many frames a second.
 
-    fly_live.py SIM WORLD.scn
+    fly_live.py SIM WORLD.scn [--screenshot PNG]
 """
 import os
 import re
@@ -70,7 +70,7 @@ def wait_for(driver, what, check, seconds=30):
         sys.exit(f"timed out waiting for {what}; the log:\n" + driver.find_element(By.ID, "log").text[-3000:])
 
 
-def fly_one_bomb(driver, sim, scenario, folder):
+def fly_one_bomb(driver, sim, scenario, folder, screenshot):
     trace = os.path.join(folder, "live.csv")
     process, address = start(sim, scenario, "--trace", trace)
     try:
@@ -103,6 +103,8 @@ def fly_one_bomb(driver, sim, scenario, folder):
         if not before < first < second:
             sys.exit(f"ISS-A did not draw away from the blast: {before} m, then {first} m, then {second} m")
         print(f"ISS-A from GL-01: {before:.0f} m before the blast, {first:.0f} m, then {second:.0f} m")
+        if screenshot:
+            driver.save_screenshot(screenshot)
         # The focus follows a click in the list.
         driver.execute_script("document.querySelector(\"#vessels tr[data-vessel='ISS-B']\").click();")
         wait_for(driver, "the focus on ISS-B",
@@ -153,6 +155,7 @@ def thousand_vessels(driver, sim, folder):
 
 def main():
     sim, scenario = sys.argv[1], sys.argv[2]
+    screenshot = sys.argv[4] if len(sys.argv) == 5 and sys.argv[3] == "--screenshot" else None
     options = webdriver.ChromeOptions()
     for flag in CHROME_FLAGS:
         options.add_argument(flag)
@@ -160,7 +163,7 @@ def main():
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     try:
         with tempfile.TemporaryDirectory() as folder:
-            fly_one_bomb(driver, sim, scenario, folder)
+            fly_one_bomb(driver, sim, scenario, folder, screenshot)
             thousand_vessels(driver, sim, folder)
     finally:
         driver.quit()
