@@ -15,7 +15,7 @@ namespace live {
 
 class CommandQueue {
 public:
-    static const size_t capacity = 64;
+    static constexpr size_t capacity = 64;
 
     /* False when the queue is full: the command is not taken. */
     bool push(const LiveCommand& command)

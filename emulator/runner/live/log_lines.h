@@ -13,9 +13,9 @@ namespace live {
 
 class LogLines : public std::streambuf {
 public:
-    static const size_t kept = 200;
+    static constexpr size_t kept = 200;
     /* Longer lines are cut, so that no line a module writes grows without end. */
-    static const size_t longestLine = 4096;
+    static constexpr size_t longestLine = 4096;
 
     explicit LogLines(std::ostream* echo) : echo_(echo) {}
 
