@@ -4,7 +4,8 @@ and the keyboard alone: Weapons opened on display L by its mode selector,
 the power button pressed, 50 typed into the input box and confirmed, the
 bomb fired, the world run at 10x until the blast; a station pushed by it
 draws away. The session, paused and taken home as a scenario, plays back in
-brimstar-sim to the same trace, byte for byte. Clicking a vessel in the list
+brimstar-sim to the same trace, byte for byte; its flight report so far
+tells of the bomb. Clicking a vessel in the list
 moves the focus. Then a world of 1,000 vessels at 10x: the page keeps
 drawing, and says how many frames a second.
 
@@ -113,6 +114,9 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         wait_for(driver, "the pause", lambda d: d.find_element(By.ID, "pace").text == "paused")
         time.sleep(0.3)
         scenario_text = urllib.request.urlopen(address + "scenario").read().decode()
+        report = urllib.request.urlopen(address + "report", timeout=60).read().decode()
+        if "<!DOCTYPE html>" not in report or "ISS-A" not in report or "Nuke/10.000000/3.000000/50.000000" not in report:
+            sys.exit("the flight report so far does not tell the flight: " + report[:300])
         errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
         if errors:
             sys.exit("console errors: " + "; ".join(errors))
@@ -129,6 +133,11 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         sys.exit(f"the exported scenario replays another trajectory ({len(live)} bytes live, {len(played)} replayed); "
                  f"the scenario:\n{scenario_text}")
     print(f"the exported scenario replays the live trace byte for byte ({len(live)} bytes)")
+    report_file = os.path.join(folder, "live-report.html")
+    with open(report_file, "w") as f:
+        f.write(report)
+    subprocess.run([os.path.join(os.path.dirname(os.path.abspath(__file__)), "load_time.py"), report_file,
+                    "--within", "20"], check=True)
 
 
 def thousand_vessels(driver, sim, folder):

@@ -29,6 +29,15 @@ LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::m
         Refuse(response, 403, "only a page of this server, on 127.0.0.1 or localhost, may ask");
         return httplib::Server::HandlerResponse::Handled;
     });
+    // What the library refuses by itself (a body over the limit, a path it
+    // does not serve) is said in words too.
+    s.set_error_handler([](const httplib::Request&, httplib::Response& response) {
+        if (!response.body.empty())
+            return;
+        if (response.status == 413)
+            return Refuse(response, 413, "a request is at most " + std::to_string(largestRequest) + " bytes");
+        Refuse(response, response.status, response.status == 404 ? "no such page" : "refused");
+    });
     const std::pair<const char*, std::pair<const char*, const char*>> files[] = {
         {"/", {livePageHtml, "text/html; charset=utf-8"}},
         {"/live.css", {livePageCss, "text/css; charset=utf-8"}},
@@ -46,6 +55,13 @@ LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::m
     s.Get("/scenario", [this](const httplib::Request&, httplib::Response& response) {
         response.set_header("Content-Disposition", "attachment; filename=\"live.scn\"");
         response.set_content(session_.scenario(), "text/plain; charset=utf-8");
+    });
+    s.Get("/report", [this](const httplib::Request&, httplib::Response& response) {
+        std::string page = session_.flightReport(std::chrono::seconds(30));
+        if (page.empty())
+            return Refuse(response, 503, "the simulation did not make the report in time");
+        response.set_header("Content-Disposition", "attachment; filename=\"live-report.html\"");
+        response.set_content(page, "text/html; charset=utf-8");
     });
     s.Post("/action", [this](const httplib::Request& request, httplib::Response& response) {
         LiveCommand command;

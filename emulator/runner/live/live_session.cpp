@@ -3,6 +3,7 @@
 #include "recorded_scenario.h"
 
 #include "emulator/runner/report/json_writer.h"
+#include "emulator/runner/report/report_page.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,8 +36,8 @@ double Distance(const VECTOR3& a, const VECTOR3& b)
 }  // namespace
 
 LiveSession::LiveSession(emu::Host& host, const runner::Script& script, runner::FlightLog& log,
-                         const LogLines& lines)
-    : host_(host), script_(script), log_(log), lines_(lines)
+                         const LogLines& lines, report::Recorder* recorder)
+    : host_(host), script_(script), log_(log), lines_(lines), recorder_(recorder)
 {
     publish();
 }
@@ -136,12 +137,40 @@ void LiveSession::run(const std::atomic<bool>& stop)
             }
         }
         performScriptedActions();
+        answerReportRequests();
         keepingUp_ = Clock::now() - lastBehind > std::chrono::seconds(1);
         if (acted || Clock::now() - lastPublished >= publishEvery) {
             publish();
             lastPublished = Clock::now();
         }
     }
+}
+
+void LiveSession::answerReportRequests()
+{
+    unsigned long long asked = 0;
+    {
+        std::lock_guard<std::mutex> lock(reportMutex_);
+        if (reportsAnswered_ == reportsAsked_)
+            return;
+        asked = reportsAsked_;
+    }
+    std::ostringstream page;
+    if (recorder_)
+        report::WritePage(page, recorder_->finish());
+    std::lock_guard<std::mutex> lock(reportMutex_);
+    report_ = page.str();
+    reportsAnswered_ = asked;
+    reportMade_.notify_all();
+}
+
+std::string LiveSession::flightReport(std::chrono::seconds wait)
+{
+    std::unique_lock<std::mutex> lock(reportMutex_);
+    unsigned long long ticket = ++reportsAsked_;
+    if (!reportMade_.wait_for(lock, wait, [&] { return reportsAnswered_ >= ticket; }))
+        return "";
+    return report_;
 }
 
 std::string LiveSession::displayJson(const std::string& name)

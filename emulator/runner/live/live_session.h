@@ -12,9 +12,11 @@
 
 #include "emulator/runner/flight_log.h"
 #include "emulator/runner/pilot_actions.h"
+#include "emulator/runner/report/recorder.h"
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -23,8 +25,10 @@ namespace live {
 
 class LiveSession {
 public:
-    /* The world must be built (runner::BuildWorld) before run. */
-    LiveSession(emu::Host& host, const runner::Script& script, runner::FlightLog& log, const LogLines& lines);
+    /* The world must be built (runner::BuildWorld) before run. The
+     * recorder, when there is one, watches the host for the flight report. */
+    LiveSession(emu::Host& host, const runner::Script& script, runner::FlightLog& log, const LogLines& lines,
+                report::Recorder* recorder = nullptr);
 
     /* Steps until stop is set. On the simulation's thread. */
     void run(const std::atomic<bool>& stop);
@@ -35,6 +39,10 @@ public:
     std::string stateJson() const;
     /* The session so far as a runner scenario. */
     std::string scenario() const;
+    /* The flight report of the session so far, made on the simulation's
+     * thread between steps; "" without a recorder, or when the simulation
+     * does not answer within the wait. */
+    std::string flightReport(std::chrono::seconds wait);
 
     /* For a test that drives the session without a clock: carries out what
      * is queued, then takes `steps` steps. */
@@ -46,12 +54,14 @@ private:
     void performScriptedActions();
     void step();
     void publish();
+    void answerReportRequests();
     std::string displayJson(const std::string& name);
 
     emu::Host& host_;
     const runner::Script& script_;
     runner::FlightLog& log_;
     const LogLines& lines_;
+    report::Recorder* recorder_;
     CommandQueue queue_;
     runner::OpenDisplays displays_;
     size_t nextScripted_ = 0;
@@ -64,6 +74,12 @@ private:
     KnownWorld known_;
     std::vector<runner::Action> taken_;
     double clock_ = 0.0;
+
+    // Report requests, numbered: each waits for an answer made after it asked.
+    std::mutex reportMutex_;
+    std::condition_variable reportMade_;
+    unsigned long long reportsAsked_ = 0, reportsAnswered_ = 0;
+    std::string report_;
 };
 
 }  // namespace live

@@ -9,6 +9,7 @@
 #include "emulator/runner/script_player.h"
 #include "emulator/runner/trace_writer.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <memory>
@@ -17,6 +18,12 @@
 #include <thread>
 
 namespace live {
+
+namespace {
+
+const double reportedFlight = 3600.0;  // s
+
+}  // namespace
 
 int RunLive(const runner::Options& options, const runner::Script& script)
 {
@@ -47,6 +54,13 @@ int RunLive(const runner::Options& options, const runner::Script& script)
         trace = std::make_unique<runner::TraceWriter>(host, traceFile);
         observers.add(trace.get());
     }
+    // The report's tracks are thinned for an hour's flight or the
+    // scenario's length, whichever is longer.
+    runner::Script reported = script;
+    reported.duration = std::max(script.duration, reportedFlight);
+    report::Recorder recorder(host, reported);
+    observers.add(&recorder);
+    log.listen(&recorder);
     host.setObserver(&observers);
     std::string error;
     if (!runner::BuildWorld(host, script, log, error)) {
@@ -55,7 +69,7 @@ int RunLive(const runner::Options& options, const runner::Script& script)
         host.shutdown();
         return 1;
     }
-    LiveSession session(host, script, log, lines);
+    LiveSession session(host, script, log, lines, &recorder);
     LiveServer server(session);
     int port = server.bind(options.port);
     if (port < 0) {
