@@ -7,9 +7,13 @@
 
 #include <httplib.h>
 
+#include <thread>
+
 namespace live {
 
 namespace {
+
+const auto streamInterval = std::chrono::milliseconds(100);
 
 void Refuse(httplib::Response& response, int status, const std::string& why)
 {
@@ -48,9 +52,30 @@ LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::m
             response.set_content(text, type);
         });
     }
-    s.Get("/state", [this](const httplib::Request&, httplib::Response& response) {
+    // The state as it is published, as server-sent events; a comment now
+    // and then finds a page that has gone.
+    s.Get("/events", [this](const httplib::Request&, httplib::Response& response) {
+        if (++streams_ > mostStreams) {
+            --streams_;
+            return Refuse(response, 503, "too many pages are watching; close one");
+        }
         response.set_header("Cache-Control", "no-store");
-        response.set_content(session_.stateJson(), "application/json");
+        unsigned long long seen = 0;
+        response.set_chunked_content_provider(
+            "text/event-stream",
+            [this, seen](size_t, httplib::DataSink& sink) mutable {
+                // Ten states a second are enough to watch, and leave a busy
+                // page time to draw.
+                std::this_thread::sleep_for(streamInterval);
+                if (stopping_)
+                    return false;
+                std::string state;
+                std::string event = session_.nextState(seen, std::chrono::milliseconds(500), state)
+                                        ? "data: " + state + "\n\n"
+                                        : ":\n\n";
+                return sink.write(event.data(), event.size());
+            },
+            [this](bool) { --streams_; });
     });
     s.Get("/scenario", [this](const httplib::Request&, httplib::Response& response) {
         response.set_header("Content-Disposition", "attachment; filename=\"live.scn\"");
@@ -92,6 +117,7 @@ void LiveServer::serve()
 
 void LiveServer::stop()
 {
+    stopping_ = true;
     server_->stop();
 }
 

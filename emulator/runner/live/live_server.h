@@ -8,6 +8,7 @@
 
 #include "live_session.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,9 @@ namespace live {
 
 /* The largest request body taken: an action is a few dozen bytes. */
 const size_t largestRequest = 1024;
+/* The most pages streaming the state at once: each holds one of the
+ * server's threads, and the others must stay free for actions. */
+const int mostStreams = 4;
 
 class LiveServer {
 public:
@@ -35,6 +39,8 @@ private:
     LiveSession& session_;
     std::unique_ptr<httplib::Server> server_;
     int port_ = -1;
+    std::atomic<bool> stopping_{false};
+    std::atomic<int> streams_{0};
 };
 
 }  // namespace live

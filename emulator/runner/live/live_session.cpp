@@ -261,22 +261,30 @@ void LiveSession::publish()
     }
     out << "]}}";
 
-    std::lock_guard<std::mutex> lock(published_);
-    state_ = out.str();
-    known_ = std::move(known);
-    clock_ = world.simt;
+    {
+        std::lock_guard<std::mutex> lock(published_);
+        state_ = out.str();
+        ++stateNumber_;
+        known_ = std::move(known);
+        clock_ = world.simt;
+    }
+    statePublished_.notify_all();
+}
+
+bool LiveSession::nextState(unsigned long long& seen, std::chrono::milliseconds wait, std::string& state)
+{
+    std::unique_lock<std::mutex> lock(published_);
+    if (!statePublished_.wait_for(lock, wait, [&] { return stateNumber_ > seen; }))
+        return false;
+    seen = stateNumber_;
+    state = state_;
+    return true;
 }
 
 KnownWorld LiveSession::known() const
 {
     std::lock_guard<std::mutex> lock(published_);
     return known_;
-}
-
-std::string LiveSession::stateJson() const
-{
-    std::lock_guard<std::mutex> lock(published_);
-    return state_;
 }
 
 std::string LiveSession::scenario() const

@@ -36,7 +36,9 @@ public:
     /* For the server's threads: */
     bool submit(const LiveCommand& command) { return queue_.push(command); }
     KnownWorld known() const;
-    std::string stateJson() const;
+    /* Waits up to `wait` for a state published after the one numbered
+     * `seen`; true with it and its number when there is one. */
+    bool nextState(unsigned long long& seen, std::chrono::milliseconds wait, std::string& state);
     /* The session so far as a runner scenario. */
     std::string scenario() const;
     /* The flight report of the session so far, made on the simulation's
@@ -70,6 +72,8 @@ private:
     bool keepingUp_ = true;
 
     mutable std::mutex published_;
+    std::condition_variable statePublished_;
+    unsigned long long stateNumber_ = 0;
     std::string state_;
     KnownWorld known_;
     std::vector<runner::Action> taken_;

@@ -1,4 +1,4 @@
-/* The live page: polls the world's state, draws it, and sends the pilot's
+/* The live page: follows the world's state as it is published, draws it, and sends the pilot's
  * actions as small JSON requests. Every text from the world is set as
  * text, never as markup. */
 'use strict';
@@ -14,6 +14,7 @@ const scanCodes = (() => {
 })();
 
 const trailLength = 60;
+const trailFades = [0.15, 0.3, 0.5];  // oldest to newest
 const faceSize = 256;
 
 let state = null;
@@ -116,13 +117,23 @@ function drawWorld() {
   const scale = viewScale(canvas, centre);
   const toScreen = p => [canvas.width / 2 + (p[0] - centre[0]) * scale, canvas.height / 2 - (p[2] - centre[2]) * scale];
   ctx.font = '11px sans-serif';
-  state.vessels.forEach(v => {
-    const trail = trails.get(v.n) || [];
-    trail.forEach((p, i) => {
-      const [x, y] = toScreen(p);
-      ctx.fillStyle = `rgba(140,170,255,${(i + 1) / trail.length * 0.6})`;
-      ctx.fillRect(x - 1, y - 1, 2, 2);
+  // Tracks fade in steps: one path a step for every vessel at once, so
+  // that a thousand tracks are a handful of strokes.
+  ctx.lineWidth = 1.5;
+  for (let part = 0; part < trailFades.length; ++part) {
+    ctx.beginPath();
+    trails.forEach(trail => {
+      const from = Math.floor(trail.length * part / trailFades.length);
+      const to = Math.floor(trail.length * (part + 1) / trailFades.length);
+      for (let i = Math.max(from, 1); i <= Math.min(to, trail.length - 1); ++i) {
+        ctx.moveTo(...toScreen(trail[i - 1]));
+        ctx.lineTo(...toScreen(trail[i]));
+      }
     });
+    ctx.strokeStyle = `rgba(140,170,255,${trailFades[part]})`;
+    ctx.stroke();
+  }
+  state.vessels.forEach(v => {
     const [x, y] = toScreen(v.p);
     ctx.fillStyle = v.n === state.focus ? '#ffd24d' : v.c === 'nuke' ? '#ff6b6b' : v.c === 'roid' ? '#b0a080' : '#8fd3ff';
     ctx.beginPath();
@@ -201,23 +212,25 @@ function render() {
   showInputBox();
 }
 
-let polling = false;
-function poll() {
-  if (polling) return;
-  polling = true;
-  fetch('state', {cache: 'no-store'})
-    .then(r => r.json())
-    .then(s => {
-      const moved = !state || s.t !== state.t;
-      state = s;
-      if (moved) remember();
-      render();
-    })
-    .catch(() => { $('pace').textContent = 'the simulation is not answering'; })
-    .finally(() => { polling = false; });
+/* States may come faster than the page draws: only the latest is read,
+ * once a frame. */
+let latest = null;
+
+function listen() {
+  const events = new EventSource('events');
+  events.onmessage = message => { latest = message.data; };
+  events.onerror = () => { $('pace').textContent = 'the simulation is not answering'; };
 }
 
 function frame() {
+  if (latest !== null) {
+    const s = JSON.parse(latest);
+    latest = null;
+    const moved = !state || s.t !== state.t;
+    state = s;
+    if (moved) remember();
+    render();
+  }
   drawWorld();
   requestAnimationFrame(frame);
 }
@@ -270,7 +283,7 @@ function start() {
     event.preventDefault();
     $('input-box').close('typed');
   });
-  setInterval(poll, 100);
+  listen();
   requestAnimationFrame(frame);
 }
 
