@@ -16,6 +16,15 @@ bool FormatNukeName(char* buffer, std::size_t size, const WeaponSlot& slot)
     return length > 0 && std::size_t(length) < size;
 }
 
+namespace {
+
+bool IsFinite(const VECTOR3& v)
+{
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+}  // namespace
+
 bool FireNuke(int slotIndex)
 {
     if (slotIndex < 0 || slotIndex >= weaponSlotCount)
@@ -32,6 +41,10 @@ bool FireNuke(int slotIndex)
     vessel->GlobalRot(_V(0, 0, 1), forward);
     pos = VecAdd(pos, VecScale(forward, slot.distance));
     vel = VecAdd(vel, VecScale(forward, slot.velocity));
+    // A distance or velocity that is not finite, or so large that the sum
+    // overflows, would put the bomb nowhere: it is not fired.
+    if (!IsFinite(pos) || !IsFinite(vel))
+        return false;
     char name[nukeNameSize];
     if (!FormatNukeName(name, sizeof name, slot))
         return false;

@@ -15,7 +15,8 @@ const std::size_t nukeNameSize = 256;
 bool FormatNukeName(char* buffer, std::size_t size, const WeaponSlot& slot);
 
 /* Creates one bomb from the slot, ahead of its vessel; true when the host
- * created it. Refuses a slot whose vessel no longer exists. */
+ * created it. Refuses a slot whose vessel no longer exists, and a start
+ * position or velocity that is not finite. */
 bool FireNuke(int slot);
 
 /* Fires every slot whose sequence is due, at most once each per step. */

@@ -6,14 +6,12 @@
 #include "emulator/host/host.h"
 
 #include "emulator/host/files/host_scenario_format.h"
+#include "emulator/host/files/replacing_file.h"
 #include "emulator/host/files/scenario_file.h"
 #include "emulator/host/files/scenario_text.h"
 #include "emulator/host/scenario_opening.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <fstream>
 
 namespace emu {
 
@@ -37,22 +35,19 @@ void WriteBody(ScenarioFile& file, const Body& b)
 
 bool WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines, std::string& error)
 {
-    auto fail = [&](const char* what) {
-        error = path.string() + ": " + what + (errno ? std::string(": ") + std::strerror(errno) : "");
-        return false;
-    };
     if (path.empty()) {
         error = "no file name to save the scenario to";
         return false;
     }
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return fail("cannot be opened for writing");
-    for (const std::string& line : lines)
-        out << line << '\n';
-    out.close();
-    return out ? true : fail("could not be written whole");
+    ReplacingFile file;
+    std::string why;
+    bool written = file.open(path, why);
+    for (size_t i = 0; written && i < lines.size(); ++i)
+        file.stream() << lines[i] << '\n';
+    if (written && file.commit(why))
+        return true;
+    error = path.string() + ": not saved: " + why;
+    return false;
 }
 
 }  // namespace

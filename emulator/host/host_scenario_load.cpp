@@ -12,6 +12,7 @@
  * old world gone, is a fault that ends the run. */
 #include "emulator/host/host.h"
 
+#include "emulator/host/files/bounded_text.h"
 #include "emulator/host/files/class_file.h"
 #include "emulator/host/files/host_scenario_format.h"
 #include "emulator/host/files/scenario_text.h"
@@ -19,7 +20,7 @@
 #include "emulator/host/scenario_opening.h"
 
 #include <cmath>
-#include <fstream>
+#include <cstdio>
 
 namespace emu {
 
@@ -114,6 +115,12 @@ bool ReadBodyItem(const std::string& line, Body& b, std::string& why)
         double values[3];
         if (!ReadNumbers(rest, values, f.count)) {
             why = "body item " + key + " must hold " + (f.count == 1 ? "one finite number" : "three finite numbers");
+            return false;
+        }
+        // As the runner's scenario holds a planet: a radius above zero, a GM
+        // not below it.
+        if ((key == "RADIUS" && !(values[0] > 0)) || (key == "GM" && values[0] < 0)) {
+            why = key == "RADIUS" ? "body item RADIUS must be more than 0 m" : "body item GM must not be negative";
             return false;
         }
         for (size_t i = 0; i < f.count; ++i)
@@ -260,6 +267,10 @@ bool Host::checkScenario(ScenarioFile& file, ScenarioPlan& plan, std::string& wh
                         w = "vessel " + QuoteText(v.name) + ": no class file " + cls.path;
                         return false;
                     }
+                    if (!cls.problem.empty()) {
+                        w = "vessel " + QuoteText(v.name) + ": " + cls.problem;
+                        return false;
+                    }
                     std::string modulePath = cls.value("Module");
                     if (!modulePath.empty() && !modules_.load(modulePath)) {
                         w = "vessel " + QuoteText(v.name) + ": its class's module " + modulePath +
@@ -367,14 +378,9 @@ bool Host::buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::stri
 
 bool Host::loadScenario(const std::filesystem::path& path, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path.string() + ": cannot be opened";
-        return false;
-    }
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
+    if (!ReadLinesWithin(path, hostScenarioLimits, lines, error))
+        return false;
     if (!lines.empty() && lines[0].compare(0, 3, "\xEF\xBB\xBF") == 0)
         lines[0].erase(0, 3);
     ScenarioFile file = ScenarioFile::ForReading(lines);

@@ -79,6 +79,11 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
         fail("oapiCreateVesselEx", "no class file " + cls.path + " for the vessel " + name);
         return nullptr;
     }
+    if (!cls.problem.empty()) {
+        creationRefusal_ = cls.problem;
+        calls_.record("oapiCreateVesselEx", name, "refused: " + creationRefusal_);
+        return nullptr;
+    }
     ModuleInstance* module = nullptr;
     if (std::string path = cls.value("Module"); !path.empty()) {
         module = modules_.load(path);

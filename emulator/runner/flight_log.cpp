@@ -137,7 +137,10 @@ void FlightLog::stateTable()
 {
     if (!read_)
         return;
-    out_ << "\nFinal state at t = " << host_.world().simt << " s (relative to the planet):\n";
+    out_ << "\nFinal state at t = " << host_.world().simt << " s (relative to the planet)";
+    if (ending_.early())
+        out_ << "; the run " << ending_.text();
+    out_ << ":\n";
     // A column holds whatever is put in it: a long name widens its row
     // rather than being cut.
     auto row = [this](const std::string& name, const std::string& className, const std::string& position,
@@ -153,6 +156,18 @@ void FlightLog::stateTable()
         row(v->details->name, *v->className, Position(host_, v->pos), Fixed(emu::length(vel), 2),
             h == host_.world().focus ? "  (focus)" : "");
     }
+}
+
+void FlightLog::finish(const RunEnding& ending)
+{
+    ending_ = ending;
+    // A library's quick shutdown is in the log already, where it happened.
+    if (ending.kind == RunEnding::Kind::failed)
+        line("STOPPED by an error: " + ending.reason);
+    else if (ending.kind == RunEnding::Kind::interrupted)
+        line("INTERRUPTED by " + ending.reason + ": the run stops here");
+    listener_->runFinished(ending);
+    stateTable();
 }
 
 }  // namespace runner

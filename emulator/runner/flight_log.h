@@ -3,6 +3,8 @@
 #ifndef BRIMSTAR_RUNNER_FLIGHT_LOG_H
 #define BRIMSTAR_RUNNER_FLIGHT_LOG_H
 
+#include "run_ending.h"
+
 #include "emulator/host/host.h"
 
 #include <unordered_map>
@@ -17,6 +19,7 @@ public:
     virtual ~LogListener() = default;
     virtual void noted(const std::string& /*text*/) {}
     virtual void screenShown(const std::string& /*name*/, const emu::Screen&, const emu::Display&) {}
+    virtual void runFinished(const RunEnding& /*ending*/) {}
 };
 
 class FlightLog : public emu::HostObserver {
@@ -46,8 +49,11 @@ public:
     /* A display's screen, drawn as a text box */
     void screen(const std::string& name, const emu::Screen& screen, const emu::Display& display);
     void listen(LogListener* listener) { listener_ = listener; }
-    /* The final state: one row per vessel */
+    /* The final state: one row per vessel, under how the run ended */
     void stateTable();
+    /* States how the run ended, then the final state. */
+    void finish(const RunEnding& ending);
+    const RunEnding& ending() const { return ending_; }
 
 private:
     /* One line of the log, stamped, with whatever it holds printable. */
@@ -67,6 +73,7 @@ private:
     /* By the pushing vessel, for the step under way */
     std::unordered_map<OBJHANDLE, Pushes> pushes_;
     int failures_ = 0;
+    RunEnding ending_;
     LogListener silent_;
     LogListener* listener_ = &silent_;
 };

@@ -6,23 +6,28 @@
  * Without a scenario it plays the bundled default one. The root folder is
  * the emulated simulator's; by default the one built beside this program.
  * Every output is opened before the run starts, so that one that cannot be
- * written stops it before anything runs.
+ * written, or one that would overwrite an input, another output or the
+ * program's own files, stops it before anything runs. Each is written
+ * beside its target and takes its place only when whole.
  */
 #include "class_check.h"
 #if BRIMSTAR_LIVE
 #include "live/run_live.h"
 #endif
 #include "command_line.h"
+#include "interruption.h"
 #include "observer_fanout.h"
 #include "printable_text.h"
 #include "report/recorder.h"
 #include "report/report_page.h"
+#include "run_files.h"
 #include "script_player.h"
 #include "trace_writer.h"
 #include "track_plot.h"
 
+#include "emulator/host/files/replacing_file.h"
+
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <vector>
@@ -31,17 +36,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path ProgramDirectory()
+fs::path ProgramPath()
 {
 #if defined(_WIN32)
     char self[MAX_PATH] = {};
     bool found = GetModuleFileNameA(nullptr, self, sizeof self) != 0;
-    return found ? fs::path(self).parent_path() : fs::current_path();
+    return found ? fs::path(self) : fs::path();
 #else
     std::error_code error;
     fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::current_path() : self.parent_path();
+    return error ? fs::path() : self;
 #endif
+}
+
+fs::path ProgramDirectory()
+{
+    fs::path self = ProgramPath();
+    return self.empty() ? fs::current_path() : self.parent_path();
 }
 
 /* Writes to every stream it is given. */
@@ -65,70 +76,76 @@ private:
 struct Output {
     const fs::path& path;
     const char* what;
-    std::ofstream& file;
+    emu::ReplacingFile& file;
 };
 
-/* Whether the output can be written, without changing what is there; a
- * file it had to create to find out is created (and said in created). */
-bool CanWrite(const Output& output, bool& created, std::string& problem)
-{
-    std::string cannot = "cannot write the " + std::string(output.what) + " to " + output.path.string();
-    std::error_code unknown;
-    created = false;
-    if (!fs::is_directory(output.path.parent_path(), unknown)) {
-        problem = cannot + ": no such folder";
-        return false;
-    }
-    if (fs::is_directory(output.path, unknown)) {
-        problem = cannot + ": it is a folder";
-        return false;
-    }
-    created = !fs::exists(output.path, unknown);
-    std::ofstream probe(output.path, std::ios::out | std::ios::app);
-    if (!probe) {
-        problem = cannot;
-        return false;
-    }
-    return true;
-}
-
-/* Opens every output, or none: false with why not, leaving the files as
- * they were. */
+/* Opens every output, or none: false with why not, leaving every file as
+ * it was. Each is written beside its target and takes its place only when
+ * whole. */
 template <size_t N>
 bool OpenOutputs(const Output (&outputs)[N], std::string& problem)
 {
-    std::vector<fs::path> created;
-    bool writable = true;
     for (const Output& output : outputs) {
-        bool made = false;
-        if (!output.path.empty() && writable)
-            writable = CanWrite(output, made, problem);
-        if (made)
-            created.push_back(output.path);
+        std::string why;
+        if (!output.path.empty() && !output.file.open(output.path, why)) {
+            problem = "cannot write the " + std::string(output.what) + " to " + output.path.string() + ": " + why;
+            return false;
+        }
     }
-    if (!writable) {
-        std::error_code ignored;
-        for (const fs::path& path : created)
-            fs::remove(path, ignored);
-        return false;
-    }
-    for (const Output& output : outputs)
-        if (!output.path.empty())
-            output.file.open(output.path, std::ios::out | std::ios::trunc);
     return true;
 }
 
-/* Whether an output was written whole; a disk that fills up is a failure. */
-bool Written(const fs::path& path, const char* what, std::ofstream& file)
+/* Whether an output was written whole; a disk that fills up is a failure,
+ * and leaves the file that was there. */
+bool Written(const Output& output)
 {
-    if (path.empty())
+    std::string why;
+    if (!output.file.isOpen() || output.file.commit(why))
         return true;
-    file.close();
-    if (!file.fail())
-        return true;
-    std::cerr << "brimstar-sim: could not write the whole " << what << " to " << runner::Printable(path.string())
-              << '\n';
+    std::cerr << "brimstar-sim: could not write the whole " << output.what << " to "
+              << runner::Printable(output.path.string()) << ": " << why << " (the file there is as it was)\n";
     return false;
+}
+
+/* Every file the run reads and writes, and the program's own. Saves and
+ * loads are named relative to the root folder, the host's working folder. */
+runner::RunFiles FilesOfRun(const runner::Options& options, const runner::Script& script)
+{
+    runner::RunFiles files;
+    files.inputs.push_back({"the scenario", options.scenario});
+    const std::pair<const char*, const fs::path*> outputs[] = {
+        {"the log", &options.log}, {"the trace", &options.trace}, {"the plot", &options.plot},
+        {"the report", &options.report}};
+    for (const auto& [what, path] : outputs)
+        if (!path->empty())
+            files.outputs.push_back({what, *path});
+    for (const runner::Action& action : script.actions) {
+        std::string what = "the " + action.verb + " at line " + std::to_string(action.line);
+        if (action.verb == "save")
+            files.saves.push_back({what, options.root / action.args[0]});
+        else if (action.verb == "load")
+            files.loads.push_back({what, options.root / action.args[0]});
+    }
+    if (fs::path self = ProgramPath(); !self.empty())
+        files.own.push_back({"the program", self});
+    for (const char* folder : {"modules", "config", "meshes"})
+        files.own.push_back({"the root's " + std::string(folder) + " folder", options.root / folder});
+    return files;
+}
+
+/* The exit status says how the run ended: 0 whole, 1 a failure, 3 ended by
+ * a library's quick shutdown, 128 and the signal's number interrupted. */
+int ExitStatus(const runner::RunEnding& ending, bool nothingElseFailed)
+{
+    if (!nothingElseFailed)
+        return 1;
+    switch (ending.kind) {
+    case runner::RunEnding::Kind::completed: return 0;
+    case runner::RunEnding::Kind::failed: return 1;
+    case runner::RunEnding::Kind::halted: return 3;
+    case runner::RunEnding::Kind::interrupted: return 128 + runner::InterruptingSignal();
+    }
+    return 1;
 }
 
 }  // namespace
@@ -159,6 +176,11 @@ int main(int argc, char** argv)
         std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
         return 1;
     }
+    runner::RunFiles files = FilesOfRun(options, script);
+    if (std::string problem = runner::OverwriteProblem(files); !problem.empty()) {
+        std::cerr << "brimstar-sim: " << problem << ": refused, so that nothing is overwritten (nothing was run)\n";
+        return 1;
+    }
     if (options.live) {
 #if BRIMSTAR_LIVE
         return live::RunLive(options, script);
@@ -167,9 +189,7 @@ int main(int argc, char** argv)
         return 1;
 #endif
     }
-    // Every output is tried before any is opened for writing, so that one
-    // that cannot be written costs no other file its contents.
-    std::ofstream logFile, traceFile, plotFile, reportFile;
+    emu::ReplacingFile logFile, traceFile, plotFile, reportFile;
     const Output outputs[] = {{options.log, "log", logFile},
                               {options.trace, "trace", traceFile},
                               {options.plot, "plot", plotFile},
@@ -178,31 +198,32 @@ int main(int argc, char** argv)
         std::cerr << "brimstar-sim: " << runner::Printable(error) << " (nothing was run)\n";
         return 1;
     }
+    runner::CatchInterruptions();
 
     TeeBuffer tee;
     std::ostream out(&tee);
     if (!options.quiet)
         tee.add(std::cout);
-    if (!options.log.empty())
-        tee.add(logFile);
+    if (logFile.isOpen())
+        tee.add(logFile.stream());
     out << "brimstar-sim: " << runner::Printable(options.scenario.string()) << " in "
         << runner::Printable(fs::canonical(options.root).string()) << "\n\n";
 
     emu::Host host(options.root);
     runner::ObserverFanout observers;
-    runner::FlightLog log(host, out, !options.quiet || !options.log.empty());
+    runner::FlightLog log(host, out, !options.quiet || logFile.isOpen());
     if (log.read())
         observers.add(&log);
     std::unique_ptr<runner::TraceWriter> trace;
-    if (!options.trace.empty()) {
-        trace = std::make_unique<runner::TraceWriter>(host, traceFile);
+    if (traceFile.isOpen()) {
+        trace = std::make_unique<runner::TraceWriter>(host, traceFile.stream());
         observers.add(trace.get());
     }
-    runner::TrackPlot plot(host, std::max(script.step, script.duration / 2000));
-    if (!options.plot.empty())
+    runner::TrackPlot plot(host, std::max(script.step, runner::RunEnd(script) / 2000));
+    if (plotFile.isOpen())
         observers.add(&plot);
     std::unique_ptr<report::Recorder> recorder;
-    if (reportFile.is_open()) {
+    if (reportFile.isOpen()) {
         recorder = std::make_unique<report::Recorder>(host, script);
         observers.add(recorder.get());
         log.listen(recorder.get());
@@ -212,24 +233,29 @@ int main(int argc, char** argv)
         host.setObserver(&observers);
 
     bool played = runner::PlayScript(host, script, log, error, options.maxSteps);
+    const runner::RunEnding& ending = log.ending();
     host.setObserver(nullptr);
     host.shutdown();
     out.flush();
-    if (!options.plot.empty())
-        plot.write(plotFile, options.scenario.filename().string());
+    if (trace)
+        trace->finish(ending);
+    if (plotFile.isOpen())
+        plot.write(plotFile.stream(), options.scenario.filename().string(),
+                   ending.early() ? "the run " + ending.text() : "");
     if (recorder)
-        report::WritePage(reportFile, recorder->finish());
-    bool written = Written(options.log, "log", logFile) & Written(options.trace, "trace", traceFile) &
-                   Written(options.plot, "plot", plotFile) & Written(options.report, "report", reportFile);
-    if (!played) {
+        report::WritePage(reportFile.stream(), recorder->finish());
+    bool written = true;
+    for (const Output& output : outputs)
+        written = Written(output) && written;
+    if (!options.quiet && !std::cout.flush()) {
+        std::cerr << "brimstar-sim: the flight log could not be written whole to the standard output\n";
+        written = false;
+    }
+    if (!played)
         std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
-        return 1;
-    }
-    if (!written)
-        return 1;
-    if (log.failed()) {
+    else if (ending.early())
+        std::cerr << "brimstar-sim: the run " << ending.text() << '\n';
+    if (log.failed())
         std::cerr << "brimstar-sim: the run went on, but something it was asked to do failed (see the log)\n";
-        return 1;
-    }
-    return 0;
+    return ExitStatus(ending, written && !log.failed());
 }

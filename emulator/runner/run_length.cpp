@@ -19,6 +19,11 @@ std::string Seconds(double value)
 
 }  // namespace
 
+double RunEnd(const Script& script)
+{
+    return std::max(script.duration, script.actions.empty() ? 0.0 : script.actions.back().time);
+}
+
 double StepsToReach(double from, double to, double step)
 {
     if (!(from + step / 2 < to))

@@ -16,6 +16,10 @@ namespace runner {
 /* About eleven simulated days at the default step: minutes of running. */
 extern const std::uint64_t defaultMaxSteps;
 
+/* Where the script's run ends: its duration, or its last action when that
+ * comes later. */
+double RunEnd(const Script& script);
+
 /* The number of steps that take the clock from `from` to within half a step
  * of `to`, as the runner steps. */
 double StepsToReach(double from, double to, double step);

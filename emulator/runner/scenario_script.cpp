@@ -5,16 +5,17 @@
 #include "printable_text.h"
 
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <sstream>
 #include <unordered_set>
 
 namespace runner {
+
+// A scenario of 100,000 vessels is about 6 MB; an action holds a few words.
+const emu::TextLimits scenarioLimits{"a scenario", 32u << 20, 64u << 10, 1u << 20};
+const size_t maxActionWords = 8;
 
 namespace {
 
@@ -159,6 +160,8 @@ bool ReadAction(Statement& s, Script& script, int line, std::string& error)
     if (!script.actions.empty() && action.time < script.actions.back().time)
         return s.fail("time goes backwards: this action comes before the one above it", error);
     for (std::string word; !s.done();) {
+        if (action.args.size() == maxActionWords)
+            return s.fail("more words than any action takes (" + std::to_string(maxActionWords) + ")", error);
         s.word(word, "a word", error);
         action.args.push_back(word);
     }
@@ -302,18 +305,17 @@ bool ParseScript(const std::string& name, const std::string& text, Script& scrip
 bool ReadScript(const std::string& path, Script& script, std::string& error)
 {
     std::string why = UnreadableFileProblem(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!why.empty() || !in) {
-        error = path + ": cannot read the scenario: " + (why.empty() ? std::strerror(errno) : why);
+    if (!why.empty()) {
+        error = path + ": cannot read the scenario: " + why;
         return false;
     }
-    std::stringstream text;
-    text << in.rdbuf();
-    if (in.bad()) {
-        error = path + ": cannot read the scenario: " + std::strerror(errno);
+    std::vector<std::string> lines;
+    if (!emu::ReadLinesWithin(path, scenarioLimits, lines, error))
         return false;
-    }
-    return ParseScript(path, text.str(), script, error);
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + '\n';
+    return ParseScript(path, text, script, error);
 }
 
 }  // namespace runner

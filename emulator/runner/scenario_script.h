@@ -4,6 +4,7 @@
 #ifndef BRIMSTAR_RUNNER_SCENARIO_SCRIPT_H
 #define BRIMSTAR_RUNNER_SCENARIO_SCRIPT_H
 
+#include "emulator/host/files/bounded_text.h"
 #include "emulator/host/world/body.h"
 
 #include <string>
@@ -39,7 +40,11 @@ struct Script {
     std::vector<Action> actions;  // in time order
 };
 
-/* The script of a file; false with "file:line: what was expected" in error. */
+/* How much a scenario file may hold: its size, a line, its lines. */
+extern const emu::TextLimits scenarioLimits;
+
+/* The script of a file; false with "file:line: what was expected" in error,
+ * or with the limit a file passes. */
 bool ReadScript(const std::string& path, Script& script, std::string& error);
 bool ParseScript(const std::string& name, const std::string& text, Script& script, std::string& error);
 

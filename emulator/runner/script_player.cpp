@@ -1,5 +1,6 @@
 #include "script_player.h"
 
+#include "interruption.h"
 #include "pilot_actions.h"
 #include "run_length.h"
 
@@ -36,7 +37,15 @@ bool BuildWorld(emu::Host& host, const Script& script, FlightLog& log, std::stri
     return true;
 }
 
-bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error, std::uint64_t maxSteps)
+namespace {
+
+/* Stopped by a signal: the step under way has finished. */
+bool Interrupted(const emu::Host& host)
+{
+    return InterruptingSignal() != 0 && !host.runEnded();
+}
+
+bool Play(emu::Host& host, const Script& script, FlightLog& log, std::string& error, std::uint64_t maxSteps)
 {
     if (!CheckRunLength(script, maxSteps, error))
         return false;
@@ -58,25 +67,39 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
             error = script.file + ":" + std::to_string(line) + ": " + why;
             return false;
         }
-        for (; world.simt + script.step / 2 < time && !host.runEnded(); ++taken)
+        for (; world.simt + script.step / 2 < time && !host.runEnded() && !Interrupted(host); ++taken)
             host.step(script.step);
         return true;
     };
     for (const Action& action : script.actions) {
         if (!stepUntil(action.time, action.line))
             return false;
-        if (host.runEnded())
-            break;
+        if (host.runEnded() || Interrupted(host))
+            return true;
         if (!PerformAction(host, action, displays, log, error)) {
             error = script.file + ":" + std::to_string(action.line) + ": " + error;
             return false;
         }
         host.noticeDebugLine();
     }
-    if (!stepUntil(script.duration, script.runLine))
-        return false;
-    log.stateTable();
-    return true;
+    return stepUntil(script.duration, script.runLine);
+}
+
+}  // namespace
+
+bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error, std::uint64_t maxSteps)
+{
+    RunEnding ending;
+    bool played = Play(host, script, log, error, maxSteps);
+    if (!played)
+        ending = {RunEnding::Kind::failed, 0, error};
+    else if (host.runEnded())
+        ending.kind = RunEnding::Kind::halted;
+    else if (int signal = InterruptingSignal())
+        ending = {RunEnding::Kind::interrupted, 0, SignalName(signal)};
+    ending.time = host.world().simt;
+    log.finish(ending);
+    return played;
 }
 
 }  // namespace runner

@@ -21,7 +21,8 @@ bool BuildWorld(emu::Host& host, const Script& script, FlightLog& log, std::stri
 
 /* Plays the script in at most maxSteps steps; false with a message when the
  * world cannot be built, an action cannot be carried out or the run would
- * not end. */
+ * not end. A signal (see interruption.h) stops it after the step under way.
+ * The log is told how the run ended, and ends with the final state. */
 bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error,
                 std::uint64_t maxSteps = defaultMaxSteps);
 

@@ -46,4 +46,10 @@ void TraceWriter::forcesIntegrated()
     }
 }
 
+void TraceWriter::finish(const RunEnding& ending)
+{
+    if (ending.early())
+        out_ << "# the run " << ending.text() << '\n';
+}
+
 }  // namespace runner

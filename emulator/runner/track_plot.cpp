@@ -79,8 +79,10 @@ void TrackPlot::forcesIntegrated()
     nextSample_ = world.simt + interval_;
     for (OBJHANDLE h : world.vessels()) {
         const emu::VesselRecord* v = world.vessel(h);
-        std::vector<std::vector<VECTOR3>>& segments = tracks_[v->details->name];
-        classes_[v->details->name] = *v->className;
+        auto [at, isNew] = trackOf_.try_emplace(h, tracks_.size());
+        if (isNew)
+            tracks_.push_back({v->details->name, *v->className, {}});
+        std::vector<std::vector<VECTOR3>>& segments = tracks_[at->second].segments;
         // A point that cannot be drawn (infinite, or too far from the focus
         // to subtract) cuts the track as a focus switch does.
         VECTOR3 p = relative(v->pos);
@@ -95,15 +97,16 @@ void TrackPlot::forcesIntegrated()
 void TrackPlot::vesselDeleted(const emu::VesselRecord& v)
 {
     detonated_.erase(&v);
+    trackOf_.erase(v.handle);
     if (*v.className == "roid" && Drawable(relative(v.pos)))
         marks_.push_back({relative(v.pos), false});
 }
 
-void TrackPlot::write(std::ostream& out, const std::string& title) const
+void TrackPlot::write(std::ostream& out, const std::string& title, const std::string& note) const
 {
     double extent = 1.0;
-    for (const auto& [name, segments] : tracks_)
-        for (const auto& points : segments)
+    for (const Track& track : tracks_)
+        for (const auto& points : track.segments)
             for (const VECTOR3& p : points)
                 extent = std::max({extent, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
     for (const Mark& m : marks_)
@@ -118,6 +121,8 @@ void TrackPlot::write(std::ostream& out, const std::string& title) const
                   width, height);
     out << text << "<text x=\"" << margin << "\" y=\"20\" font-size=\"14\">" << Escaped(title)
         << "</text>\n";
+    if (!note.empty())
+        out << "<text x=\"" << margin << "\" y=\"36\" fill=\"#c53030\">" << Escaped(note) << "</text>\n";
 
     struct Panel {
         const char* name;
@@ -140,13 +145,15 @@ void TrackPlot::write(std::ostream& out, const std::string& title) const
             x = cx + p.*panel.across * scale;
             y = cy - p.*panel.up * scale;
         };
-        for (const auto& [name, segments] : tracks_) {
-            const std::vector<VECTOR3>* last = nullptr;
-            for (const auto& points : segments) {
+        // A name is written once, at the end of the last track that has it.
+        std::map<std::string, const std::vector<VECTOR3>*> labels;
+        for (const Track& track : tracks_) {
+            for (const auto& points : track.segments) {
                 if (points.empty())
                     continue;
-                last = &points;
-                out << "<polyline fill=\"none\" stroke-width=\"1.5\" stroke=\"" << Colour(classes_.at(name))
+                if (track.className != "roid")
+                    labels[track.name] = &points;
+                out << "<polyline fill=\"none\" stroke-width=\"1.5\" stroke=\"" << Colour(track.className)
                     << "\" points=\"";
                 for (const VECTOR3& p : points) {
                     double x, y;
@@ -154,13 +161,13 @@ void TrackPlot::write(std::ostream& out, const std::string& title) const
                     std::snprintf(text, sizeof text, "%.1f,%.1f ", x, y);
                     out << text;
                 }
-                out << "\"><title>" << Escaped(name) << "</title></polyline>\n";
+                out << "\"><title>" << Escaped(track.name) << "</title></polyline>\n";
             }
-            if (classes_.at(name) != "roid" && last) {
-                double x, y;
-                point(last->back(), x, y);
-                out << "<text x=\"" << x + 6 << "\" y=\"" << y - 6 << "\">" << Escaped(name) << "</text>\n";
-            }
+        }
+        for (const auto& [name, points] : labels) {
+            double x, y;
+            point(points->back(), x, y);
+            out << "<text x=\"" << x + 6 << "\" y=\"" << y - 6 << "\">" << Escaped(name) << "</text>\n";
         }
         for (const Mark& m : marks_) {
             double x, y;

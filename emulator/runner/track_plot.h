@@ -8,6 +8,7 @@
 #include "emulator/host/host.h"
 
 #include <map>
+#include <unordered_map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,7 +23,9 @@ public:
     void forcesIntegrated() override;
     void vesselDeleted(const emu::VesselRecord& v) override;
 
-    void write(std::ostream& out, const std::string& title) const;
+    /* The note, when there is one, stands under the title: how a run that
+     * ended early ended. */
+    void write(std::ostream& out, const std::string& title, const std::string& note = "") const;
 
 private:
     struct Mark {
@@ -35,11 +38,17 @@ private:
     emu::Host& host_;
     double interval_;
     double nextSample_ = 0.0;
-    /* A track is cut where the focus moves on: positions relative to
-     * another vessel do not join up. */
-    std::map<std::string, std::vector<std::vector<VECTOR3>>> tracks_;
+    /* One vessel's track, cut where the focus moves on: positions relative
+     * to another vessel do not join up. Vessels of one name (bombs fired
+     * with the same settings) each have their own. */
+    struct Track {
+        std::string name, className;
+        std::vector<std::vector<VECTOR3>> segments;
+    };
+
+    std::vector<Track> tracks_;  // in the order the vessels were first seen
+    std::unordered_map<OBJHANDLE, size_t> trackOf_;  // of the vessels alive
     OBJHANDLE lastFocus_ = nullptr;
-    std::map<std::string, std::string> classes_;
     std::vector<Mark> marks_;
     std::map<const void*, bool> detonated_;
 };

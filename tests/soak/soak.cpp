@@ -23,8 +23,12 @@
 
 namespace {
 
+// GCC names AddressSanitizer with a macro; clang (before 15) only answers
+// when asked for the feature.
 #if defined(__SANITIZE_ADDRESS__)
 const bool sanitized = true;
+#elif defined(__has_feature)
+const bool sanitized = __has_feature(address_sanitizer);
 #else
 const bool sanitized = false;
 #endif

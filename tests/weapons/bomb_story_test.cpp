@@ -304,3 +304,22 @@ TEST_F(BombTest, FireNukeReadsItsVesselThenAsksTheHostForTheBomb)
     order.resize(std::min<size_t>(order.size(), std::size(calls)));
     EXPECT_EQ(order, std::vector<std::string>(std::begin(calls), std::end(calls)));
 }
+
+TEST_F(BombTest, ABombIsFiredOnlyFromAFiniteStartPositionAndVelocity)
+{
+    const struct {
+        const char* distance;
+        const char* velocity;
+    } settings[] = {{"inf", "0"}, {"0", "nan"}, {"-inf", "0"}, {"1e308", "1e308"}, {"0", "1e306"}};
+    for (const auto& s : settings) {
+        OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0});
+        int display = OpenWeapons(ship);
+        ASSERT_TRUE(Enter(display, KeyD, s.distance));
+        ASSERT_TRUE(Enter(display, KeyV, s.velocity));
+        Calls().clear();
+        Press(display, KeyB);
+        EXPECT_TRUE(Calls().matching("oapiCreateVesselEx").empty()) << s.distance << " m, " << s.velocity << " km/s";
+        for (OBJHANDLE h : host->world().vessels())
+            EXPECT_NE(*host->world().vessel(h)->className, "nuke") << s.distance << " m, " << s.velocity << " km/s";
+    }
+}

@@ -2,6 +2,7 @@
  * by its handle and does nothing (or answers zero) once it is gone. */
 #include "emulator/host/world/frame_math.h"
 #include "emulator/host/api/vessel_call.h"
+#include "emulator/host/files/vessel_amount.h"
 
 #include <cmath>
 #include <cstdint>
@@ -274,9 +275,11 @@ UINT VESSEL::AddExhaust(THRUSTER_HANDLE th, double lscale, double wscale, SURFHA
     return UINT(v->details->exhausts.size() - 1);
 }
 
+// A size or mass that a class file would refuse leaves the vessel's own.
 void VESSEL::SetSize(double size) const
 {
-    if (VesselRecord* v = EnterVessel(hVessel_, "SetSize", size))
+    VesselRecord* v = EnterVessel(hVessel_, "SetSize", size);
+    if (v && IsVesselAmount(size))
         v->size = size;
 }
 
@@ -300,7 +303,8 @@ void VESSEL::GetPMI(VECTOR3& pmi) const
 
 void VESSEL::SetEmptyMass(double emass) const
 {
-    if (VesselRecord* v = EnterVessel(hVessel_, "SetEmptyMass", emass)) {
+    VesselRecord* v = EnterVessel(hVessel_, "SetEmptyMass", emass);
+    if (v && IsVesselAmount(emass)) {
         v->details->emptyMass = emass;
         UpdateMass(*v);
     }

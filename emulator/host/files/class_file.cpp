@@ -1,14 +1,16 @@
 #include "emulator/host/files/class_file.h"
 #include "host/host_file.h"
 
+#include "emulator/host/files/bounded_text.h"
+#include "emulator/host/files/vessel_amount.h"
+
 #include "windows_subset.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cmath>
 #include <cstdlib>
-#include <fstream>
+#include <filesystem>
+#include <vector>
 
 namespace emu {
 
@@ -44,9 +46,8 @@ bool ClassFile::positiveNumber(const std::string& key, double& value, std::strin
         return true;
     const char* text = it->second.c_str();
     char* end = nullptr;
-    errno = 0;
     double number = std::strtod(text, &end);
-    if (end == text || *end != '\0' || errno == ERANGE || !std::isfinite(number) || number <= 0.0) {
+    if (end == text || *end != '\0' || !IsVesselAmount(number)) {
         error = path + ": " + key + " is '" + it->second + "', not a positive number";
         return false;
     }
@@ -58,12 +59,15 @@ ClassFile ClassFile::Read(const std::string& className)
 {
     ClassFile file;
     file.path = ToPlatformPath(("config\\vessels\\" + className + ".cfg").c_str());
-    std::ifstream in(file.path);
-    if (!in)
+    // A folder or a device in its place is no class file, as a missing one.
+    std::error_code missing;
+    if (!std::filesystem::is_regular_file(file.path, missing))
         return file;
     file.found = true;
-    std::string line;
-    while (std::getline(in, line)) {
+    std::vector<std::string> lines;
+    if (!ReadLinesWithin(file.path, classFileLimits, lines, file.problem))
+        return file;
+    for (const std::string& line : lines) {
         size_t eq = line.find('=');
         if (eq == std::string::npos)
             continue;

@@ -12,6 +12,7 @@ namespace emu {
 struct ClassFile {
     std::string path;
     bool found = false;
+    std::string problem;  // why a file that is there cannot be read, or ""
     std::map<std::string, std::string> values;  // keys in lower case
 
     /* The value of a key, or "" */

@@ -1,10 +1,11 @@
 #include "emulator/host/files/mesh_library.h"
 #include "host/host_file.h"
 
+#include "emulator/host/files/bounded_text.h"
+
 #include "windows_subset.h"
 
 #include <cstdint>
-#include <fstream>
 #include <sstream>
 
 namespace emu {
@@ -60,14 +61,9 @@ bool ReadCount(std::istringstream& words, const std::string& keyword, size_t lin
 
 bool ReadMeshFile(const std::string& path, Mesh& mesh, std::string& error)
 {
-    std::ifstream file(path);
-    if (!file) {
-        error = path + ": cannot be opened";
-        return false;
-    }
     MeshLines in{path, {}};
-    for (std::string line; std::getline(file, line);)
-        in.lines.push_back(line);
+    if (!ReadLinesWithin(path, meshFileLimits, in.lines, error))
+        return false;
     while (in.left() > 0) {
         std::istringstream words(in.take());
         std::string key;

@@ -1,6 +1,7 @@
 #include "emulator/host/files/vessel_state_items.h"
 
 #include "emulator/host/files/scenario_text.h"
+#include "emulator/host/files/vessel_amount.h"
 
 namespace emu {
 
@@ -20,8 +21,8 @@ const ItemShape shapes[] = {
     {"AROT", StateItem::Arot, 3, "three finite numbers"},
     {"VROT", StateItem::Vrot, 3, "three finite numbers"},
     {"SURF", StateItem::Surf, 3, "three finite numbers"},
-    {"SIZE", StateItem::Size, 1, "one finite number"},
-    {"MASS", StateItem::Mass, 1, "one finite number"},
+    {"SIZE", StateItem::Size, 1, "one positive number, as a class file's Size"},
+    {"MASS", StateItem::Mass, 1, "one positive number, as a class file's Mass"},
 };
 
 }  // namespace
@@ -42,6 +43,8 @@ StateItemRead ReadStateItem(const std::string& line, StateItemValue& value, std:
             value.values[0] = good && words[0] == "Landed" ? 1 : 0;
         } else {
             good = ReadNumbers(rest, value.values, shape.numbers);
+            bool amount = shape.item == StateItem::Size || shape.item == StateItem::Mass;
+            good = good && (!amount || IsVesselAmount(value.values[0]));
         }
         if (!good)
             why = "item " + key + " must hold " + shape.holds;

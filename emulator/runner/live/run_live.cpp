@@ -4,6 +4,8 @@
 #include "live_session.h"
 #include "log_lines.h"
 
+#include "emulator/host/files/replacing_file.h"
+#include "emulator/runner/interruption.h"
 #include "emulator/runner/observer_fanout.h"
 #include "emulator/runner/printable_text.h"
 #include "emulator/runner/script_player.h"
@@ -11,7 +13,6 @@
 
 #include <algorithm>
 #include <csignal>
-#include <fstream>
 #include <memory>
 #include <iostream>
 #include <pthread.h>
@@ -39,19 +40,19 @@ int RunLive(const runner::Options& options, const runner::Script& script)
     std::ostream out(&lines);
     emu::Host host(options.root);
     runner::FlightLog log(host, out);
+    std::string error;
     runner::ObserverFanout observers;
     observers.add(&log);
     // The live trace is what a replay of the exported scenario is held to.
-    std::ofstream traceFile;
+    emu::ReplacingFile traceFile;
     std::unique_ptr<runner::TraceWriter> trace;
     if (!options.trace.empty()) {
-        traceFile.open(options.trace, std::ios::out | std::ios::trunc);
-        if (!traceFile) {
+        if (!traceFile.open(options.trace, error)) {
             std::cerr << "brimstar-sim: cannot write the trace to " << runner::Printable(options.trace.string())
-                      << '\n';
+                      << ": " << error << '\n';
             return 1;
         }
-        trace = std::make_unique<runner::TraceWriter>(host, traceFile);
+        trace = std::make_unique<runner::TraceWriter>(host, traceFile.stream());
         observers.add(trace.get());
     }
     // The report's tracks are thinned for an hour's flight or the
@@ -62,7 +63,6 @@ int RunLive(const runner::Options& options, const runner::Script& script)
     observers.add(&recorder);
     log.listen(&recorder);
     host.setObserver(&observers);
-    std::string error;
     if (!runner::BuildWorld(host, script, log, error)) {
         std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
         host.setObserver(nullptr);
@@ -90,11 +90,12 @@ int RunLive(const runner::Options& options, const runner::Script& script)
     simulation.join();
     server.stop();
     serving.join();
+    log.finish({runner::RunEnding::Kind::interrupted, host.world().simt, runner::SignalName(signal)});
     host.setObserver(nullptr);
     host.shutdown();
     out.flush();
-    if (traceFile.is_open() && (traceFile.close(), traceFile.fail())) {
-        std::cerr << "brimstar-sim: could not write the whole trace\n";
+    if (traceFile.isOpen() && !traceFile.commit(error)) {
+        std::cerr << "brimstar-sim: could not write the whole trace: " << error << '\n';
         return 1;
     }
     std::cout << "brimstar-sim: stopped at t = " << host.world().simt << " s" << std::endl;

@@ -75,6 +75,13 @@ struct Counts {
     int contacts = 0, messageBoxes = 0;
 };
 
+/* How a run that did not reach its end ended; empty kind for one that did. */
+struct Ending {
+    std::string kind;  // "failed", "interrupted", "halted"
+    double t = 0;
+    std::string text;  // the rest of "the run ...": "stopped at t = 3.00 s by an error: ..."
+};
+
 struct FlightRecord {
     std::string scenario;
     std::string comment;
@@ -86,9 +93,11 @@ struct FlightRecord {
     bool planetView = false;
     Counts counts;
     CollisionState collision = CollisionState::complete;
+    Ending ending;
     std::vector<VesselTrack> vessels;
     std::vector<PushSeries> pushes;
     int pushesLeftOut = 0;  // pairs beyond what the page draws
+    int vesselsLeftOut = 0;  // vessels beyond the tracks the page is given
     std::vector<double> focusChanges;
     std::vector<ShownScreen> screens;
     std::vector<Event> events;

@@ -1,7 +1,7 @@
 #include "json_writer.h"
 
-#include <algorithm>
 #include <functional>
+#include <unordered_map>
 
 namespace report {
 
@@ -165,6 +165,11 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         << JsonNumber(r.simulated, 9) << ",\"wall\":" << JsonNumber(r.wallSeconds, 3)
         << ",\"planetRadius\":" << JsonNumber(r.planetRadius, 9) << ",\"planetView\":" << (r.planetView ? "true" : "false")
         << ",\"collision\":\"" << collisionStates[int(r.collision)] << "\",\"pushesLeftOut\":" << r.pushesLeftOut
+        << ",\"vesselsLeftOut\":" << r.vesselsLeftOut;
+    if (!r.ending.kind.empty())
+        out << ",\"ending\":{\"kind\":" << JsonString(r.ending.kind) << ",\"t\":" << JsonNumber(r.ending.t, 9)
+            << ",\"text\":" << JsonString(r.ending.text) << '}';
+    out
         << ",\n\"counts\":{\"created\":" << c.created << ",\"deleted\":" << c.deleted << ",\"bombsFired\":"
         << c.bombsFired << ",\"bombsDetonated\":" << c.bombsDetonated << ",\"rocksSpawned\":" << c.rocksSpawned
         << ",\"rocksByDamage\":" << c.rocksByDamage << ",\"rocksByRange\":" << c.rocksByRange
@@ -172,8 +177,9 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
     Numbers(out, r.focusChanges, 9);
     WriteFocus(out, r.vessels);
     std::vector<std::string> classes;
+    std::unordered_map<std::string, int> classIndex;
     for (const VesselTrack& v : r.vessels)
-        if (std::find(classes.begin(), classes.end(), v.className) == classes.end())
+        if (classIndex.emplace(v.className, int(classes.size())).second)
             classes.push_back(v.className);
     List(out, "classes", classes, [&](const std::string& name) { out << JsonString(name); });
     std::vector<std::string> how(r.vessels.size());
@@ -184,8 +190,7 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         else if (e.kind == EventKind::deleted && e.subject >= 0 && size_t(e.subject) < how.size())
             how[size_t(e.subject)] = e.text;
     List(out, "vessels", r.vessels, [&](const VesselTrack& v) {
-        int classIndex = int(std::find(classes.begin(), classes.end(), v.className) - classes.begin());
-        WriteTrack(out, v, classIndex, how[size_t(&v - r.vessels.data())], r.planetView);
+        WriteTrack(out, v, classIndex.at(v.className), how[size_t(&v - r.vessels.data())], r.planetView);
     });
     List(out, "pushes", r.pushes, [&](const PushSeries& p) {
         out << "{\"bomb\":" << p.bomb << ",\"target\":" << p.target << ",\"t\":";

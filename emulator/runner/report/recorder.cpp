@@ -1,10 +1,13 @@
 #include "recorder.h"
 
 #include "emulator/host/world/frame_math.h"
+#include "emulator/runner/run_length.h"
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
-#include <fstream>
+#include <unordered_map>
 
 namespace report {
 
@@ -17,6 +20,8 @@ using emu::operator-;
 const double pointBudget = 15000;
 /* Push series drawn at most: a long run fires thousands of bombs. */
 const size_t maxPushSeries = 400;
+/* Vessels that keep a track whenever they are made: a scenario's own. */
+const double startingTracks = 1000;
 /* Beyond this distance from the focus a rock removes itself by range. */
 const double rockRange = 800.0;
 
@@ -56,29 +61,90 @@ void Put(double out[3], const VECTOR3& v)
     out[2] = v.z;
 }
 
+/* A debug line with its numbers masked: lines that differ only in them
+ * (an altitude, a hit count, a time) are alike. */
+std::string Shape(const std::string& line)
+{
+    std::string shape;
+    for (char c : line) {
+        bool digit = c >= '0' && c <= '9';
+        if (!digit)
+            shape += c;
+        else if (shape.empty() || shape.back() != '#')
+            shape += '#';
+    }
+    return shape;
+}
+
+/* A cell of the contact search's grid, by its whole coordinates kept as
+ * doubles: any finite position has one, however far out. */
+struct Cell {
+    double x, y, z;
+    bool operator==(const Cell& o) const { return x == o.x && y == o.y && z == o.z; }
+};
+
+struct CellHash {
+    size_t operator()(const Cell& c) const
+    {
+        std::hash<double> h;
+        return h(c.x) ^ (h(c.y) * 0x9E3779B97F4A7C15ull) ^ (h(c.z) * 0xC2B2AE3D27D4EB4Full);
+    }
+};
+
+Cell CellOf(const VECTOR3& p, double size)
+{
+    return {std::floor(p.x / size), std::floor(p.y / size), std::floor(p.z / size)};
+}
+
+bool Finite(const VECTOR3& p)
+{
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+}
+
 }  // namespace
+
+const size_t maxTracks = 30000;
 
 std::string LeadingComment(const std::string& path)
 {
-    std::ifstream in(path);
-    std::string line, comment;
-    while (std::getline(in, line) && !line.empty() && line[0] == '#') {
+    std::vector<std::string> lines;
+    std::string unread;
+    emu::ReadLinesWithin(path, runner::scenarioLimits, lines, unread);
+    std::string comment;
+    for (const std::string& line : lines) {
+        if (line.empty() || line[0] != '#')
+            break;
         size_t start = line.size() > 1 && line[1] == ' ' ? 2 : 1;
         comment += line.substr(start) + '\n';
     }
     return comment;
 }
 
-Recorder::Recorder(emu::Host& host, const runner::Script& script)
-    : host_(host), started_(std::chrono::steady_clock::now())
+Recorder::Recorder(emu::Host& host, const runner::Script& script, size_t trackLimit)
+    : host_(host), trackLimit_(trackLimit), started_(std::chrono::steady_clock::now())
 {
     record_.scenario = script.file;
     record_.comment = LeadingComment(script.file);
     record_.step = script.step;
     record_.planetRadius = script.planet.radius;
     record_.planetView = script.gravity;
+    // The run's real length: a run may end at its last action, after its
+    // duration, or have no duration at all.
+    runEnd_ = runner::RunEnd(script);
     double buckets = std::clamp(pointBudget / (2.5 * double(std::max<size_t>(1, script.vessels.size()))), 50.0, 2000.0);
-    bucket_ = script.duration / buckets;
+    bucket_ = runEnd_ / buckets;
+    if (!(bucket_ >= script.step) || !std::isfinite(bucket_))
+        bucket_ = script.step;
+}
+
+bool Recorder::keepsTrack() const
+{
+    double kept = double(record_.vessels.size()), limit = double(trackLimit_);
+    if (kept >= limit)
+        return false;
+    double share = runEnd_ > 0 ? std::clamp(host_.world().simt / runEnd_, 0.0, 1.0) : 1.0;
+    double start = std::min(startingTracks, limit);
+    return kept < start + (limit - start) * share;
 }
 
 void Recorder::event(EventKind kind, int subject, const std::string& text)
@@ -88,18 +154,23 @@ void Recorder::event(EventKind kind, int subject, const std::string& text)
 
 void Recorder::vesselCreated(const emu::VesselRecord& v)
 {
+    bool bomb = IsBomb(v);
+    record_.counts.bombsFired += bomb;
+    record_.counts.rocksSpawned += IsRock(v);
+    ++record_.counts.created;
+    if (!keepsTrack() && v.handle != host_.world().focus) {
+        ++record_.vesselsLeftOut;
+        return;
+    }
     int index = int(record_.vessels.size());
     VesselTrack track;
     track.name = v.details->name;
     track.className = *v.className;
     track.created = host_.world().simt;
-    if (IsBomb(v)) {
+    if (bomb) {
         track.triggerHeight = TriggerHeight(v.details->name);
         record_.planetView = record_.planetView || track.triggerHeight > 0;
-        ++record_.counts.bombsFired;
     }
-    record_.counts.rocksSpawned += IsRock(v);
-    ++record_.counts.created;
     record_.vessels.push_back(std::move(track));
     live_.insert_or_assign(v.handle, Live{index, TrackThinner(bucket_)});
     event(EventKind::created, index, "");  // the page names the vessel
@@ -107,12 +178,6 @@ void Recorder::vesselCreated(const emu::VesselRecord& v)
 
 void Recorder::vesselDeleted(const emu::VesselRecord& v)
 {
-    auto found = live_.find(v.handle);
-    if (found == live_.end())
-        return;
-    VesselTrack& track = record_.vessels[size_t(found->second.index)];
-    found->second.thinner.flush(track.points);
-    track.deleted = host_.world().simt;
     ++record_.counts.deleted;
     std::string how;
     if (IsRock(v)) {
@@ -121,8 +186,18 @@ void Recorder::vesselDeleted(const emu::VesselRecord& v)
         ++(byRange ? record_.counts.rocksByRange : record_.counts.rocksByDamage);
         how = byRange ? "out of range" : "by damage";
     }
-    event(EventKind::deleted, found->second.index, how);
+    auto found = live_.find(v.handle);
+    if (found == live_.end())
+        return;
+    int index = found->second.index;
+    VesselTrack& track = record_.vessels[size_t(index)];
+    found->second.thinner.flush(track.points);
+    track.deleted = host_.world().simt;
+    event(EventKind::deleted, index, how);
     live_.erase(found);
+    // A bomb that is gone pushes no more: its pairs are not needed to know
+    // whether a push is a new pair.
+    pairs_.erase(pairs_.lower_bound({index, INT_MIN}), pairs_.lower_bound({index + 1, INT_MIN}));
 }
 
 void Recorder::messageBox(const emu::MessageBoxRecord& box)
@@ -137,6 +212,17 @@ void Recorder::messageBox(const emu::MessageBoxRecord& box)
 
 void Recorder::debugLineChanged(const std::string& line)
 {
+    std::string shape = Shape(line);
+    double bucket = std::floor(host_.world().simt / bucket_);
+    bool alike = shape == debugShape_ && bucket == debugBucket_ && !record_.events.empty() &&
+                 record_.events.back().kind == EventKind::debug;
+    debugAlike_ = alike ? debugAlike_ + 1 : 1;
+    debugShape_ = std::move(shape);
+    debugBucket_ = bucket;
+    if (debugAlike_ > 2) {
+        record_.events.back() = {host_.world().simt, EventKind::debug, -1, line};
+        return;
+    }
     event(EventKind::debug, -1, line);
 }
 
@@ -153,6 +239,12 @@ void Recorder::noted(const std::string& text)
 void Recorder::runEnded()
 {
     event(EventKind::ended, -1, "the run ends at a library's request, with nothing saved");
+}
+
+void Recorder::runFinished(const runner::RunEnding& ending)
+{
+    if (ending.early())
+        record_.ending = {ending.name(), ending.time, ending.text()};
 }
 
 void Recorder::screenShown(const std::string& name, const emu::Screen& screen, const emu::Display& display)
@@ -205,7 +297,7 @@ void Recorder::recordPushes()
     double t = host_.world().simt;
     for (const Push& push : stepPushes_) {
         PushSeries& series = record_.pushes[size_t(push.pair)];
-        auto bucket = [&](double time) { return (long long)(time / bucket_); };
+        auto bucket = [&](double time) { return std::floor(time / bucket_); };
         size_t n = series.t.size();
         bool bucketHasTwo = n >= 2 && bucket(series.t[n - 2]) == bucket(t) && bucket(series.t[n - 1]) == bucket(t);
         if (bucketHasTwo) {
@@ -220,29 +312,68 @@ void Recorder::recordPushes()
 }
 
 /* Contacts as the collision library finds them: a rock's sphere newly
- * overlapping another vessel's, each size a radius. */
+ * overlapping another vessel's, each size a radius. Rocks are few (they go
+ * beyond 800 m of the focus): they are put in a grid of cells twice the
+ * largest rock across, and each vessel looks only in the cells its sphere
+ * reaches, or at every rock where that is fewer. A step costs the vessels
+ * once, not rocks times vessels. */
 void Recorder::findContacts()
 {
     if (record_.collision != CollisionState::complete)
         return;
     emu::World& world = host_.world();
-    std::set<std::pair<OBJHANDLE, OBJHANDLE>> touching;
-    for (OBJHANDLE r : world.vessels()) {
-        const emu::VesselRecord* rock = world.vessel(r);
-        if (!IsRock(*rock))
-            continue;
-        for (OBJHANDLE o : world.vessels()) {
-            const emu::VesselRecord* other = world.vessel(o);
-            if (o == r || length(rock->pos - other->pos) >= rock->size + other->size)
-                continue;
-            touching.insert({r, o});
-            if (touching_.count({r, o}))
-                continue;
-            ++record_.counts.contacts;
-            auto found = live_.find(r);
-            if (found != live_.end())
-                record_.vessels[size_t(found->second.index)].hits.push_back(world.simt);
+    std::vector<const emu::VesselRecord*> rocks;
+    double largest = 0;
+    for (OBJHANDLE h : world.vessels()) {
+        const emu::VesselRecord* v = world.vessel(h);
+        if (IsRock(*v) && Finite(v->pos) && v->size > 0) {
+            rocks.push_back(v);
+            largest = std::max(largest, v->size);
         }
+    }
+    std::set<std::pair<OBJHANDLE, OBJHANDLE>> touching;
+    if (rocks.empty()) {
+        touching_.swap(touching);
+        return;
+    }
+    double cell = 2 * largest;
+    std::unordered_map<Cell, std::vector<const emu::VesselRecord*>, CellHash> grid;
+    for (const emu::VesselRecord* rock : rocks)
+        grid[CellOf(rock->pos, cell)].push_back(rock);
+    auto test = [&](const emu::VesselRecord* rock, const emu::VesselRecord* other) {
+        if (rock != other && length(rock->pos - other->pos) < rock->size + other->size)
+            touching.insert({rock->handle, other->handle});
+    };
+    for (OBJHANDLE o : world.vessels()) {
+        const emu::VesselRecord* other = world.vessel(o);
+        if (!Finite(other->pos))
+            continue;
+        double reach = other->size + largest;
+        VECTOR3 low{other->pos.x - reach, other->pos.y - reach, other->pos.z - reach};
+        VECTOR3 high{other->pos.x + reach, other->pos.y + reach, other->pos.z + reach};
+        Cell from = CellOf(low, cell), to = CellOf(high, cell);
+        double cells = (to.x - from.x + 1) * (to.y - from.y + 1) * (to.z - from.z + 1);
+        if (!(cells < double(rocks.size()))) {
+            for (const emu::VesselRecord* rock : rocks)
+                test(rock, other);
+            continue;
+        }
+        for (double x = from.x; x <= to.x; ++x)
+            for (double y = from.y; y <= to.y; ++y)
+                for (double z = from.z; z <= to.z; ++z) {
+                    auto found = grid.find({x, y, z});
+                    if (found != grid.end())
+                        for (const emu::VesselRecord* rock : found->second)
+                            test(rock, other);
+                }
+    }
+    for (const auto& pair : touching) {
+        if (touching_.count(pair))
+            continue;
+        ++record_.counts.contacts;
+        auto found = live_.find(pair.first);
+        if (found != live_.end())
+            record_.vessels[size_t(found->second.index)].hits.push_back(world.simt);
     }
     touching_.swap(touching);
 }

@@ -1,6 +1,10 @@
 /* Records a run for its flight report: watches the host and the flight log
- * and keeps, as plain data, what the page draws. Tracks are thinned as they
- * come, so memory and the page stay small for a long run. */
+ * and keeps, as plain data, what the page draws, and no more. Its cost is
+ * bounded by the page, not by the run: tracks are thinned as they come into
+ * buckets of the run's real length; at most maxTracks vessels keep a track,
+ * spread over the run; push series are capped as the page caps them, and a
+ * bomb's pairs are forgotten when it goes; debug lines that differ only in
+ * their numbers fold in each bucket to the first and the last. */
 #ifndef BRIMSTAR_RUNNER_REPORT_RECORDER_H
 #define BRIMSTAR_RUNNER_REPORT_RECORDER_H
 
@@ -18,9 +22,12 @@
 
 namespace report {
 
+/* The most vessels whose tracks the page is given */
+extern const size_t maxTracks;
+
 class Recorder : public emu::HostObserver, public runner::LogListener {
 public:
-    Recorder(emu::Host& host, const runner::Script& script);
+    Recorder(emu::Host& host, const runner::Script& script, size_t trackLimit = maxTracks);
 
     void vesselCreated(const emu::VesselRecord& v) override;
     void vesselDeleted(const emu::VesselRecord& v) override;
@@ -33,6 +40,7 @@ public:
 
     void noted(const std::string& text) override;
     void screenShown(const std::string& name, const emu::Screen& screen, const emu::Display& display) override;
+    void runFinished(const runner::RunEnding& ending) override;
 
     /* The record of the run so far, every open bucket closed. */
     const FlightRecord& finish();
@@ -52,10 +60,19 @@ private:
     void flushAll();
     void findContacts();
     void recordPushes();
+    /* Whether a vessel made now keeps a track: the allowance grows with the
+     * clock over the run, so a run that makes thousands keeps some of every
+     * part of it. */
+    bool keepsTrack() const;
 
     emu::Host& host_;
     FlightRecord record_;
+    size_t trackLimit_;
+    double runEnd_;  // the run's planned end, from its duration or its last action
     double bucket_;
+    std::string debugShape_;  // the last debug line, its numbers masked
+    double debugBucket_ = -1;
+    int debugAlike_ = 0;  // debug events alike at the end of the events, in this bucket
     std::chrono::steady_clock::time_point started_;
     std::map<OBJHANDLE, Live> live_;
     OBJHANDLE lastFocus_ = nullptr;

@@ -29,7 +29,7 @@ double Score(int which, const TrackPoint& p)
 
 void TrackThinner::add(const TrackPoint& point, std::vector<TrackPoint>& out)
 {
-    long long index = (long long)std::floor(point.t / bucket_);
+    double index = std::floor(point.t / bucket_);
     if (open_ && index != bucketIndex_)
         flush(out);
     if (!open_) {

@@ -26,9 +26,8 @@ public:
     enum Choice { first, last, strongest, brightest, fastest, slowest, lowest, farthest, kept };
 
 private:
-
     double bucket_;
-    long long bucketIndex_ = 0;
+    double bucketIndex_ = 0;  // whole, and as large as the clock may be
     bool open_ = false;
     TrackPoint chosen_[kept];
 };

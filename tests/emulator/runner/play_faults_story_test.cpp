@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -17,12 +19,16 @@ struct Played {
     std::string error, log;
 };
 
-Played Play(const std::string& text, std::uint64_t maxSteps)
+/* files: (name, text) pairs put in the root folder before the run. */
+Played Play(const std::string& text, std::uint64_t maxSteps,
+            const std::vector<std::pair<std::string, std::string>>& files = {})
 {
     runner::Script script;
     std::string error;
     EXPECT_TRUE(runner::ParseScript("s.scn", text, script, error)) << error;
     testing_support::EmulatedRoot root;
+    for (const auto& [name, content] : files)
+        std::ofstream(root / name, std::ios::binary) << content;
     std::ostringstream out;
     emu::Host host(root.path());
     runner::FlightLog log(host, out);
@@ -57,4 +63,36 @@ TEST(PlayFaults, ALoadThatMovesTheClockBackIsStillBoundedByTheCeiling)
     EXPECT_EQ(over.error,
               "s.scn:4: reaching 10 s from 5 s takes 50 steps of 0.1 s, more than the 45 allowed (--max-steps N "
               "allows more)");
+}
+
+TEST(PlayFaults, ARefusedLoadLeavesNoTraceOfWhatItBuiltOrOfItsClock)
+{
+    // Three vessels come before the bomb's block, whose item is malformed:
+    // the load is refused before the session ends, and nothing of it may
+    // reach the log.
+    std::string ships;
+    for (const char* name : {"Made-1", "Made-2", "Made-3"})
+        ships += std::string("\"") + name + "\":\"Ship\"\n  RPOS 7e6 0 0\n  RVEL 0 0 0\nEND\n";
+    const std::string refused = "BRIMSTAR-HOST-SCENARIO 2\nBEGIN_ENVIRONMENT\n  TIME 500\nEND_ENVIRONMENT\nBEGIN_SHIPS\n" +
+                                ships + "\"Nuke/1/1/1\":\"nuke\"\n  RPOS 1 2\nEND\nEND_SHIPS\nEND_SCENARIO\n";
+    Played run = Play("planet Earth\nvessel A class Ship pos 7e6 0 0\nrun 3\nat 1 load refused.scn\n", 100,
+                      {{"refused.scn", refused}});
+    EXPECT_TRUE(run.played) << run.error;
+    EXPECT_TRUE(run.failed);
+    EXPECT_NE(run.log.find("FAILED: could not load the host scenario"), std::string::npos) << run.log;
+    for (const char* trace : {"Made-1", "created Nuke", "deleted Nuke", "[   500.00]"})
+        EXPECT_EQ(run.log.find(trace), std::string::npos) << trace << " in\n" << run.log;
+}
+
+TEST(PlayFaults, ASaveOverTheMappedCollisionLibraryLeavesTheRunningOneWhole)
+{
+    // Written in place, the save would cut the library the run has mapped,
+    // and its next call would end the process with a bus error. Replaced,
+    // the mapped one stays as it was until it is unloaded.
+    Played run = Play("planet Earth\nvessel A class Ship pos 7e6 0 0\nvessel B class Ship pos 7e6 100 0\n"
+                      "step 0.5\nrun 10\nat 1 save modules/collision.dll\n",
+                      100);
+    EXPECT_TRUE(run.played) << run.error;
+    EXPECT_FALSE(run.failed) << run.log;
+    EXPECT_NE(run.log.find("Final state at t = 10 s"), std::string::npos) << run.log;
 }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <sstream>
 #include <vector>
@@ -170,4 +171,46 @@ TEST(RunOutputs, HoldWholeLinesForAnyValueAndName)
     EXPECT_NE(out.svg.find("plot &lt;of&gt; \\x01 &amp; more"), std::string::npos);
     EXPECT_EQ(out.svg.find("nan"), std::string::npos);
     EXPECT_EQ(out.svg.find("inf"), std::string::npos);
+}
+
+TEST(RunOutputs, ThePlotDrawsEachVesselsOwnTrackThoughTheyShareAName)
+{
+    testing_support::EmulatedRoot root;
+    emu::Host host(root.path());
+    host.world().addBody(emu::Body());
+    runner::TrackPlot plot(host, 0.1);
+    host.setObserver(&plot);
+    // Two of one name, far apart and moving apart: joined by name, their
+    // line would jump between them every sample.
+    ASSERT_TRUE(host.createVesselAt("Focus", "Ship", {0, 0, 0}));
+    ASSERT_TRUE(host.createVesselAt("Twin", "Ship", {1000, 0, 0}, {10, 0, 0}));
+    ASSERT_TRUE(host.createVesselAt("Twin", "Ship", {-1000, 0, 0}, {-10, 0, 0}));
+    for (int i = 0; i < 10; ++i)
+        host.step(0.1);
+    host.setObserver(nullptr);
+    std::ostringstream svg;
+    plot.write(svg, "twins");
+    std::vector<std::string> twins;
+    for (const std::string& line : Lines(svg.str()))
+        if (line.find("<title>Twin</title></polyline>") != std::string::npos)
+            twins.push_back(line);
+    ASSERT_EQ(twins.size(), 4u) << "one line a vessel in each of the two views";
+    for (const std::string& line : twins) {
+        std::istringstream points(line.substr(line.find("points=\"") + 8));
+        double previous = std::nan(""), direction = 0;
+        double x, y;
+        char comma;
+        while (points >> x >> comma >> y && comma == ',') {
+            if (!std::isnan(previous)) {
+                double step = x - previous;
+                EXPECT_GE(step * direction, 0) << "the line turns back on itself: " << line;
+                direction = step;
+            }
+            previous = x;
+        }
+    }
+    size_t labels = 0;
+    for (size_t at = svg.str().find(">Twin</text>"); at != std::string::npos; at = svg.str().find(">Twin</text>", at + 1))
+        ++labels;
+    EXPECT_EQ(labels, 2u) << "a name is written once a view";
 }

@@ -217,9 +217,11 @@ function verdict() {
   }
   lines.push(c.contacts ? plural(c.contacts, 'contact', 'contacts') + (contacts.length ? ', the first at ' + num(contacts[0].t, 5) + ' s: ' +
     contacts[0].rock.name + ' against ' + contacts[0].other : '') + '.' : 'No contacts.');
+  // How the run ended is the runner's word when it gives one.
   const ended = data.events.find((e) => e[1] === 'ended');
-  if (ended) lines.push('The run ended early, at ' + num(ended[0], 6) + ' s: ' + ended[3] + '.');
-  return { lines, pushed, early: !!ended };
+  if (data.ending) lines.push('The run ' + data.ending.text + '.');
+  else if (ended) lines.push('The run ended early, at ' + num(ended[0], 6) + ' s: ' + ended[3] + '.');
+  return { lines, pushed, early: !!(data.ending || ended) };
 }
 (function header() {
   const h = document.getElementById('header');
@@ -240,6 +242,7 @@ function verdict() {
     [c.rocksSpawned + '', 'rocks spawned'], [c.rocksByDamage + ' / ' + c.rocksByRange, 'rocks removed by damage / range'],
     [c.contacts + '', 'contacts'], [c.messageBoxes + '', 'message boxes'], [data.collision, 'collision library at the end'],
   ];
+  if (data.vesselsLeftOut) facts.push([data.vesselsLeftOut + '', 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut) + ')']);
   const grid = el('div', { class: 'facts' });
   for (const [value, label] of facts) {
     const f = el('div', { class: 'fact' });

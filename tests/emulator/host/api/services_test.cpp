@@ -313,12 +313,14 @@ TEST_F(HostServices, ControlsAreKeptWithinTheirRange)
 {
     VESSEL& ship = Iface(Ship("GL-01"));
     ship.SetControlSurfaceLevel(AIRCTRL_ELEVATOR, 3.0);
-    ship.SetControlSurfaceLevel(static_cast<AIRCTRL_TYPE>(99), 0.5);
+    // 7: the largest value the type holds (its enumerators fit in three
+    // bits), and no surface's.
+    ship.SetControlSurfaceLevel(static_cast<AIRCTRL_TYPE>(7), 0.5);
     Record(ship.GetHandle()).details->wheelbrakes[0] = 0.5;
     Record(ship.GetHandle()).details->wheelbrakes[1] = 1.0;
 
     EXPECT_EQ(ship.GetControlSurfaceLevel(AIRCTRL_ELEVATOR), 1.0);
-    EXPECT_EQ(ship.GetControlSurfaceLevel(static_cast<AIRCTRL_TYPE>(99)), 0.0);
+    EXPECT_EQ(ship.GetControlSurfaceLevel(static_cast<AIRCTRL_TYPE>(7)), 0.0);
     EXPECT_EQ(ship.GetWheelbrakeLevel(0), 0.75);
     EXPECT_EQ(ship.GetWheelbrakeLevel(2), 1.0);
     EXPECT_EQ(ship.GetWheelbrakeLevel(3), 0.0);

@@ -1,16 +1,22 @@
 /* Host scenario files: a saved world loads back exactly, a broken file names
- * its line. */
+ * its line, a save that fails part-way leaves the file that was there. */
 #include "tests/emulator/host/host_fixture.h"
 
 #include "emulator/host/world/frame_math.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#endif
 
 TEST_F(HostTest, AScenarioSavedAndLoadedKeepsTheWorldExactly)
 {
@@ -50,6 +56,8 @@ TEST_F(HostTest, ABrokenScenarioNamesItsLine)
         {"BEGIN_ENVIRONMENT\n  SPEED 3\nEND_ENVIRONMENT\n", "bad.scn:3: unknown environment item 'SPEED'"},
         {"BEGIN_ENVIRONMENT\n  GRAVITY 2\nEND_ENVIRONMENT\n", "bad.scn:3: GRAVITY must be 0 or 1"},
         {"BEGIN_BODIES\n\"Earth\"\n  ATMOSPHERE 1 1\nEND\nEND_BODIES\n", "bad.scn:4: ATMOSPHERE must be 0 or 1"},
+        {"BEGIN_BODIES\n\"Earth\"\n  RADIUS 0\nEND\nEND_BODIES\n", "bad.scn:4: body item RADIUS must be more than 0 m"},
+        {"BEGIN_BODIES\n\"Earth\"\n  GM -1\nEND\nEND_BODIES\n", "bad.scn:4: body item GM must not be negative"},
     };
     for (const auto& c : cases) {
         std::ofstream(root / "bad.scn") << "BRIMSTAR-HOST-SCENARIO 2\n" << c.items;
@@ -117,4 +125,70 @@ TEST_F(HostTest, ABadFileOrClockIsRefusedWholeAndTheWorldStays)
         EXPECT_FALSE(host.saveScenario(place, error)) << place;
     std::filesystem::create_directories(root / "folder.scn");
     EXPECT_FALSE(host.saveScenario(root / "folder.scn", error));
+}
+
+#if !defined(_WIN32)
+TEST_F(HostTest, ASaveFailingPartWayOverAGoodOneKeepsTheGoodOne)
+{
+    for (int i = 0; i < 50; ++i)
+        Ship(("Ship " + std::to_string(i)).c_str(), {7e6 + i, 0, 0});
+    std::string error;
+    ASSERT_TRUE(host.saveScenario(root / "good.scn", error)) << error;
+    std::string good = testing_support::ReadFile(root / "good.scn");
+    ASSERT_GT(good.size(), 4096u);
+    host.world().simt = 99;
+
+    // A file-size limit cuts the next save part-way, as a full disk would.
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool saved = host.saveScenario(root / "good.scn", error);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, handler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_NE(error.find("good.scn: not saved: could not be written whole"), std::string::npos) << error;
+    EXPECT_EQ(testing_support::ReadFile(root / "good.scn"), good);
+    size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(root.path()))
+        files += entry.path().filename().string().find("good.scn") != std::string::npos;
+    EXPECT_EQ(files, 1u) << "the cut temporary was left behind";
+    EXPECT_TRUE(host.loadScenario(root / "good.scn", error)) << error;
+}
+#endif
+
+TEST_F(HostTest, ASizeOrMassAClassFileWouldRefuseIsRefusedEverywhere)
+{
+    OBJHANDLE h = Ship("Keep", {7e6, 0, 0});
+    std::string error;
+    ASSERT_TRUE(host.saveScenario(root / "good.scn", error)) << error;
+    std::string good = testing_support::ReadFile(root / "good.scn");
+    size_t sizeLine = 1 + size_t(std::count(good.begin(), good.begin() + long(good.find("  SIZE 20")), '\n'));
+    const struct {
+        const char* from;
+        const char* to;
+        size_t line;
+    } cases[] = {{"SIZE 20", "SIZE 0", sizeLine},          {"SIZE 20", "SIZE -5", sizeLine},
+                 {"SIZE 20", "SIZE 5e-324", sizeLine},     {"MASS 10000", "MASS 0", sizeLine + 1},
+                 {"MASS 10000", "MASS -1", sizeLine + 1}, {"MASS 10000", "MASS 2.2e-308", sizeLine + 1}};
+    for (const auto& c : cases) {
+        std::string text = good;
+        text.replace(text.find(c.from), std::strlen(c.from), c.to);
+        std::ofstream(root / "bad.scn", std::ios::binary) << text;
+        EXPECT_FALSE(host.loadScenario(root / "bad.scn", error)) << c.to;
+        EXPECT_NE(error.find("bad.scn:" + std::to_string(c.line) + ": item "), std::string::npos) << error;
+        EXPECT_NE(error.find("must hold one positive number"), std::string::npos) << error;
+    }
+
+    // A module's call is held to the same rule: the vessel keeps its own.
+    VESSEL* v = host.world().vessel(h)->iface;
+    for (double bad : {0.0, -1.0, 5e-324, std::nan(""), HUGE_VAL}) {
+        v->SetSize(bad);
+        v->SetEmptyMass(bad);
+    }
+    EXPECT_EQ(v->GetSize(), 20.0);
+    EXPECT_EQ(v->GetMass(), 10000.0);
 }

@@ -1,0 +1,26 @@
+#include "run_ending.h"
+
+#include "fixed_number.h"
+#include "printable_text.h"
+
+namespace runner {
+
+std::string RunEnding::text() const
+{
+    std::string at = "at t = " + Fixed(time, 2) + " s";
+    switch (kind) {
+    case Kind::failed: return "stopped " + at + " by an error: " + Printable(reason);
+    case Kind::interrupted: return "was interrupted by " + reason + " " + at;
+    case Kind::halted: return "was ended " + at + " at a library's request, with nothing saved";
+    case Kind::completed: break;
+    }
+    return "completed " + at;
+}
+
+const char* RunEnding::name() const
+{
+    const char* const names[] = {"completed", "failed", "interrupted", "halted"};
+    return names[int(kind)];
+}
+
+}  // namespace runner
