@@ -1,6 +1,7 @@
 #include "fuzz_host.h"
 
 #include <filesystem>
+#include <fstream>
 #include <stdlib.h>
 
 emu::Host& FuzzHost()
@@ -11,6 +12,11 @@ emu::Host& FuzzHost()
             abort();
         for (const char* folder : {"config/vessels", "meshes", "modules"})
             std::filesystem::create_directories(std::filesystem::path(pattern) / folder);
+        // Every class in place, without its module: the host makes them
+        // bare, and never ends the run for a missing one.
+        for (const char* className : {"Ship", "nuke", "roid"})
+            std::ofstream(std::filesystem::path(pattern) / "config/vessels" / (std::string(className) + ".cfg"))
+                << "ClassName=" << className << "\n";
         auto* h = new emu::Host(pattern);
         h->world().addBody(emu::Body());
         return h;
@@ -26,7 +32,7 @@ OBJHANDLE FuzzShip()
     VesselStateEx state{};
     state.version = 2;
     state.rbody = oapiGetGbodyByIndex(0);
-    state.rpos = {7e6, 0, 0};
+    state.rpos = _V(7e6, 0, 0);
     return host.createVessel("GL-01", "Ship", state);
 }
 

@@ -4,6 +4,7 @@
 #define BRIMSTAR_FUZZ_FUZZ_HOST_H
 
 #include "emulator/host/host.h"
+#include "host/host_api.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -15,17 +15,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     VesselStateEx state{};
     state.version = 2;
     state.rbody = oapiGetGbodyByIndex(0);
-    state.rpos = {7e6, 100, 0};
+    state.rpos = _V(7e6, 100, 0);
     OBJHANDLE handle = host.createVessel(name.c_str(), "Ship", state);
     if (!handle)
         return 0;
     VESSEL* vessel = ovcInit(handle, 1);
-    auto* callbacks = dynamic_cast<VESSEL2*>(vessel);
+    // The module's vessels are VESSEL2s, as the interface version says.
+    auto* callbacks = static_cast<VESSEL2*>(vessel);
     callbacks->clbkSetClassCaps(nullptr);
     for (int i = 1; i <= 4; ++i)
         callbacks->clbkPreStep(host.world().simt + i * 5.0, 5.0, 0);
     ovcExit(vessel);
-    host.requestDeletion(handle, nullptr);
+    host.requestDeletion(handle);
     host.processDeletions();
     return 0;
 }

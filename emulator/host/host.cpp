@@ -149,6 +149,7 @@ int Host::openMfd(const std::string& mode, OBJHANDLE vessel, int width, int heig
     VesselRecord* v = world_.vessel(vessel);
     if (!v)
         return -1;
+    setFocus(vessel);
     return mfds_.open(mode, vessel, v->iface, width, height);
 }
 
@@ -164,6 +165,7 @@ void Host::endSession()
 {
     mfds_.closeAll();
     inputBox_.cancel();
+    world_.focus = nullptr;  // nothing to hand it on to: every vessel goes
     while (!world_.vessels().empty())
         deleteNow(world_.vessels().back());
     for (const auto& m : modules_.modules())

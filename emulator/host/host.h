@@ -89,7 +89,9 @@ public:
     /* Why the last creation that a class file spoilt was refused, or "" */
     const std::string& creationRefusal() const { return creationRefusal_; }
 
-    bool requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget);
+    /* The vessel goes after the step. (The host's second argument only
+     * moves the camera, which here always follows the focus.) */
+    bool requestDeletion(OBJHANDLE vessel);
     void processDeletions();
     void setFocus(OBJHANDLE vessel);
     VESSEL* focusInterface();
@@ -123,6 +125,9 @@ public:
     /* The same for a call that takes a vessel or a body. */
     bool liveObject(const void* handle, const char* call);
 
+    /* Displays belong to the vessel in focus: opening one on another vessel
+     * moves the focus there first, as a pilot switches to the vessel whose
+     * displays to use. The display's id, or -1. */
     int openMfd(const std::string& mode, OBJHANDLE vessel, int width, int height);
 
     /* The scenario file being written or read, by its handle; null for any
@@ -165,6 +170,8 @@ private:
     bool checkScenario(ScenarioFile& file, ScenarioPlan& plan, std::string& why);
     bool buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::string& why);
     void deleteNow(OBJHANDLE vessel);
+    /* The vessel nearest the one leaving that is not going too, or null */
+    OBJHANDLE nearestStaying(const VesselRecord& leaving) const;
 
     std::filesystem::path root_;
     std::filesystem::path previousDirectory_;

@@ -397,7 +397,7 @@ bool Host::loadScenario(const std::filesystem::path& path, std::string& error)
         return false;
     }
     if (!buildScenario(file, plan, why)) {
-        error = path.string() + ": " + why + "; the world is left as it was";
+        error = path.string() + ": " + why + "; the old session had ended, and the run ends with it";
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include "emulator/host/host.h"
 
 #include "emulator/host/files/class_file.h"
+#include "emulator/host/world/frame_math.h"
 
 #include <algorithm>
 #include <cstring>
@@ -132,7 +133,7 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
     return handle;
 }
 
-bool Host::requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget)
+bool Host::requestDeletion(OBJHANDLE vessel)
 {
     VesselRecord* v = world_.vessel(vessel);
     if (!v) {
@@ -151,7 +152,6 @@ bool Host::requestDeletion(OBJHANDLE vessel, OBJHANDLE cameraTarget)
         deletionRequests_.push_back(vessel);
     pendingDeletions_ += !v->deletePending;
     v->deletePending = true;
-    v->details->cameraTarget = cameraTarget;
     return true;
 }
 
@@ -177,8 +177,10 @@ void Host::deleteNow(OBJHANDLE vessel)
     VesselRecord* v = world_.vessel(vessel);
     if (!v)
         return;
-    bool hadFocus = world_.focus == vessel;
-    OBJHANDLE cameraTarget = v->details->cameraTarget;
+    // The focus, and with it the displays, goes first to the nearest vessel
+    // that stays; with none left, the displays close.
+    if (world_.focus == vessel)
+        setFocus(nearestStaying(*v));
     for (const auto& m : modules_.modules())
         if (m->opcDeleteVessel)
             m->opcDeleteVessel(vessel);
@@ -194,12 +196,23 @@ void Host::deleteNow(OBJHANDLE vessel)
         record->details->module->ovcExit(record->iface);
     if (record->details->ownObject)
         ownVessels_.erase(record->details->ownObject);
-    if (!hadFocus)
-        return;
-    if (world_.vessel(cameraTarget))
-        setFocus(cameraTarget);
-    else if (OBJHANDLE first = world_.firstVessel())
-        setFocus(first);
+}
+
+OBJHANDLE Host::nearestStaying(const VesselRecord& leaving) const
+{
+    OBJHANDLE nearest = nullptr;
+    double best = 0.0;
+    for (OBJHANDLE h : world_.vessels()) {
+        const VesselRecord* v = world_.vessel(h);
+        if (h == leaving.handle || v->deletePending)
+            continue;
+        double d = length(v->pos - leaving.pos);
+        if (!nearest || d < best) {
+            nearest = h;
+            best = d;
+        }
+    }
+    return nearest;
 }
 
 void Host::setFocus(OBJHANDLE vessel)
@@ -213,6 +226,7 @@ void Host::setFocus(OBJHANDLE vessel)
         old->callbacks->clbkFocusChanged(false, vessel, previous);
     if (next->callbacks)
         next->callbacks->clbkFocusChanged(true, vessel, previous);
+    mfds_.follow(vessel, next->iface);
 }
 
 VESSEL* Host::focusInterface()

@@ -59,9 +59,16 @@ void FlightLog::inputBoxOpened(const std::string& title)
     line("input box: " + title);
 }
 
+void FlightLog::fault(const std::string& what)
+{
+    failure("the simulator would not survive this: " + what);
+}
+
 void FlightLog::runEnded()
 {
-    line("the run ends here at a library's request, with nothing saved");
+    // A fault has said why already; otherwise a library asked.
+    if (host_.faults().empty())
+        line("the run ends here at a library's request, with nothing saved");
 }
 
 void FlightLog::forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source)

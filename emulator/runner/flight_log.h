@@ -38,6 +38,7 @@ public:
     void forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source) override;
     /* Prints the step's forces, one line per vessel that pushed. */
     void forcesIntegrated() override;
+    void fault(const std::string& what) override;
     void runEnded() override;
 
     /* A line of the runner's own */

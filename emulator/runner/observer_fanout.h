@@ -24,6 +24,7 @@ public:
         each(&HostObserver::forceAdded, target, force, source);
     }
     void forcesIntegrated() override { each(&HostObserver::forcesIntegrated); }
+    void fault(const std::string& what) override { each(&HostObserver::fault, what); }
     void runEnded() override { each(&HostObserver::runEnded); }
 
 private:

@@ -263,7 +263,7 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
             log.note("focus on " + args[0]);
         } else {
             log.note("deleting " + args[0]);
-            if (!host.requestDeletion(vessel, nullptr))
+            if (!host.requestDeletion(vessel))
                 log.failure("the host refused to delete " + args[0] + " (the last vessel stays)");
             host.processDeletions();
         }

@@ -93,6 +93,8 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
     bool played = Play(host, script, log, error, maxSteps);
     if (!played)
         ending = {RunEnding::Kind::failed, 0, error};
+    else if (!host.faults().empty())
+        ending = {RunEnding::Kind::failed, 0, host.faults().front()};
     else if (host.runEnded())
         ending.kind = RunEnding::Kind::halted;
     else if (int signal = InterruptingSignal())

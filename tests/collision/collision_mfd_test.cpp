@@ -117,7 +117,7 @@ TEST_F(CollisionMFDTest, LabelsAndTheFiveRecordMenu)
     const char selectors[] = {'Q', 'P', '<', '>', 'E'};
     for (int i = 1; i < 5; ++i) {
         EXPECT_STREQ(menu[i].line1, lines[i]);
-        EXPECT_EQ(menu[i].line2, nullptr);
+        EXPECT_EQ(static_cast<const char*>(menu[i].line2), nullptr) << "read by value: the menu is packed";
         EXPECT_EQ(menu[i].selchar, selectors[i]);
     }
 }

@@ -58,13 +58,13 @@ Played Play()
     OBJHANDLE focus = host.createVesselAt("GL-01", "Ship", {7e6, 0, 0}, {0, 0, 3});
     host.createVesselAt("Depot", "Station", {7e6, 150, 0}, {0, 0, 3});
     OBJHANDLE shooter = host.createVesselAt("A", "Ship", {7e6 + 3000, 0, 0}, {0, 0, 3});
-    host.setFocus(focus);
     int display = host.openMfd("Weapons", shooter, 400, 400);
     for (auto [key, text] : {std::pair{0x19u, "0.01"}, std::pair{0x1Fu, "7"}}) {
         host.mfds().pressKey(display, key);
         host.inputBox().confirm(text);
     }
     host.mfds().pressKey(display, 0x22);
+    host.setFocus(focus);  // the field gathers around GL-01, by the depot
     for (int i = 0; i < 1200; ++i)
         host.step(0.1);
 

@@ -33,7 +33,7 @@ TEST_F(FaultStory, TheLastVesselIsNeverAskedToGoAndTheSpentBombWaitsForCompany)
     Simulate(1.0);
     AddVessel("Nuke/0.000000/1.000000/1.000000", "nuke", {7e6, 0, 0});
     Simulate(0.5);  // the blast pushes the rock far away...
-    host->requestDeletion(rock, nullptr);
+    host->requestDeletion(rock);
     Simulate(3.0);  // ...and now the spent bomb is alone
 
     EXPECT_EQ(oapiGetVesselCount(), 1u);

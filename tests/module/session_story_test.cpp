@@ -3,6 +3,7 @@
  * object's address, which a later vessel may get. */
 #include "weapons/weapons_fixture.h"
 
+#include <filesystem>
 #include <vector>
 
 using testing_support::KeyG;
@@ -62,4 +63,30 @@ TEST_F(WeaponsTest, AVesselAtADeadVesselsHandleInheritsNoSlot)
     size_t fired = Calls().matching("oapiCreateVesselEx(Nuke").size();
     Simulate(30.0, 0.5);
     EXPECT_EQ(Calls().matching("oapiCreateVesselEx(Nuke").size(), fired) << "B never opened a Weapons display";
+}
+
+TEST(ModuleName, InstalledUnderAnotherNameItsVesselsAreBareAndInert)
+{
+    // The class files name "plugin\brimstar!", which the host takes
+    // literally: a plug-in installed as brimstar.dll runs, but no class finds
+    // its module, and every bomb is a vessel with no callbacks.
+    testing_support::EmulatedRoot root;
+    std::filesystem::rename(root / "modules/plugin/brimstar!.dll", root / "modules/plugin/brimstar.dll");
+    emu::Host host(root.path());
+    host.calls().enable();
+    host.world().addBody(emu::Body());
+    ASSERT_NE(host.loadPlugin("plugin\\brimstar"), nullptr);
+    OBJHANDLE ship = host.createVesselAt("GL-01", "Ship", {7e6, 0, 0});
+    int display = host.openMfd("Weapons", ship, 400, 400);
+    ASSERT_TRUE(host.mfds().pressKey(display, 0x30));
+    for (int i = 0; i < 200; ++i)
+        host.step(0.1);
+
+    // One try for each bomb and rock, and each stays: the field only grows.
+    EXPECT_EQ(host.calls().matching("LoadModule(modules\\plugin\\brimstar!.dll").size(), oapiGetVesselCount() - 1);
+    EXPECT_GE(oapiGetVesselCount(), 4u);
+    emu::VesselRecord* bomb = host.world().vesselByName("Nuke/10.000000/3.000000/0.000000");
+    ASSERT_NE(bomb, nullptr) << "a bare bomb never goes";
+    EXPECT_EQ(bomb->callbacks, nullptr);
+    EXPECT_TRUE(host.faults().empty());
 }

@@ -75,7 +75,8 @@ TEST_F(WeaponsTest, ButtonsStandForTheirKeysOnlyWhenTheButtonGoesDown)
     ASSERT_NE(menu, nullptr);
     EXPECT_STREQ(menu[0].line1, "<- Distance ahead to appear at.");
     EXPECT_EQ(menu[7].selchar, 'B');
-    EXPECT_EQ(menu[3].line2, nullptr);
+    // The host packs the menu to one byte: its members are read by value.
+    EXPECT_EQ(static_cast<const char*>(menu[3].line2), nullptr);
 
     EXPECT_FALSE(host->mfds().clickButton(display, 6, 0)) << "released, not pressed";
     EXPECT_FALSE(host->mfds().clickButton(display, 8, PANEL_MOUSE_LBDOWN));
@@ -96,13 +97,16 @@ TEST_F(WeaponsTest, DisplaysOnOneVesselShareItsSlotWhichOutlivesThem)
     OBJHANDLE other = AddShip("GL-02");
     int first = OpenWeapons(ship);
     int second = OpenWeapons(ship);
-    int elsewhere = OpenWeapons(other);
 
     ASSERT_TRUE(Enter(first, KeyP, "7"));
     EXPECT_EQ(Line(second, 6), "7.000000");
+    // Displays belong to the vessel in focus: opening one on another vessel
+    // takes every display there, made anew on that vessel's slot.
+    int elsewhere = OpenWeapons(other);
     EXPECT_EQ(Line(elsewhere, 6), "0.000000");
-    host->mfds().close(first);
-    host->mfds().close(second);
+    EXPECT_EQ(Line(first, 6), "0.000000");
+    for (int display : {first, second, elsewhere})
+        host->mfds().close(display);
     EXPECT_EQ(Line(OpenWeapons(ship), 6), "7.000000") << "reopened, the same slot";
 }
 

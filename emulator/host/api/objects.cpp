@@ -90,11 +90,11 @@ OBJHANDLE oapiCreateVesselEx(const char* name, const char* classname, const void
     return host->createVessel(name, classname, *static_cast<const VESSELSTATUS2*>(status));
 }
 
-bool oapiDeleteVessel(OBJHANDLE vessel, OBJHANDLE alternativeCameraTarget)
+// The camera target only moves the camera, which here follows the focus.
+bool oapiDeleteVessel(OBJHANDLE vessel, OBJHANDLE)
 {
     Host* host = Host::current();
-    return host && host->liveVessel(vessel, "oapiDeleteVessel") &&
-           host->requestDeletion(vessel, alternativeCameraTarget);
+    return host && host->liveVessel(vessel, "oapiDeleteVessel") && host->requestDeletion(vessel);
 }
 
 OBJHANDLE oapiGetGbodyByIndex(int index)

@@ -1,5 +1,6 @@
 #include "emulator/host/session/input_box.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace emu {
@@ -22,10 +23,11 @@ bool InputBox::confirm(const std::string& text)
     open_ = false;
     if (!callback_)
         return false;
-    // The callback may write into the text, as into the host's own edit buffer.
-    std::vector<char> buffer(text.begin(), text.end());
+    // The host's edit field holds what it can, and the callback may write
+    // into it; the box passes itself as the callback's id.
+    std::vector<char> buffer(text.begin(), text.begin() + std::min(text.size(), maxLength));
     buffer.push_back('\0');
-    return callback_(nullptr, buffer.data(), userData_);
+    return callback_(this, buffer.data(), userData_);
 }
 
 }  // namespace emu

@@ -1,10 +1,13 @@
 /* The host's one-line input box. Opening one replaces any box still open;
- * the pilot's confirmed text goes to the callback given at opening. */
+ * the pilot's confirmed text, at most 127 characters as the host's field
+ * holds, goes to the callback given at opening, with the box as its id. The
+ * box closes whatever the callback answers. */
 #ifndef BRIMSTAR_EMULATOR_HOST_INPUT_BOX_H
 #define BRIMSTAR_EMULATOR_HOST_INPUT_BOX_H
 
 #include "OrbiterAPI.h"
 
+#include <cstddef>
 #include <string>
 
 namespace emu {
@@ -14,6 +17,8 @@ using InputBoxCallback = bool (*)(void* id, char* text, void* usrdata);
 
 class InputBox {
 public:
+    static constexpr std::size_t maxLength = 127;
+
     void open(const char* title, InputBoxCallback callback, const char* text, int visibleLength,
               void* userData);
     bool isOpen() const { return open_; }

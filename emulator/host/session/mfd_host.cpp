@@ -131,6 +131,26 @@ void MfdHost::close(int id)
     delete object;
 }
 
+void MfdHost::follow(OBJHANDLE vessel, VESSEL* iface)
+{
+    // Each display keeps its place and its mode; its object is made anew for
+    // the new vessel, and one its mode does not make closes.
+    for (Display& d : displays_) {
+        delete d.object;
+        d.object = nullptr;
+        d.vessel = vessel;
+        const MfdMode* m = nullptr;
+        for (const MfdMode& candidate : modes_)
+            if (candidate.id == d.modeId)
+                m = &candidate;
+        WPARAM size = (WPARAM(d.height & 0xFFFF) << 16) | WPARAM(d.width & 0xFFFF);
+        OAPI_MSGTYPE made = m ? m->msgproc(OAPI_MSG_MFD_OPENED, UINT(d.id), size, reinterpret_cast<LPARAM>(iface)) : 0;
+        d.object = reinterpret_cast<MFD*>(made);
+    }
+    displays_.erase(std::remove_if(displays_.begin(), displays_.end(), [](const Display& d) { return !d.object; }),
+                    displays_.end());
+}
+
 void MfdHost::closeAllOn(OBJHANDLE vessel)
 {
     std::vector<int> open;

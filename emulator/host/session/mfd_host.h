@@ -56,6 +56,10 @@ public:
     int buttonMenu(int display, const MFDBUTTONMENU** menu);
     Screen redraw(int display);
     void close(int display);
+    /* The focus moved: every display's object is destroyed, and one of the
+     * same mode made for the new vessel, as the host's displays belong to
+     * the vessel in focus. */
+    void follow(OBJHANDLE vessel, VESSEL* iface);
     void closeAllOn(OBJHANDLE vessel);
     void closeAll();
 

@@ -72,7 +72,6 @@ struct VesselDetails {
     VECTOR3 arot{0, 0, 0};
     double surfLng = 0, surfLat = 0, surfHdg = 0;
 
-    OBJHANDLE cameraTarget = nullptr;
 };
 
 /* What a step and a blast read, in four cache lines, stored one after

@@ -3,6 +3,7 @@
 #include "emulator/host/world/frame_math.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace emu {
 
@@ -15,6 +16,15 @@ void UpdateMass(VesselRecord& vessel)
 }
 
 namespace {
+
+/* Names as the host compares them: in any letter case. */
+std::string Folded(const std::string& name)
+{
+    std::string folded = name;
+    for (char& c : folded)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
+}
 
 /* The vessel's thrust in its own frame over the step, burning what it
  * uses; a thruster whose tank is dry gives none. */
@@ -71,8 +81,11 @@ Body* World::bodyByIndex(int index) const
 
 Body* World::bodyByName(const char* name) const
 {
+    if (!name)
+        return nullptr;
+    std::string wanted = Folded(name);
     for (OBJHANDLE h : bodyOrder_)
-        if (name && bodies_.find(h)->name == name)
+        if (Folded(bodies_.find(h)->name) == wanted)
             return bodies_.find(h);
     return nullptr;
 }
@@ -88,7 +101,7 @@ OBJHANDLE World::addVessel(VesselRecord vessel)
     details.serial = nextSerial_++;
     details.orderIndex = std::uint32_t(vesselOrder_.size());
     vesselOrder_.push_back(handle);
-    vesselsByName_[details.name].emplace(details.serial, handle);
+    vesselsByName_[Folded(details.name)].emplace(details.serial, handle);
     return handle;
 }
 
@@ -96,7 +109,7 @@ VesselRecord* World::vesselByName(const char* name) const
 {
     if (!name)
         return nullptr;
-    auto found = vesselsByName_.find(name);
+    auto found = vesselsByName_.find(Folded(name));
     return found == vesselsByName_.end() ? nullptr : vessels_.find(found->second.begin()->second);
 }
 
@@ -106,42 +119,18 @@ std::optional<VesselRecord> World::removeVessel(OBJHANDLE handle)
     if (!record)
         return std::nullopt;
     const VesselDetails& details = *record->details;
-    vesselOrder_[details.orderIndex] = nullptr;
-    ++gaps_;
-    // The newest vessels are the ones most often removed (spent bombs and
-    // rocks, and the whole world at shut-down): gaps at the end close now.
-    while (!vesselOrder_.empty() && !vesselOrder_.back()) {
-        vesselOrder_.pop_back();
-        --gaps_;
-    }
-    head_ = std::min(head_, vesselOrder_.size());
-    auto named = vesselsByName_.find(details.name);
+    // As the host's list does: the last vessel moves into the gap.
+    OBJHANDLE last = vesselOrder_.back();
+    vesselOrder_[details.orderIndex] = last;
+    vessels_.find(last)->details->orderIndex = details.orderIndex;
+    vesselOrder_.pop_back();
+    auto named = vesselsByName_.find(Folded(details.name));
     named->second.erase(details.serial);
     if (named->second.empty())
         vesselsByName_.erase(named);
     if (focus == handle)
         focus = nullptr;
     return vessels_.erase(handle);
-}
-
-OBJHANDLE World::firstVessel() const
-{
-    while (head_ < vesselOrder_.size() && !vesselOrder_[head_])
-        ++head_;
-    return head_ < vesselOrder_.size() ? vesselOrder_[head_] : nullptr;
-}
-
-void World::closeGaps() const
-{
-    std::size_t kept = 0;
-    for (OBJHANDLE h : vesselOrder_)
-        if (h) {
-            vessels_.find(h)->details->orderIndex = std::uint32_t(kept);
-            vesselOrder_[kept++] = h;
-        }
-    vesselOrder_.resize(kept);
-    gaps_ = 0;
-    head_ = 0;
 }
 
 const std::string* World::className(const std::string& name)

@@ -31,21 +31,15 @@ public:
     /* The new vessel's handle, or null when the world has no room for it. */
     OBJHANDLE addVessel(VesselRecord vessel);
     VesselRecord* vessel(const void* handle) const { return vessels_.find(handle); }
-    /* The first vessel of that name in creation order, or null. */
+    /* The first vessel of that name in creation order, in any letter case,
+     * or null. */
     VesselRecord* vesselByName(const char* name) const;
-    /* O(1): the order closes the gap when next read. */
+    /* O(1): the last vessel in the list moves into the gap, as in the host. */
     std::optional<VesselRecord> removeVessel(OBJHANDLE handle);
-    /* The vessels in creation order. */
-    const std::vector<OBJHANDLE>& vessels() const
-    {
-        if (gaps_)
-            closeGaps();
-        return vesselOrder_;
-    }
-    std::size_t vesselCount() const { return vesselOrder_.size() - gaps_; }
-    /* The first vessel in creation order, or null, without closing the
-     * order's gaps: the focus moves to it each time the focus goes. */
-    OBJHANDLE firstVessel() const;
+    /* The vessels in the host's list order: creation order, but for the
+     * moves that closed gaps. */
+    const std::vector<OBJHANDLE>& vessels() const { return vesselOrder_; }
+    std::size_t vesselCount() const { return vesselOrder_.size(); }
 
     /* The one copy of a class name that every vessel of the class points to,
      * so that a blast comparing class names reads no vessel's own memory. */
@@ -72,16 +66,12 @@ public:
 private:
     HandleTable<Body> bodies_;
     std::vector<OBJHANDLE> bodyOrder_;
-    void closeGaps() const;
 
     HandleTable<VesselRecord> vessels_;
-    // Removal leaves a null in the order; the next read closes every gap in
-    // one pass, so removing many vessels costs one pass, not one each.
-    mutable std::vector<OBJHANDLE> vesselOrder_;
-    mutable std::size_t gaps_ = 0;
-    mutable std::size_t head_ = 0;  // nothing but gaps before it
+    std::vector<OBJHANDLE> vesselOrder_;
     std::uint64_t nextSerial_ = 0;
-    /* Every vessel of a name, by creation order: names may repeat. */
+    /* Every vessel of a name in lower case, by creation order: names may
+     * repeat, and the host finds them in any letter case. */
     std::unordered_map<std::string, std::map<std::uint64_t, OBJHANDLE>> vesselsByName_;
     std::unordered_set<std::string> classNames_;
 };

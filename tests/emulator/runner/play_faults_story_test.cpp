@@ -84,6 +84,23 @@ TEST(PlayFaults, ARefusedLoadLeavesNoTraceOfWhatItBuiltOrOfItsClock)
         EXPECT_EQ(run.log.find(trace), std::string::npos) << trace << " in\n" << run.log;
 }
 
+TEST(PlayFaults, WhatTheSimulatorWouldNotSurviveEndsTheRunAsAFailure)
+{
+    // The block's unknown item is refused only once the bomb reads it, when
+    // the old session is over: the simulator would be left with a broken
+    // one, so the run ends, and says why.
+    const std::string late = "BRIMSTAR-HOST-SCENARIO 2\nBEGIN_SHIPS\n\"Nuke/1/1/1\":\"nuke\"\n  BOGUS 1\nEND\n"
+                             "END_SHIPS\nEND_SCENARIO\n";
+    Played run = Play("planet Earth\nvessel A class Ship pos 7e6 0 0\nrun 3\nat 1 load late.scn\n", 100,
+                      {{"late.scn", late}});
+    EXPECT_TRUE(run.failed);
+    EXPECT_NE(run.log.find("FAILED: the simulator would not survive this: loading a scenario: line 4"),
+              std::string::npos)
+        << run.log;
+    EXPECT_EQ(run.log.find("at a library's request"), std::string::npos) << run.log;
+    EXPECT_NE(run.log.find("the run stopped at t = 1.00 s by an error"), std::string::npos) << run.log;
+}
+
 TEST(PlayFaults, ASaveOverTheMappedCollisionLibraryLeavesTheRunningOneWhole)
 {
     // Written in place, the save would cut the library the run has mapped,

@@ -1,6 +1,7 @@
-/* The world's order is creation order, however vessels leave it: the index
- * of every later vessel moves down, a name finds the earliest vessel that
- * still has it, and deletions asked for in any order happen in this one. */
+/* The world's order is the host's list: a vessel that leaves it is replaced
+ * by the last one; a name, in any letter case, finds the earliest vessel
+ * that still has it; deletions asked for in any order happen in creation
+ * order; the focus goes to the nearest vessel that stays. */
 #include "tests/emulator/host/host_fixture.h"
 
 #include "emulator/host/session/host_observer.h"
@@ -32,17 +33,19 @@ struct Deletions : emu::HostObserver {
 
 }  // namespace
 
-TEST_F(HostTest, RemovalFromAnywhereKeepsTheOrderAndTheEarliestOfAName)
+TEST_F(HostTest, RemovalMovesTheLastVesselIntoTheGapAndNamesFindTheEarliest)
 {
     OBJHANDLE x1 = Ship("X"), y = Ship("Y"), x2 = Ship("X"), z = Ship("Z"), x3 = Ship("X");
-    Delete(host, x1);
+    Delete(host, x1);  // from the front: the last takes its place
+    EXPECT_EQ(oapiGetVesselByIndex(0), x3);
     EXPECT_EQ(oapiGetVesselByName("X"), x2);
-    Delete(host, z);  // from the middle
+    EXPECT_EQ(oapiGetVesselByName("x"), x2) << "names in any letter case";
+    Delete(host, z);  // from the end
     EXPECT_EQ(oapiGetVesselCount(), 3u);
-    EXPECT_EQ(Order(host.world()), (std::vector<std::string>{"Y", "X", "X"}));
-    EXPECT_EQ(oapiGetVesselByIndex(2), x3);
-    Delete(host, x3);  // from the end
-    Delete(host, y);   // from the front
+    EXPECT_EQ(Order(host.world()), (std::vector<std::string>{"X", "Y", "X"}));
+    Delete(host, x3);
+    EXPECT_EQ(oapiGetVesselByIndex(0), x2);
+    Delete(host, y);
     EXPECT_EQ(Order(host.world()), (std::vector<std::string>{"X"}));
     EXPECT_EQ(oapiGetVesselByName("X"), x2);
     EXPECT_EQ(oapiGetVesselByName("Z"), nullptr);
@@ -68,16 +71,15 @@ TEST_F(HostTest, DeletionsAskedForInAnyOrderHappenInCreationOrder)
     EXPECT_EQ(Order(host.world()), (std::vector<std::string>{"C"}));
 }
 
-TEST_F(HostTest, TheFocusMovesToTheFirstVesselLeftPastTheGapsBeforeIt)
+TEST_F(HostTest, TheFocusMovesToTheNearestVesselThatStays)
 {
-    OBJHANDLE a = Ship("A"), b = Ship("B"), c = Ship("C");
+    OBJHANDLE a = Ship("A", {0, 0, 0});
+    Ship("Far", {0, 0, 900});
+    OBJHANDLE near = Ship("Near", {0, 0, -100});
+    OBJHANDLE nearer = Ship("Nearer", {0, 50, 0});
     host.setFocus(a);
-    Delete(host, a);
-    EXPECT_EQ(host.world().focus, b);
-    Delete(host, c);  // from the end, with the gap at the front still open
-    OBJHANDLE d = Ship("D");
-    Delete(host, b);
-    EXPECT_EQ(host.world().focus, d);
-    EXPECT_EQ(host.world().firstVessel(), d);
-    EXPECT_EQ(oapiGetVesselByIndex(0), d);
+    ASSERT_TRUE(oapiDeleteVessel(a));
+    ASSERT_TRUE(oapiDeleteVessel(nearer));  // going too: no place for the focus
+    host.step(0.1);
+    EXPECT_EQ(host.world().focus, near);
 }

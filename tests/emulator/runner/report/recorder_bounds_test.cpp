@@ -39,7 +39,7 @@ public:
         for (int i = 0; i < steps; ++i) {
             bombs_.push_back(host_.createVesselAt("Nuke/10.000000/3.000000/1.000000", "nuke", {7e6, 50, 0}));
             if (bombs_.size() > 10) {
-                host_.requestDeletion(bombs_.front(), nullptr);
+                host_.requestDeletion(bombs_.front());
                 bombs_.erase(bombs_.begin());
             }
             for (OBJHANDLE bomb : bombs_)
