@@ -57,7 +57,8 @@ Flown FlyLive(const runner::Script& script)
     EXPECT_TRUE(runner::BuildWorld(host, script, log, error)) << error;
     live::LiveSession session(host, script, log, lines);
     session.advance(7);
-    // The pilot of GL 01 sets a 50 kt bomb and fires it, then looks away.
+    // The scenario's open has moved the focus to ISS-B: the pilot opens
+    // Weapons there, sets a 50 kt bomb and fires it, then looks away.
     for (const char* body : {R"({"do":"open","display":"L","mode":"Weapons"})"})
         session.submit(Request(body, session));
     session.advance(3);
@@ -105,7 +106,7 @@ TEST(LiveReplay, TheSessionTakenHomePlaysBackBitForBit)
     EXPECT_NE(flown.log.find("typed \"50\" into \"Select power (Kt)\": accepted"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("created Nuke/10.000000/3.000000/50.000000"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("focus on ISS-A"), std::string::npos) << flown.log;
-    EXPECT_NE(flown.scenario.find("open \"Weapons\" \"on\" \"GL 01\" \"as\" \"L\""), std::string::npos)
+    EXPECT_NE(flown.scenario.find("open \"Weapons\" \"on\" \"ISS-B\" \"as\" \"L\""), std::string::npos)
         << flown.scenario;
     EXPECT_NE(flown.scenario.find("open \"Weapons\" \"on\" \"ISS-B\" \"as\" \"W\""), std::string::npos)
         << flown.scenario;
