@@ -107,6 +107,13 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLine
                    "it starts")
         ->type_name("N")
         ->default_str(std::to_string(defaultMaxSteps));
+    app.add_flag("--live", options.live,
+                 "Fly the scenario live from a browser page served on 127.0.0.1, until Ctrl-C; the page can take "
+                 "the session home as a scenario that replays it");
+    app.add_option("--port", options.port, "The port of --live's page; 0 for a free one, printed")
+        ->type_name("N")
+        ->check(CLI::Range(0, 65535))
+        ->default_str("0");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -121,6 +128,17 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLine
     }
     if (std::string problem = ExtraWordProblem(app, app.remaining()); !problem.empty()) {
         result.exitStatus = Mistake(err, problem);
+        return result;
+    }
+    // A live session writes only its trace: an output it would not write
+    // is refused rather than left unwritten.
+    for (const char* output : {"--log", "--plot", "--report"})
+        if (options.live && app.count(output)) {
+            result.exitStatus = Mistake(err, std::string(output) + " is not written by a --live session");
+            return result;
+        }
+    if (app.count("--port") && !options.live) {
+        result.exitStatus = Mistake(err, "--port is --live's");
         return result;
     }
     long long steps = std::int64_t(defaultMaxSteps);

@@ -15,6 +15,8 @@ struct Options {
     bool quiet = false;
     std::filesystem::path log, trace, plot, report;
     std::uint64_t maxSteps = 0;
+    bool live = false;
+    int port = 0;  // 0: a free one
 };
 
 /* What the command line asks for: a run, or an exit with a status after

@@ -11,6 +11,9 @@
  * beside its target and takes its place only when whole.
  */
 #include "class_check.h"
+#if BRIMSTAR_LIVE
+#include "live/run_live.h"
+#endif
 #include "command_line.h"
 #include "interruption.h"
 #include "observer_fanout.h"
@@ -177,6 +180,14 @@ int main(int argc, char** argv)
     if (std::string problem = runner::OverwriteProblem(files); !problem.empty()) {
         std::cerr << "brimstar-sim: " << problem << ": refused, so that nothing is overwritten (nothing was run)\n";
         return 1;
+    }
+    if (options.live) {
+#if BRIMSTAR_LIVE
+        return live::RunLive(options, script);
+#else
+        std::cerr << "brimstar-sim: this build has no live mode\n";
+        return 1;
+#endif
     }
     emu::ReplacingFile logFile, traceFile, plotFile, reportFile;
     const Output outputs[] = {{options.log, "log", logFile},

@@ -10,18 +10,8 @@ namespace runner {
 
 const char* const moduleInstallPath = "plugin\\brimstar!";
 
-namespace {
-
-/* Stopped by a signal: the step under way has finished. */
-bool Interrupted(const emu::Host& host)
+bool BuildWorld(emu::Host& host, const Script& script, FlightLog& log, std::string& error)
 {
-    return InterruptingSignal() != 0 && !host.runEnded();
-}
-
-bool Play(emu::Host& host, const Script& script, FlightLog& log, std::string& error, std::uint64_t maxSteps)
-{
-    if (!CheckRunLength(script, maxSteps, error))
-        return false;
     emu::World& world = host.world();
     world.gravity = script.gravity;
     world.clearBodies();
@@ -44,6 +34,24 @@ bool Play(emu::Host& host, const Script& script, FlightLog& log, std::string& er
     }
     if (emu::VesselRecord* focus = world.vesselByName(script.focus.c_str()))
         host.setFocus(focus->handle);
+    return true;
+}
+
+namespace {
+
+/* Stopped by a signal: the step under way has finished. */
+bool Interrupted(const emu::Host& host)
+{
+    return InterruptingSignal() != 0 && !host.runEnded();
+}
+
+bool Play(emu::Host& host, const Script& script, FlightLog& log, std::string& error, std::uint64_t maxSteps)
+{
+    if (!CheckRunLength(script, maxSteps, error))
+        return false;
+    if (!BuildWorld(host, script, log, error))
+        return false;
+    emu::World& world = host.world();
 
     // Each action comes once the clock has reached its time, to within half
     // a step; the run ends at its duration or after the last action, or at

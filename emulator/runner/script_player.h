@@ -15,6 +15,10 @@ namespace runner {
 /* The module as its class files name it, under the root's "modules". */
 extern const char* const moduleInstallPath;
 
+/* Loads the module and makes the script's world with its focus, at the
+ * clock's start; false with a message when the host refuses. */
+bool BuildWorld(emu::Host& host, const Script& script, FlightLog& log, std::string& error);
+
 /* Plays the script in at most maxSteps steps; false with a message when the
  * world cannot be built, an action cannot be carried out or the run would
  * not end. A signal (see interruption.h) stops it after the step under way.

@@ -1,10 +1,16 @@
 # Writes OUTPUT, a C++ source defining one string constant per input file:
-#   cmake -DOUTPUT=file.cpp -DNAMES="a|b" -DFILES="a.txt|b.txt" -P embed_text.cmake
+#   cmake -DOUTPUT=file.cpp -DNAMES="a|b" -DFILES="a.txt|b.txt" [-DHEADER=h.h -DNAMESPACE=n] -P embed_text.cmake
 # Each file goes in as a raw string literal, cut into pieces that every
 # compiler takes.
 string(REPLACE "|" ";" NAMES "${NAMES}")
 string(REPLACE "|" ";" FILES "${FILES}")
-set(source "#include \"page_assets.h\"\n\nnamespace report {\n")
+if(NOT HEADER)
+  set(HEADER page_assets.h)
+endif()
+if(NOT NAMESPACE)
+  set(NAMESPACE report)
+endif()
+set(source "#include \"${HEADER}\"\n\nnamespace ${NAMESPACE} {\n")
 foreach(name file IN ZIP_LISTS NAMES FILES)
   file(READ ${file} text)
   string(FIND "${text}" ")page\"" clash)
@@ -21,5 +27,5 @@ foreach(name file IN ZIP_LISTS NAMES FILES)
   endwhile()
   string(APPEND source ";\n")
 endforeach()
-string(APPEND source "\n}  // namespace report\n")
+string(APPEND source "\n}  // namespace ${NAMESPACE}\n")
 file(WRITE ${OUTPUT} "${source}")

@@ -1,0 +1,124 @@
+#include "live_server.h"
+
+#include "live_page_assets.h"
+#include "same_site.h"
+
+#include "emulator/runner/printable_text.h"
+
+#include <httplib.h>
+
+#include <thread>
+
+namespace live {
+
+namespace {
+
+const auto streamInterval = std::chrono::milliseconds(100);
+
+void Refuse(httplib::Response& response, int status, const std::string& why)
+{
+    response.status = status;
+    response.set_content(runner::Printable(why) + "\n", "text/plain; charset=utf-8");
+}
+
+}  // namespace
+
+LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::make_unique<httplib::Server>())
+{
+    httplib::Server& s = *server_;
+    s.set_payload_max_length(largestRequest);
+    s.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
+        if (SameSite(request.get_header_value("Host"), request.get_header_value("Origin"), port_))
+            return httplib::Server::HandlerResponse::Unhandled;
+        Refuse(response, 403, "only a page of this server, on 127.0.0.1 or localhost, may ask");
+        return httplib::Server::HandlerResponse::Handled;
+    });
+    // What the library refuses by itself (a body over the limit, a path it
+    // does not serve) is said in words too.
+    s.set_error_handler([](const httplib::Request&, httplib::Response& response) {
+        if (!response.body.empty())
+            return;
+        if (response.status == 413)
+            return Refuse(response, 413, "a request is at most " + std::to_string(largestRequest) + " bytes");
+        Refuse(response, response.status, response.status == 404 ? "no such page" : "refused");
+    });
+    const std::pair<const char*, std::pair<const char*, const char*>> files[] = {
+        {"/", {livePageHtml, "text/html; charset=utf-8"}},
+        {"/live.css", {livePageCss, "text/css; charset=utf-8"}},
+        {"/live.js", {livePageJs, "text/javascript; charset=utf-8"}}};
+    for (const auto& [path, file] : files) {
+        const auto [text, type] = file;
+        s.Get(path, [text = text, type = type](const httplib::Request&, httplib::Response& response) {
+            response.set_content(text, type);
+        });
+    }
+    // The state as it is published, as server-sent events; a comment now
+    // and then finds a page that has gone.
+    s.Get("/events", [this](const httplib::Request&, httplib::Response& response) {
+        if (++streams_ > mostStreams) {
+            --streams_;
+            return Refuse(response, 503, "too many pages are watching; close one");
+        }
+        response.set_header("Cache-Control", "no-store");
+        unsigned long long seen = 0;
+        response.set_chunked_content_provider(
+            "text/event-stream",
+            [this, seen](size_t, httplib::DataSink& sink) mutable {
+                // Ten states a second are enough to watch, and leave a busy
+                // page time to draw.
+                std::this_thread::sleep_for(streamInterval);
+                if (stopping_)
+                    return false;
+                std::string state;
+                std::string event = session_.nextState(seen, std::chrono::milliseconds(500), state)
+                                        ? "data: " + state + "\n\n"
+                                        : ":\n\n";
+                return sink.write(event.data(), event.size());
+            },
+            [this](bool) { --streams_; });
+    });
+    s.Get("/scenario", [this](const httplib::Request&, httplib::Response& response) {
+        response.set_header("Content-Disposition", "attachment; filename=\"live.scn\"");
+        response.set_content(session_.scenario(), "text/plain; charset=utf-8");
+    });
+    s.Get("/report", [this](const httplib::Request&, httplib::Response& response) {
+        std::string page = session_.flightReport(std::chrono::seconds(30));
+        if (page.empty())
+            return Refuse(response, 503, "the simulation did not make the report in time");
+        response.set_header("Content-Disposition", "attachment; filename=\"live-report.html\"");
+        response.set_content(page, "text/html; charset=utf-8");
+    });
+    s.Post("/action", [this](const httplib::Request& request, httplib::Response& response) {
+        LiveCommand command;
+        std::string error;
+        if (!DecodeRequest(request.body, session_.known(), command, error))
+            return Refuse(response, 400, error);
+        if (!session_.submit(command))
+            return Refuse(response, 429, "too many actions are waiting for the world; try again");
+        response.set_content("queued\n", "text/plain");
+    });
+}
+
+LiveServer::~LiveServer() = default;
+
+int LiveServer::bind(int port)
+{
+    if (port == 0)
+        port_ = server_->bind_to_any_port("127.0.0.1");
+    else
+        port_ = server_->bind_to_port("127.0.0.1", port) ? port : -1;
+    return port_;
+}
+
+void LiveServer::serve()
+{
+    server_->listen_after_bind();
+}
+
+void LiveServer::stop()
+{
+    stopping_ = true;
+    server_->stop();
+}
+
+}  // namespace live

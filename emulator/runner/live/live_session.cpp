@@ -1,0 +1,296 @@
+#include "live_session.h"
+
+#include "recorded_scenario.h"
+
+#include "emulator/runner/report/json_writer.h"
+#include "emulator/runner/report/report_page.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+namespace live {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+/* The most vessels a state carries: the nearest to the focus. A world of
+ * ten thousand would otherwise flood the page twenty times a second. */
+const size_t vesselsShown = 1000;
+const int buttonsShown = 12;
+/* The longest a burst of steps may hold the thread before the queue is
+ * looked at again; a world slower than that runs behind real time. */
+const auto burstBudget = std::chrono::milliseconds(40);
+const auto publishEvery = std::chrono::milliseconds(50);
+const char* const displayNames[] = {"L", "R"};
+
+using report::JsonNumber;
+using report::JsonString;
+
+double Distance(const VECTOR3& a, const VECTOR3& b)
+{
+    return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z));
+}
+
+}  // namespace
+
+LiveSession::LiveSession(emu::Host& host, const runner::Script& script, runner::FlightLog& log,
+                         const LogLines& lines, report::Recorder* recorder)
+    : host_(host), script_(script), log_(log), lines_(lines), recorder_(recorder)
+{
+    publish();
+}
+
+void LiveSession::apply(const LiveCommand& command)
+{
+    switch (command.control) {
+    case Control::pause: paused_ = true; break;
+    case Control::resume: paused_ = false; break;
+    case Control::step:
+        paused_ = true;
+        step();
+        break;
+    case Control::warp: warp_ = command.warp; break;
+    case Control::action: perform(command.action); break;
+    }
+}
+
+void LiveSession::perform(runner::Action action)
+{
+    if (host_.runEnded())
+        return;
+    action.time = host_.world().simt;
+    if (action.verb == "open" && action.args[2].empty()) {
+        emu::VesselRecord* focus = host_.world().vessel(host_.world().focus);
+        if (!focus) {
+            log_.note("no vessel in focus to open " + action.args[0] + " on");
+            return;
+        }
+        action.args[2] = focus->details->name;
+        // A display shows one mode: the one it showed closes first.
+        if (displays_.count(action.args.back()))
+            perform(runner::Action{0, 0, "close", {action.args.back()}});
+    }
+    std::string error;
+    if (!runner::PerformAction(host_, action, displays_, log_, error)) {
+        log_.note("not done: " + error);
+        return;
+    }
+    host_.noticeDebugLine();
+    std::lock_guard<std::mutex> lock(published_);
+    taken_.push_back(action);
+    clock_ = action.time;
+}
+
+/* As the runner plays them: each once the clock is within half a step of
+ * its time. */
+void LiveSession::performScriptedActions()
+{
+    const double now = host_.world().simt;
+    while (nextScripted_ < script_.actions.size() && now + script_.step / 2 >= script_.actions[nextScripted_].time)
+        perform(script_.actions[nextScripted_++]);
+}
+
+void LiveSession::step()
+{
+    if (host_.runEnded())
+        return;
+    performScriptedActions();
+    host_.step(script_.step);
+}
+
+void LiveSession::advance(int steps)
+{
+    for (const LiveCommand& command : queue_.takeAll(std::chrono::milliseconds(0)))
+        apply(command);
+    for (int i = 0; i < steps; ++i)
+        step();
+    performScriptedActions();
+    publish();
+}
+
+void LiveSession::run(const std::atomic<bool>& stop)
+{
+    Clock::time_point last = Clock::now(), lastPublished = last, lastBehind = last - std::chrono::seconds(10);
+    double owed = 0.0;  // simulated seconds real time has asked for and not yet had
+    while (!stop) {
+        bool acted = false;
+        for (const LiveCommand& command : queue_.takeAll(std::chrono::milliseconds(5))) {
+            apply(command);
+            acted = true;
+        }
+        Clock::time_point now = Clock::now();
+        double elapsed = std::chrono::duration<double>(now - last).count();
+        last = now;
+        owed = paused_ || host_.runEnded() ? 0.0 : owed + elapsed * warp_;
+        Clock::time_point deadline = now + burstBudget;
+        while (owed >= script_.step && !host_.runEnded()) {
+            step();
+            owed -= script_.step;
+            if (Clock::now() > deadline) {
+                // Behind: what is owed is forgiven, so the world runs slower
+                // than asked rather than in ever longer bursts.
+                owed = std::min(owed, script_.step);
+                lastBehind = Clock::now();
+                break;
+            }
+        }
+        performScriptedActions();
+        answerReportRequests();
+        keepingUp_ = Clock::now() - lastBehind > std::chrono::seconds(1);
+        if (acted || Clock::now() - lastPublished >= publishEvery) {
+            publish();
+            lastPublished = Clock::now();
+        }
+    }
+}
+
+void LiveSession::answerReportRequests()
+{
+    unsigned long long asked = 0;
+    {
+        std::lock_guard<std::mutex> lock(reportMutex_);
+        if (reportsAnswered_ == reportsAsked_)
+            return;
+        asked = reportsAsked_;
+    }
+    std::ostringstream page;
+    if (recorder_)
+        report::WritePage(page, recorder_->finish());
+    std::lock_guard<std::mutex> lock(reportMutex_);
+    report_ = page.str();
+    reportsAnswered_ = asked;
+    reportMade_.notify_all();
+}
+
+std::string LiveSession::flightReport(std::chrono::seconds wait)
+{
+    std::unique_lock<std::mutex> lock(reportMutex_);
+    unsigned long long ticket = ++reportsAsked_;
+    if (!reportMade_.wait_for(lock, wait, [&] { return reportsAnswered_ >= ticket; }))
+        return "";
+    return report_;
+}
+
+std::string LiveSession::displayJson(const std::string& name)
+{
+    auto found = displays_.find(name);
+    const emu::Display* display = found == displays_.end() ? nullptr : host_.mfds().display(found->second);
+    if (!display) {
+        displays_.erase(name);
+        return "null";
+    }
+    std::string mode;
+    for (const emu::MfdMode& m : host_.mfds().modes())
+        if (m.id == display->modeId)
+            mode = m.name;
+    emu::Screen screen = host_.mfds().redraw(found->second);
+    std::ostringstream out;
+    out << "{\"mode\":" << JsonString(mode) << ",\"title\":" << JsonString(screen.canvas.title)
+        << ",\"width\":" << display->width << ",\"height\":" << display->height << ",\"items\":[";
+    const char* comma = "";
+    for (const TextItem& item : screen.canvas.items) {
+        out << comma << '[' << item.x << ',' << item.y << ',' << JsonString(item.text) << ']';
+        comma = ",";
+    }
+    out << "],\"buttons\":[";
+    for (int b = 0; b < buttonsShown; ++b)
+        out << (b ? "," : "") << JsonString(host_.mfds().buttonLabel(found->second, b));
+    out << "]}";
+    return out.str();
+}
+
+void LiveSession::publish()
+{
+    emu::World& world = host_.world();
+    const emu::Body* planet = world.bodyByIndex(0);
+    const VECTOR3 origin = planet ? planet->pos : VECTOR3{0, 0, 0};
+    const emu::VesselRecord* focus = world.vessel(world.focus);
+    KnownWorld known;
+    std::vector<std::pair<double, const emu::VesselRecord*>> byDistance;
+    for (OBJHANDLE h : world.vessels()) {
+        const emu::VesselRecord* v = world.vessel(h);
+        known.vessels.insert(v->details->name);
+        byDistance.push_back({focus ? Distance(v->pos, focus->pos) : 0.0, v});
+    }
+    size_t shown = std::min(byDistance.size(), vesselsShown);
+    std::partial_sort(byDistance.begin(), byDistance.begin() + long(shown), byDistance.end(),
+                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const emu::MfdMode& m : host_.mfds().modes())
+        known.modes.insert(m.name);
+
+    std::ostringstream out;
+    out << "{\"t\":" << JsonNumber(world.simt, 12) << ",\"paused\":" << (paused_ ? "true" : "false")
+        << ",\"warp\":" << warp_ << ",\"keepingUp\":" << (keepingUp_ ? "true" : "false")
+        << ",\"ended\":" << (host_.runEnded() ? "true" : "false")
+        << ",\"focus\":" << (focus ? JsonString(focus->details->name) : "null") << ",\"count\":" << world.vesselCount()
+        << ",\"vessels\":[";
+    for (size_t i = 0; i < shown; ++i) {
+        const emu::VesselRecord* v = byDistance[i].second;
+        VECTOR3 relative = focus ? VECTOR3{v->vel.x - focus->vel.x, v->vel.y - focus->vel.y, v->vel.z - focus->vel.z}
+                                 : v->vel;
+        out << (i ? "," : "") << "{\"n\":" << JsonString(v->details->name) << ",\"c\":" << JsonString(*v->className)
+            << ",\"p\":[" << JsonNumber(v->pos.x - origin.x, 10) << ',' << JsonNumber(v->pos.y - origin.y, 10) << ','
+            << JsonNumber(v->pos.z - origin.z, 10) << "],\"d\":" << JsonNumber(byDistance[i].first)
+            << ",\"s\":" << JsonNumber(Distance(relative, {0, 0, 0})) << '}';
+    }
+    out << "],\"displays\":{";
+    for (const char* name : displayNames) {
+        std::string face = displayJson(name);
+        if (face != "null")
+            known.openDisplays.insert(name);
+        out << (name == displayNames[0] ? "" : ",") << '"' << name << "\":" << face;
+    }
+    out << "},\"modes\":[";
+    const char* comma = "";
+    for (const std::string& m : known.modes) {
+        out << comma << JsonString(m);
+        comma = ",";
+    }
+    emu::InputBox& box = host_.inputBox();
+    out << "],\"input\":"
+        << (box.isOpen() ? "{\"title\":" + JsonString(box.title()) + ",\"text\":" + JsonString(box.initialText()) + "}"
+                         : std::string("null"))
+        << ",\"debug\":" << JsonString(host_.debugLine()) << ",\"log\":{\"first\":" << lines_.dropped()
+        << ",\"lines\":[";
+    comma = "";
+    for (const std::string& line : lines_.lines()) {
+        out << comma << JsonString(line);
+        comma = ",";
+    }
+    out << "]}}";
+
+    {
+        std::lock_guard<std::mutex> lock(published_);
+        state_ = out.str();
+        ++stateNumber_;
+        known_ = std::move(known);
+        clock_ = world.simt;
+    }
+    statePublished_.notify_all();
+}
+
+bool LiveSession::nextState(unsigned long long& seen, std::chrono::milliseconds wait, std::string& state)
+{
+    std::unique_lock<std::mutex> lock(published_);
+    if (!statePublished_.wait_for(lock, wait, [&] { return stateNumber_ > seen; }))
+        return false;
+    seen = stateNumber_;
+    state = state_;
+    return true;
+}
+
+KnownWorld LiveSession::known() const
+{
+    std::lock_guard<std::mutex> lock(published_);
+    return known_;
+}
+
+std::string LiveSession::scenario() const
+{
+    std::lock_guard<std::mutex> lock(published_);
+    return RecordedScenario(script_, taken_, clock_);
+}
+
+}  // namespace live

@@ -1,0 +1,293 @@
+/* The live page: follows the world's state as it is published, draws it, and sends the pilot's
+ * actions as small JSON requests. Every text from the world is set as
+ * text, never as markup. */
+'use strict';
+
+/* Scan codes (set 1) of the keys a display takes, by the browser's key code. */
+const scanCodes = (() => {
+  const codes = {Comma: 0x33, Period: 0x34, Minus: 0x0C, Equal: 0x0D, Backspace: 0x0E, Enter: 0x1C, Space: 0x39};
+  const letters = [0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17, 0x24, 0x25, 0x26, 0x32,
+                   0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C];
+  letters.forEach((code, i) => { codes['Key' + String.fromCharCode(65 + i)] = code; });
+  [0x0B, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A].forEach((code, i) => { codes['Digit' + i] = code; });
+  return codes;
+})();
+
+const trailLength = 60;
+const trailFades = [0.15, 0.3, 0.5];  // oldest to newest
+const faceSize = 256;
+
+let state = null;
+let shownLogLines = 0;
+let hoveredDisplay = null;
+let answeredBox = null;  // the box answered, until the world says it closed
+let zoom = 1;
+const trails = new Map();
+const framesDrawn = [];
+
+const $ = id => document.getElementById(id);
+
+function send(action) {
+  return fetch('action', {method: 'POST', headers: {'Content-Type': 'application/json'}, body: JSON.stringify(action)})
+    .then(r => r.ok ? '' : r.text())
+    .then(why => { $('refusal').textContent = why; });
+}
+
+function formatLength(m) {
+  const a = Math.abs(m);
+  if (a >= 1e6) return (m / 1e6).toFixed(2) + ' Mm';
+  if (a >= 1e3) return (m / 1e3).toFixed(2) + ' km';
+  return m.toFixed(1) + ' m';
+}
+
+function buildDisplay(name) {
+  const root = $('display-' + name);
+  const select = document.createElement('select');
+  select.className = 'mode';
+  select.addEventListener('change', () => send({do: 'open', display: name, mode: select.value}));
+  const sides = [document.createElement('div'), document.createElement('div')];
+  const face = document.createElement('div');
+  face.className = 'face';
+  sides.forEach((side, s) => {
+    side.className = 'side';
+    for (let i = 0; i < 6; ++i) {
+      const button = document.createElement('button');
+      const index = s * 6 + i;
+      button.dataset.index = index;
+      button.addEventListener('click', () => send({do: 'button', display: name, index}));
+      side.appendChild(button);
+    }
+  });
+  root.append(select, sides[0], face, sides[1]);
+  root.addEventListener('mouseenter', () => { hoveredDisplay = name; });
+  root.addEventListener('mouseleave', () => { if (hoveredDisplay === name) hoveredDisplay = null; });
+}
+
+function drawDisplay(name, display) {
+  const root = $('display-' + name);
+  const select = root.querySelector('select.mode');
+  const wanted = ['none'].concat(state.modes);
+  if (select.options.length !== wanted.length || [...select.options].some((o, i) => o.value !== wanted[i])) {
+    select.textContent = '';
+    wanted.forEach(m => select.add(new Option(m, m)));
+  }
+  if (document.activeElement !== select) select.value = display ? display.mode : 'none';
+  const face = root.querySelector('.face');
+  face.textContent = '';
+  root.querySelectorAll('.side button').forEach(b => {
+    const label = display ? display.buttons[b.dataset.index] : '';
+    b.textContent = label;
+    b.disabled = !label;
+  });
+  if (!display) return;
+  const scaleX = faceSize / display.width, scaleY = faceSize / display.height;
+  const title = document.createElement('span');
+  title.className = 'title';
+  title.textContent = display.title;
+  title.style.left = '4px';
+  title.style.top = '2px';
+  face.appendChild(title);
+  display.items.forEach(([x, y, text]) => {
+    const span = document.createElement('span');
+    span.textContent = text;
+    span.style.left = (x * scaleX) + 'px';
+    span.style.top = (y * scaleY) + 'px';
+    face.appendChild(span);
+  });
+}
+
+/* The world seen from above the planet's y axis, the focus at the centre. */
+function viewScale(canvas, centre) {
+  let far = 1;
+  state.vessels.forEach(v => { far = Math.max(far, Math.abs(v.p[0] - centre[0]), Math.abs(v.p[2] - centre[2])); });
+  return Math.min(canvas.width, canvas.height) / 2 / (far * 1.1) * zoom;
+}
+
+function focusPosition() {
+  const focus = state.vessels.find(v => v.n === state.focus);
+  return focus ? focus.p : [0, 0, 0];
+}
+
+function drawWorld() {
+  const canvas = $('view');
+  const ctx = canvas.getContext('2d');
+  ctx.clearRect(0, 0, canvas.width, canvas.height);
+  if (!state) return;
+  const centre = focusPosition();
+  const scale = viewScale(canvas, centre);
+  const toScreen = p => [canvas.width / 2 + (p[0] - centre[0]) * scale, canvas.height / 2 - (p[2] - centre[2]) * scale];
+  ctx.font = '11px sans-serif';
+  // Tracks fade in steps: one path a step for every vessel at once, so
+  // that a thousand tracks are a handful of strokes.
+  ctx.lineWidth = 1.5;
+  for (let part = 0; part < trailFades.length; ++part) {
+    ctx.beginPath();
+    trails.forEach(trail => {
+      const from = Math.floor(trail.length * part / trailFades.length);
+      const to = Math.floor(trail.length * (part + 1) / trailFades.length);
+      for (let i = Math.max(from, 1); i <= Math.min(to, trail.length - 1); ++i) {
+        ctx.moveTo(...toScreen(trail[i - 1]));
+        ctx.lineTo(...toScreen(trail[i]));
+      }
+    });
+    ctx.strokeStyle = `rgba(140,170,255,${trailFades[part]})`;
+    ctx.stroke();
+  }
+  state.vessels.forEach(v => {
+    const [x, y] = toScreen(v.p);
+    ctx.fillStyle = v.n === state.focus ? '#ffd24d' : v.c === 'nuke' ? '#ff6b6b' : v.c === 'roid' ? '#b0a080' : '#8fd3ff';
+    ctx.beginPath();
+    ctx.arc(x, y, v.n === state.focus ? 5 : 3, 0, 2 * Math.PI);
+    ctx.fill();
+    if (state.vessels.length <= 50) ctx.fillText(v.n, x + 6, y - 6);
+  });
+  ctx.fillStyle = '#ccc';
+  ctx.fillText('1 px = ' + formatLength(1 / scale), 8, canvas.height - 8);
+  const now = performance.now();
+  framesDrawn.push(now);
+  while (framesDrawn.length && framesDrawn[0] < now - 1000) framesDrawn.shift();
+}
+
+function remember() {
+  const alive = new Set();
+  state.vessels.forEach(v => {
+    alive.add(v.n);
+    const trail = trails.get(v.n) || [];
+    trail.push(v.p);
+    if (trail.length > trailLength) trail.shift();
+    trails.set(v.n, trail);
+  });
+  [...trails.keys()].forEach(n => { if (!alive.has(n)) trails.delete(n); });
+}
+
+function drawVesselList() {
+  const body = $('vessels').querySelector('tbody');
+  body.textContent = '';
+  state.vessels.slice(0, 100).forEach(v => {
+    const row = body.insertRow();
+    row.dataset.vessel = v.n;
+    if (v.n === state.focus) row.className = 'focus';
+    [v.n, v.c, formatLength(v.d), v.s.toFixed(2) + ' m/s'].forEach(text => { row.insertCell().textContent = text; });
+    row.addEventListener('click', () => send({do: 'focus', vessel: v.n}));
+  });
+}
+
+function drawLog() {
+  const log = $('log');
+  const lines = state.log.lines;
+  const first = state.log.first;
+  const fresh = lines.slice(Math.max(0, shownLogLines - first));
+  if (!fresh.length) return;
+  log.textContent += fresh.join('\n') + '\n';
+  shownLogLines = first + lines.length;
+  if (log.textContent.length > 200000) log.textContent = log.textContent.slice(-100000);
+  log.scrollTop = log.scrollHeight;
+}
+
+function showInputBox() {
+  const dialog = $('input-box');
+  if (!state.input) {
+    answeredBox = null;
+    if (dialog.open) dialog.close();
+    return;
+  }
+  if (dialog.open || answeredBox) return;
+  $('input-title').textContent = state.input.title;
+  $('input-text').value = state.input.text;
+  dialog.showModal();
+  $('input-text').focus();
+}
+
+function render() {
+  $('clock').textContent = 't = ' + state.t.toFixed(2) + ' s' + (state.ended ? ' (the run has ended)' : '');
+  $('pace').textContent = state.paused ? 'paused' : state.keepingUp ? state.warp + 'x' : 'behind real time';
+  $('pace').className = state.keepingUp ? '' : 'behind';
+  $('pause').textContent = state.paused ? 'Resume' : 'Pause';
+  if (document.activeElement !== $('warp')) $('warp').value = String(state.warp);
+  $('debug').textContent = state.debug;
+  drawDisplay('L', state.displays.L);
+  drawDisplay('R', state.displays.R);
+  drawVesselList();
+  drawLog();
+  showInputBox();
+}
+
+/* States may come faster than the page draws: only the latest is read,
+ * once a frame. */
+let latest = null;
+
+function listen() {
+  const events = new EventSource('events');
+  events.onmessage = message => { latest = message.data; };
+  events.onerror = () => { $('pace').textContent = 'the simulation is not answering'; };
+}
+
+function frame() {
+  if (latest !== null) {
+    const s = JSON.parse(latest);
+    latest = null;
+    const moved = !state || s.t !== state.t;
+    state = s;
+    if (moved) remember();
+    render();
+  }
+  drawWorld();
+  requestAnimationFrame(frame);
+}
+
+function nearestVessel(event) {
+  const canvas = $('view');
+  const box = canvas.getBoundingClientRect();
+  const x = (event.clientX - box.left) * canvas.width / box.width;
+  const y = (event.clientY - box.top) * canvas.height / box.height;
+  const centre = focusPosition();
+  const scale = viewScale(canvas, centre);
+  let best = null, bestDistance = 12;
+  state.vessels.forEach(v => {
+    const sx = canvas.width / 2 + (v.p[0] - centre[0]) * scale, sy = canvas.height / 2 - (v.p[2] - centre[2]) * scale;
+    const d = Math.hypot(sx - x, sy - y);
+    if (d < bestDistance) { best = v; bestDistance = d; }
+  });
+  return best;
+}
+
+function start() {
+  buildDisplay('L');
+  buildDisplay('R');
+  $('pause').addEventListener('click', () => send({do: state && state.paused ? 'resume' : 'pause'}));
+  $('step').addEventListener('click', () => send({do: 'step'}));
+  $('warp').addEventListener('change', () => send({do: 'warp', x: Number($('warp').value)}));
+  $('zoom-in').addEventListener('click', () => { zoom *= 2; });
+  $('zoom-out').addEventListener('click', () => { zoom /= 2; });
+  $('fit').addEventListener('click', () => { zoom = 1; });
+  $('view').addEventListener('click', event => {
+    const v = state && nearestVessel(event);
+    if (v) send({do: 'focus', vessel: v.n});
+  });
+  document.addEventListener('keydown', event => {
+    if ($('input-box').open || !hoveredDisplay || event.target.tagName === 'SELECT') return;
+    const key = scanCodes[event.code];
+    if (key === undefined) return;
+    event.preventDefault();
+    send({do: 'key', display: hoveredDisplay, key});
+  });
+  $('input-box').addEventListener('close', () => {
+    const dialog = $('input-box');
+    answeredBox = state && state.input;
+    if (dialog.returnValue === 'typed') send({do: 'type', text: $('input-text').value});
+    else send({do: 'cancel'});
+    dialog.returnValue = '';
+  });
+  $('input-text').addEventListener('keydown', event => {
+    if (event.key !== 'Enter') return;
+    event.preventDefault();
+    $('input-box').close('typed');
+  });
+  listen();
+  requestAnimationFrame(frame);
+}
+
+/* For the browser checks: frames drawn in the last second. */
+window.framesPerSecond = () => framesDrawn.length;
+
+start();

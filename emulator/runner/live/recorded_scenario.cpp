@@ -1,0 +1,58 @@
+#include "recorded_scenario.h"
+
+#include "emulator/runner/printable_text.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace live {
+
+namespace {
+
+std::string Exact(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+/* Names may hold blanks or '#'; a scenario's names hold no '"', since a
+ * scenario cannot write one. */
+std::string Word(const std::string& text)
+{
+    return '"' + text + '"';
+}
+
+std::string Vector(const VECTOR3& v)
+{
+    return Exact(v.x) + " " + Exact(v.y) + " " + Exact(v.z);
+}
+
+}  // namespace
+
+std::string RecordedScenario(const runner::Script& start, const std::vector<runner::Action>& taken, double end)
+{
+    std::ostringstream out;
+    out << "# Flown live from " << runner::Printable(start.file) << "; played back, the same steps to the same trajectory.\n";
+    const emu::Body& p = start.planet;
+    out << "planet " << Word(p.name) << " radius " << Exact(p.radius) << " gm " << Exact(p.gm) << " obliquity "
+        << Exact(p.obliquity) << " theta " << Exact(p.theta) << " period " << Exact(p.rotationPeriod)
+        << " rotation " << Exact(p.rotationAtZero) << '\n';
+    out << "gravity " << (start.gravity ? "on" : "off") << '\n';
+    for (const runner::VesselSpec& v : start.vessels)
+        out << "vessel " << Word(v.name) << " class " << Word(v.className) << " pos " << Vector(v.pos) << " vel "
+            << Vector(v.vel) << '\n';
+    if (!start.focus.empty())
+        out << "focus " << Word(start.focus) << '\n';
+    out << "step " << Exact(start.step) << "\n\n";
+    for (const runner::Action& action : taken) {
+        out << "at " << Exact(action.time) << ' ' << action.verb;
+        for (const std::string& word : action.args)
+            out << ' ' << Word(word);
+        out << '\n';
+    }
+    out << "run " << Exact(end) << '\n';
+    return out.str();
+}
+
+}  // namespace live

@@ -1,0 +1,22 @@
+/* A live session written as a runner scenario: the world as it started and
+ * every action at the moment it took effect, so that the runner plays the
+ * same steps and arrives at the same trajectory, bit for bit. Times and
+ * values are written with all the digits a double needs to read back as
+ * itself. */
+#ifndef BRIMSTAR_RUNNER_LIVE_RECORDED_SCENARIO_H
+#define BRIMSTAR_RUNNER_LIVE_RECORDED_SCENARIO_H
+
+#include "emulator/runner/scenario_script.h"
+
+#include <string>
+#include <vector>
+
+namespace live {
+
+/* The scenario: start's world and step, the actions in their order (each at
+ * its time), and a run that ends at `end`. */
+std::string RecordedScenario(const runner::Script& start, const std::vector<runner::Action>& taken, double end);
+
+}  // namespace live
+
+#endif

@@ -1,0 +1,19 @@
+/* Whether a request comes from the live page itself: a page of another site
+ * could otherwise drive the simulation through the pilot's browser, and a
+ * name that another site's address resolves to (DNS rebinding) must not
+ * reach it either. */
+#ifndef BRIMSTAR_RUNNER_LIVE_SAME_SITE_H
+#define BRIMSTAR_RUNNER_LIVE_SAME_SITE_H
+
+#include <string>
+
+namespace live {
+
+/* True when the Host header names this port on 127.0.0.1 or localhost, and
+ * the Origin header ("" when absent, as a browser leaves it for a page's
+ * own GET) names the same. */
+bool SameSite(const std::string& host, const std::string& origin, int port);
+
+}  // namespace live
+
+#endif

@@ -1,0 +1,42 @@
+/* The live page's request handling, as any client may drive it: the JSON
+ * reader and the action decoder. A request taken must come back unchanged
+ * from the scenario the session exports, so that a replay does what the
+ * pilot did. */
+#include "emulator/runner/live/live_request.h"
+#include "emulator/runner/live/recorded_scenario.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const live::KnownWorld world{{"GL-01", "ISS A"}, {"Weapons", "Collision Control"}, {"L"}};
+    live::LiveCommand command;
+    std::string error;
+    if (!live::DecodeRequest(std::string(reinterpret_cast<const char*>(data), size), world, command, error)) {
+        if (error.empty())
+            std::abort();  // a refusal always says why
+        return 0;
+    }
+    if (command.control != live::Control::action)
+        return 0;
+    runner::Script start;
+    start.file = "fuzz";
+    start.vessels.push_back({"GL-01", "Ship", {7e6, 0, 0}, {0, 0, 0}, 1});
+    start.vessels.push_back({"ISS A", "Ship", {7e6, 0, 10}, {0, 0, 0}, 2});
+    runner::Action action = command.action;
+    if (action.verb == "open")
+        action.args[2] = "GL-01";
+    std::vector<runner::Action> taken;
+    // The display an action names is open in the scenario too.
+    taken.push_back({0.5, 0, "open", {"Weapons", "on", "GL-01", "as", "L"}});
+    action.time = 1.0;
+    taken.push_back(action);
+    runner::Script back;
+    if (!runner::ParseScript("live.scn", live::RecordedScenario(start, taken, 2.0), back, error))
+        std::abort();
+    if (back.actions.size() != 2 || back.actions[1].verb != action.verb || back.actions[1].args != action.args)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,182 @@
+#!/usr/bin/python3
+"""Flies the live page in headless Chromium as a pilot would, with the mouse
+and the keyboard alone: Weapons opened on display L by its mode selector,
+the power button pressed, 50 typed into the input box and confirmed, the
+bomb fired, the world run at 10x until the blast; a station pushed by it
+draws away. The session, paused and taken home as a scenario, plays back in
+brimstar-sim to the same trace, byte for byte; its flight report so far
+tells of the bomb. Clicking a vessel in the list
+moves the focus. Then a world of 1,000 vessels at 10x: the page keeps
+drawing, and says how many frames a second.
+
+    fly_live.py SIM WORLD.scn [--screenshot PNG]
+"""
+import os
+import re
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.request
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select, WebDriverWait
+
+CHROME_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+                "--disable-component-update", "--disable-sync", "--window-size=1400,1000"]
+
+
+def start(sim, scenario, *extra):
+    """brimstar-sim --live on a free port, and the address it printed."""
+    process = subprocess.Popen([sim, scenario, "--live", "--quiet", *extra], stdout=subprocess.PIPE, text=True)
+    line = process.stdout.readline()
+    found = re.search(r"http://127\.0\.0\.1:\d+/", line)
+    if not found:
+        process.kill()
+        sys.exit(f"no address printed: {line!r}")
+    return process, found.group(0)
+
+
+def stop(process):
+    process.send_signal(signal.SIGINT)
+    rest, _ = process.communicate(timeout=30)
+    if process.returncode != 0 or "stopped at" not in rest:
+        sys.exit(f"brimstar-sim did not stop cleanly (exit {process.returncode}): {rest!r}")
+
+
+ROWS = """
+return [...document.querySelectorAll('#vessels tbody tr')].map(r => [...r.cells].map(c => c.textContent));
+"""
+
+
+def distance_in_list(driver, vessel):
+    """The vessel's distance from the focus, as the list shows it; read in
+    one go, since the list is redrawn as the world moves."""
+    for cells in driver.execute_script(ROWS):
+        if cells[0] == vessel:
+            value, unit = cells[2].split()
+            return float(value) * {"m": 1, "km": 1e3, "Mm": 1e6}[unit]
+    return None
+
+
+def wait_for(driver, what, check, seconds=30):
+    try:
+        return WebDriverWait(driver, seconds, poll_frequency=0.1).until(lambda d: check(d))
+    except Exception:
+        sys.exit(f"timed out waiting for {what}; the log:\n" + driver.find_element(By.ID, "log").text[-3000:])
+
+
+def fly_one_bomb(driver, sim, scenario, folder, screenshot):
+    trace = os.path.join(folder, "live.csv")
+    process, address = start(sim, scenario, "--trace", trace)
+    try:
+        driver.get(address)
+        display = driver.find_element(By.ID, "display-L")
+        wait_for(driver, "the mode list", lambda d: len(Select(display.find_element(By.CSS_SELECTOR, "select")).options) > 1)
+        ActionChains(driver).move_to_element(display).perform()
+        Select(display.find_element(By.CSS_SELECTOR, "select")).select_by_value("Weapons")
+        button = lambda label: next((b for b in display.find_elements(By.CSS_SELECTOR, ".side button") if b.text == label), None)
+        wait_for(driver, "the Weapons display's buttons", lambda d: button("POW"))
+        button("POW").click()
+        box = wait_for(driver, "the input box", lambda d: d.find_element(By.ID, "input-box").get_attribute("open") is not None and d.find_element(By.ID, "input-text"))
+        if "power" not in driver.find_element(By.ID, "input-title").text.lower():
+            sys.exit("the input box does not ask for the power: " + driver.find_element(By.ID, "input-title").text)
+        box.send_keys(Keys.CONTROL, "a")
+        box.send_keys("50", Keys.ENTER)
+        wait_for(driver, "the display to show 50 kt", lambda d: "50.000000" in display.find_element(By.CSS_SELECTOR, ".face").text)
+        faces = display.find_element(By.CSS_SELECTOR, ".face").text
+        log = driver.find_element(By.ID, "log").text
+        if 'typed "50" into "Select power (Kt)": accepted' not in log:
+            sys.exit("the log does not say the 50 was taken:\n" + log)
+        button("BMB").click()
+        before = wait_for(driver, "ISS-A in the list", lambda d: distance_in_list(d, "ISS-A"))
+        Select(driver.find_element(By.ID, "warp")).select_by_value("10")
+        wait_for(driver, "the blast", lambda d: re.search(r"pushed|N on", d.find_element(By.ID, "log").text), 60)
+        time.sleep(1.0)
+        first = distance_in_list(driver, "ISS-A")
+        time.sleep(1.0)
+        second = distance_in_list(driver, "ISS-A")
+        if not before < first < second:
+            sys.exit(f"ISS-A did not draw away from the blast: {before} m, then {first} m, then {second} m")
+        print(f"ISS-A from GL-01: {before:.0f} m before the blast, {first:.0f} m, then {second:.0f} m")
+        if screenshot:
+            driver.save_screenshot(screenshot)
+        # The focus follows a click in the list.
+        driver.execute_script("document.querySelector(\"#vessels tr[data-vessel='ISS-B']\").click();")
+        wait_for(driver, "the focus on ISS-B",
+                 lambda d: d.execute_script("const r = document.querySelector('#vessels tr.focus'); return r && r.dataset.vessel;") == "ISS-B")
+        driver.find_element(By.ID, "pause").click()
+        wait_for(driver, "the pause", lambda d: d.find_element(By.ID, "pace").text == "paused")
+        time.sleep(0.3)
+        scenario_text = urllib.request.urlopen(address + "scenario").read().decode()
+        report = urllib.request.urlopen(address + "report", timeout=60).read().decode()
+        if "<!DOCTYPE html>" not in report or "ISS-A" not in report or "Nuke/10.000000/3.000000/50.000000" not in report:
+            sys.exit("the flight report so far does not tell the flight: " + report[:300])
+        errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+        if errors:
+            sys.exit("console errors: " + "; ".join(errors))
+    finally:
+        stop(process)
+    exported = os.path.join(folder, "live.scn")
+    with open(exported, "w") as f:
+        f.write(scenario_text)
+    replay = os.path.join(folder, "replay.csv")
+    subprocess.run([sim, exported, "--quiet", "--trace", replay], check=True)
+    with open(trace, "rb") as a, open(replay, "rb") as b:
+        live, played = a.read(), b.read()
+    if live != played:
+        sys.exit(f"the exported scenario replays another trajectory ({len(live)} bytes live, {len(played)} replayed); "
+                 f"the scenario:\n{scenario_text}")
+    print(f"the exported scenario replays the live trace byte for byte ({len(live)} bytes)")
+    report_file = os.path.join(folder, "live-report.html")
+    with open(report_file, "w") as f:
+        f.write(report)
+    subprocess.run([os.path.join(os.path.dirname(os.path.abspath(__file__)), "load_time.py"), report_file,
+                    "--within", "20"], check=True)
+
+
+def thousand_vessels(driver, sim, folder):
+    world = os.path.join(folder, "thousand.scn")
+    with open(world, "w") as f:
+        f.write("planet Earth radius 6371000 gm 3.986004418e14\ngravity on\nstep 0.1\n")
+        for i in range(1000):
+            f.write(f"vessel S{i} class Ship pos 7000000 {(i % 40) * 500} {(i // 40) * 500} vel 0 7546 0\n")
+        f.write("focus S0\n")
+    process, address = start(sim, world)
+    try:
+        driver.get(address)
+        wait_for(driver, "the vessels", lambda d: len(d.find_elements(By.CSS_SELECTOR, "#vessels tbody tr")) > 0)
+        Select(driver.find_element(By.ID, "warp")).select_by_value("10")
+        time.sleep(5)
+        fps = driver.execute_script("return window.framesPerSecond();")
+        pace = driver.find_element(By.ID, "pace").text
+        print(f"1,000 vessels at 10x: the page draws {fps} frames a second; the world: {pace}")
+        if fps < 2:
+            sys.exit(f"the page draws only {fps} frames a second")
+    finally:
+        stop(process)
+
+
+def main():
+    sim, scenario = sys.argv[1], sys.argv[2]
+    screenshot = sys.argv[4] if len(sys.argv) == 5 and sys.argv[3] == "--screenshot" else None
+    options = webdriver.ChromeOptions()
+    for flag in CHROME_FLAGS:
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    try:
+        with tempfile.TemporaryDirectory() as folder:
+            fly_one_bomb(driver, sim, scenario, folder, screenshot)
+            thousand_vessels(driver, sim, folder)
+    finally:
+        driver.quit()
+
+
+if __name__ == "__main__":
+    main()
