@@ -95,15 +95,16 @@ function makeView(source, clock, title, options) {
     }
     return out;
   }
-  // How far from the frame's origin a point reaches, in the canvas's shorter side's terms.
-  function reach(p) {
+  // How far from the frame's origin a point reaches, in the canvas's shorter
+  // side's terms: the canvas measured once, not for each of a thousand points.
+  function reacher() {
     const w = Math.max(1, canvas.clientWidth - 92), h = Math.max(1, canvas.clientHeight - 92), side = Math.min(w, h);
-    return Math.max(Math.abs(p.a) * side / w, Math.abs(p.b) * side / h);
+    return (p) => Math.max(Math.abs(p.a) * side / w, Math.abs(p.b) * side / h);
   }
   // How far the vessels there at t reach, leaving out the few far off (a
   // ship 20 km from a rock field 200 m across): beyond ten times the median.
   function usualReach(t) {
-    const near = now(t).map(reach), away = near.filter((r) => r > 0).sort((a, b) => a - b);
+    const near = now(t).map(reacher()), away = near.filter((r) => r > 0).sort((a, b) => a - b);
     const median = away.length ? away[(away.length - 1) >> 1] : 0, reaches = near;
     return Math.max(0, ...reaches.filter((r) => r <= median * 10));
   }
@@ -113,7 +114,7 @@ function makeView(source, clock, title, options) {
     view.plane = view.plane || planeOf();
     const extra = options.extra ? options.extra(view) : [];
     view.center = [0, 0];
-    view.ext = Math.max(options.least || 50, usualReach(clock.t) * 1.3, ...extra.map(reach));
+    view.ext = Math.max(options.least || 50, usualReach(clock.t) * 1.3, ...extra.map(reacher()));
     view.auto = true;
     draw();
   };
@@ -126,7 +127,7 @@ function makeView(source, clock, title, options) {
     if (view.auto) {
       // until the reader zooms or pans, the view follows the action: it grows
       // so nothing that moves away is lost, and closes in when it is far too wide
-      const far = usualReach(clock.t), least = Math.max(options.least || 50, ...(options.extra ? options.extra(view) : []).map(reach));
+      const far = usualReach(clock.t), least = Math.max(options.least || 50, ...(options.extra ? options.extra(view) : []).map(reacher()));
       if (far > view.ext * 0.95 || far < view.ext * 0.3) view.ext = Math.max(least, far * 1.3);
     }
     const ext = view.ext, [ca, cb] = view.center;
@@ -221,7 +222,8 @@ function makeView(source, clock, title, options) {
     }
     // labels placed so none overlaps; the corner holding the scale bar is taken
     g.font = '12px system-ui, sans-serif';
-    const placed = [{ x: m, y: m, w: 150, h: 24 }], focus = source.focusAt(t);
+    const placed = labelSpace(), focus = source.focusAt(t);
+    placed.take({ x: m, y: m, w: 150, h: 24 });
     const order = here.slice().sort((a, b) => (isRock(a.v) - isRock(b.v)) || (b.v === focus) - (a.v === focus));
     for (const p of order.slice(0, 300)) {
       const text = options.labelOf(p.v, t);
@@ -230,8 +232,8 @@ function makeView(source, clock, title, options) {
       for (const [dx, dy] of spots) {
         const r = { x: p.sx + dx, y: p.sy + dy - th + 3, w: tw, h: th };
         if (r.x < 2 || r.y < 2 || r.x + r.w > w - 2 || r.y + r.h > h - 2) continue;
-        if (placed.some((q) => r.x < q.x + q.w && q.x < r.x + r.w && r.y < q.y + q.h && q.y < r.y + r.h)) continue;
-        placed.push(r);
+        if (!placed.free(r)) continue;
+        placed.take(r);
         g.fillStyle = 'rgba(255,255,255,0.8)'; g.fillRect(r.x, r.y, r.w, r.h);
         g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(text, r.x + 2, r.y + th - 3);
         break;
@@ -294,6 +296,22 @@ function makeView(source, clock, title, options) {
   };
   view.offer(view.frames);
   return view;
+}
+// The labels placed, found by the cells of a coarse grid each covers: a
+// label is checked against those near it, not against hundreds.
+function labelSpace() {
+  const size = 64, cells = new Map();
+  const keys = (r) => {
+    const out = [];
+    for (let i = Math.floor(r.x / size); i <= Math.floor((r.x + r.w) / size); i++)
+      for (let j = Math.floor(r.y / size); j <= Math.floor((r.y + r.h) / size); j++) out.push(i * 4096 + j);
+    return out;
+  };
+  const overlap = (r, q) => r.x < q.x + q.w && q.x < r.x + r.w && r.y < q.y + q.h && q.y < r.y + r.h;
+  return {
+    free: (r) => keys(r).every((k) => !(cells.get(k) || []).some((q) => overlap(r, q))),
+    take: (r) => keys(r).forEach((k) => { if (!cells.has(k)) cells.set(k, []); cells.get(k).push(r); }),
+  };
 }
 const planetFrame = { name: 'the planet', origin: () => [0, 0, 0] };
 const blastRadius = 200000;  // m, how far a blast reaches
