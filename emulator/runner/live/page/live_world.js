@@ -60,6 +60,7 @@ function liveWorld(container, pick) {
   }
 
   function forget(t) {
+    for (const v of vessels) dropOld(v, t - kept);
     let keep = vessels.filter((v) => v.end >= t - kept);
     if (keep.length > mostVesselsKept) keep = keep.sort((a, b) => b.end - a.end).slice(0, mostVesselsKept).sort((a, b) => a.index - b.index);
     if (keep.length === vessels.length) return;
@@ -85,7 +86,6 @@ function liveWorld(container, pick) {
       v.end = t;
       if (shown.dt !== undefined) v.detonated = shown.dt;
       for (const hit of shown.h || []) if (!v.hits.length || hit > v.hits[v.hits.length - 1]) v.hits.push(hit);
-      dropOld(v, t - kept);
     }
     for (const [name, when] of state.gone) {
       const v = byName.get(name);
