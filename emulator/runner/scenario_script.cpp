@@ -295,7 +295,7 @@ bool ParseScript(const std::string& name, const std::string& text, Script& scrip
     }
     ExpectedWorld world;
     for (const Action& action : script.actions)
-        if (!CheckAction(action, script, world, error)) {
+        if (!CheckAction(action, world, error)) {
             error = name + ":" + std::to_string(action.line) + ": " + error;
             return false;
         }

@@ -119,3 +119,18 @@ TEST(PlayFaults, ASaveOverTheMappedCollisionLibraryLeavesTheRunningOneWhole)
 #endif
     EXPECT_NE(run.log.find("Final state at t = 10 s"), std::string::npos) << run.log;
 }
+
+// A vessel the module made while the world ran may be named by a later
+// action; a name no vessel holds when its action comes ends the run there,
+// with the nearest name there is.
+TEST(PlayFaults, VesselsAreLookedForWhenTheirActionComes)
+{
+    const std::string world = "planet Earth\nvessel GL-01 class Ship pos 7e6 0 0\nstep 0.5\nrun 8\n";
+    Played rock = Play(world + "at 6 focus R-4\nat 7 delete R-4\n", 100);
+    EXPECT_TRUE(rock.played) << rock.error;
+    EXPECT_NE(rock.log.find("focus on R-4"), std::string::npos) << rock.log;
+
+    Played typo = Play(world + "at 6 focus GL-02\n", 100);
+    EXPECT_FALSE(typo.played);
+    EXPECT_EQ(typo.error, "s.scn:5: no vessel named 'GL-02' exists at 6.00 s (did you mean 'GL-01'?)");
+}

@@ -68,6 +68,11 @@ Flown FlyLive(const runner::Script& script)
     session.submit(Request(R"({"do":"button","display":"L","index":7})", session));
     session.submit(Request(R"({"do":"pause"})", session));
     session.advance(0);
+    // The bomb, made during the flight, is looked at: the scenario names a
+    // vessel its world did not start with.
+    session.submit(Request(R"({"do":"focus","vessel":"Nuke/10.000000/3.000000/50.000000"})", session));
+    session.submit(Request(R"({"do":"step"})", session));
+    session.advance(0);
     session.submit(Request(R"({"do":"focus","vessel":"ISS-A"})", session));
     session.submit(Request(R"({"do":"step"})", session));
     session.advance(150);
@@ -105,6 +110,7 @@ TEST(LiveReplay, TheSessionTakenHomePlaysBackBitForBit)
     // The story happened: the bomb was set, fired and went off.
     EXPECT_NE(flown.log.find("typed \"50\" into \"Select power (Kt)\": accepted"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("created Nuke/10.000000/3.000000/50.000000"), std::string::npos) << flown.log;
+    EXPECT_NE(flown.log.find("focus on Nuke/10.000000/3.000000/50.000000"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("focus on ISS-A"), std::string::npos) << flown.log;
     EXPECT_NE(flown.scenario.find("open \"Weapons\" \"on\" \"ISS-B\" \"as\" \"L\""), std::string::npos)
         << flown.scenario;
