@@ -1,5 +1,7 @@
 #include "pilot_actions.h"
 
+#include "fixed_number.h"
+#include "near_miss.h"
 #include "number_text.h"
 
 #include <cctype>
@@ -47,17 +49,6 @@ const Verb* FindVerb(const std::string& name)
         if (name == v.name)
             return &v;
     return nullptr;
-}
-
-/* A vessel the scenario defines; after a load, any name may be one. */
-bool KnownVessel(const Script& script, const ExpectedWorld& world, const std::string& name)
-{
-    if (world.scenarioLoaded)
-        return true;
-    for (const VesselSpec& v : script.vessels)
-        if (v.name == name)
-            return true;
-    return false;
 }
 
 /* The parts of "open MODE on VESSEL [as NAME] [size W H]". */
@@ -121,7 +112,7 @@ int KeyCode(const std::string& name)
     return code;
 }
 
-bool CheckAction(const Action& action, const Script& script, ExpectedWorld& world, std::string& error)
+bool CheckAction(const Action& action, ExpectedWorld& world, std::string& error)
 {
     const Verb* verb = FindVerb(action.verb);
     if (!verb) {
@@ -143,10 +134,6 @@ bool CheckAction(const Action& action, const Script& script, ExpectedWorld& worl
         OpenRequest request;
         if (!ReadOpen(action.args, request, error))
             return false;
-        if (!KnownVessel(script, world, request.vessel)) {
-            error = "unknown vessel '" + request.vessel + "'";
-            return false;
-        }
         world.openDisplays.insert(request.name);
         return true;
     }
@@ -184,15 +171,8 @@ bool CheckAction(const Action& action, const Script& script, ExpectedWorld& worl
         world.openDisplays.erase(action.args[0]);
         return true;
     }
-    if ((action.verb == "focus" || action.verb == "delete") && !KnownVessel(script, world, action.args[0])) {
-        error = "unknown vessel '" + action.args[0] + "'";
-        return false;
-    }
-    if (action.verb == "load") {
-        // The loaded world replaces every vessel and closes every display.
-        world.openDisplays.clear();
-        world.scenarioLoaded = true;
-    }
+    if (action.verb == "load")
+        world.openDisplays.clear();  // the loaded world's vessels have none
     return true;
 }
 
@@ -202,7 +182,12 @@ bool FindVessel(emu::Host& host, const std::string& name, OBJHANDLE& handle, std
 {
     emu::VesselRecord* v = host.world().vesselByName(name.c_str());
     if (!v) {
-        error = "vessel '" + name + "' no longer exists";
+        std::vector<std::string> names;
+        for (OBJHANDLE h : host.world().vessels())
+            names.push_back(host.world().vessel(h)->details->name);
+        std::string meant = NearMiss(name, names);
+        error = "no vessel named '" + name + "' exists at " + Fixed(host.world().simt, 2) + " s" +
+                (meant.empty() ? "" : " (did you mean '" + meant + "'?)");
         return false;
     }
     handle = v->handle;

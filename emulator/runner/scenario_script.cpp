@@ -157,7 +157,9 @@ bool ReadAction(Statement& s, Script& script, int line, std::string& error)
         return false;
     if (action.time < 0)
         return s.fail("the time must not be negative", error);
-    if (!script.actions.empty() && action.time < script.actions.back().time)
+    // A load sets the clock to the loaded file's time, which may be earlier:
+    // the actions after it count from there.
+    if (!script.actions.empty() && script.actions.back().verb != "load" && action.time < script.actions.back().time)
         return s.fail("time goes backwards: this action comes before the one above it", error);
     for (std::string word; !s.done();) {
         if (action.args.size() == maxActionWords)
@@ -295,7 +297,7 @@ bool ParseScript(const std::string& name, const std::string& text, Script& scrip
     }
     ExpectedWorld world;
     for (const Action& action : script.actions)
-        if (!CheckAction(action, script, world, error)) {
+        if (!CheckAction(action, world, error)) {
             error = name + ":" + std::to_string(action.line) + ": " + error;
             return false;
         }

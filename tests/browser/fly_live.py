@@ -5,8 +5,10 @@ the power button pressed, 50 typed into the input box and confirmed, the
 bomb fired, the world run at 10x until the blast; a station pushed by it
 draws away. The session, paused and taken home as a scenario, plays back in
 brimstar-sim to the same trace, byte for byte; its flight report so far
-tells of the bomb. Clicking a vessel in the list
-moves the focus. Then a world of 1,000 vessels at 10x: the page keeps
+tells of the bomb, and display L on the page shows word for word what the
+replay's log prints of it. Clicking a vessel in the list moves the focus,
+and the display follows it; the host's scenario saved and loaded from the
+page is a new session in the replay too. Then a world of 1,000 vessels at 10x: the page keeps
 drawing, and says how many frames a second.
 
     fly_live.py SIM WORLD.scn [--screenshot PNG]
@@ -64,6 +66,39 @@ def distance_in_list(driver, vessel):
     return None
 
 
+# The display's face as the page draws it: its title and every text.
+FACE = """
+return [...document.querySelectorAll('#display-L .face span')].map(s => s.textContent);
+"""
+# A host scenario the page saves in the root folder; gone when the check ends.
+SAVED = f"browser check {os.getpid()}"
+
+
+def ROOT(sim):
+    """The emulated root brimstar-sim uses unless told another."""
+    return os.path.join(os.path.dirname(sim), "..", "root")
+
+
+def focus_on(driver, vessel):
+    driver.execute_script(f"document.querySelector(\"#vessels tr[data-vessel='{vessel}']\").click();")
+    wait_for(driver, f"the focus on {vessel}",
+             lambda d: d.execute_script("const r = document.querySelector('#vessels tr.focus'); return r && r.dataset.vessel;") == vessel)
+
+
+def save_and_load(driver):
+    """Saves the host's scenario from the page and loads it back: a new
+    session, every display closed."""
+    driver.find_element(By.ID, "save-name").send_keys(SAVED)
+    driver.find_element(By.ID, "save").click()
+    wait_for(driver, "the saved scenario on offer",
+             lambda d: SAVED in [o.get_attribute("value") for o in Select(d.find_element(By.ID, "saved")).options])
+    Select(driver.find_element(By.ID, "saved")).select_by_value(SAVED)
+    driver.find_element(By.ID, "load").click()
+    wait_for(driver, "the load", lambda d: f"loaded the host scenario {SAVED}.scn" in d.find_element(By.ID, "log").text)
+    wait_for(driver, "display L closed by the load",
+             lambda d: Select(d.find_element(By.CSS_SELECTOR, "#display-L select")).first_selected_option.text == "none")
+
+
 def wait_for(driver, what, check, seconds=30):
     try:
         return WebDriverWait(driver, seconds, poll_frequency=0.1).until(lambda d: check(d))
@@ -89,7 +124,6 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         box.send_keys(Keys.CONTROL, "a")
         box.send_keys("50", Keys.ENTER)
         wait_for(driver, "the display to show 50 kt", lambda d: "50.000000" in display.find_element(By.CSS_SELECTOR, ".face").text)
-        faces = display.find_element(By.CSS_SELECTOR, ".face").text
         log = driver.find_element(By.ID, "log").text
         if 'typed "50" into "Select power (Kt)": accepted' not in log:
             sys.exit("the log does not say the 50 was taken:\n" + log)
@@ -106,13 +140,23 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         print(f"ISS-A from GL-01: {before:.0f} m before the blast, {first:.0f} m, then {second:.0f} m")
         if screenshot:
             driver.save_screenshot(screenshot)
-        # The focus follows a click in the list.
-        driver.execute_script("document.querySelector(\"#vessels tr[data-vessel='ISS-B']\").click();")
-        wait_for(driver, "the focus on ISS-B",
-                 lambda d: d.execute_script("const r = document.querySelector('#vessels tr.focus'); return r && r.dataset.vessel;") == "ISS-B")
+        # The focus follows a click in the list, and the display follows the
+        # focus: ISS-B's Weapons, then GL-01's again, with its 50 kt.
+        face_text = lambda d: d.find_element(By.CSS_SELECTOR, "#display-L .face").text
+        for vessel, shows_50 in (("ISS-B", False), ("GL-01", True)):
+            focus_on(driver, vessel)
+            wait_for(driver, f"display L to show {vessel}'s Weapons",
+                     lambda d: "Nuke Power" in face_text(d) and ("50.000000" in face_text(d)) == shows_50
+                     and Select(d.find_element(By.CSS_SELECTOR, "#display-L select")).first_selected_option.text == "Weapons")
+        save_and_load(driver)
+        # The load closed every display; Weapons again, on ISS-B.
+        focus_on(driver, "ISS-B")
+        Select(display.find_element(By.CSS_SELECTOR, "select")).select_by_value("Weapons")
+        wait_for(driver, "Weapons on ISS-B", lambda d: "Nuke Power" in face_text(d))
         driver.find_element(By.ID, "pause").click()
         wait_for(driver, "the pause", lambda d: d.find_element(By.ID, "pace").text == "paused")
         time.sleep(0.3)
+        shown = driver.execute_script(FACE)
         scenario_text = urllib.request.urlopen(address + "scenario").read().decode()
         report = urllib.request.urlopen(address + "report", timeout=60).read().decode()
         if "<!DOCTYPE html>" not in report or "ISS-A" not in report or "Nuke/10.000000/3.000000/50.000000" not in report:
@@ -123,10 +167,24 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
     finally:
         stop(process)
     exported = os.path.join(folder, "live.scn")
+    # Played back, with the display printed in the log at the moment the
+    # page was paused at: looking at it changes nothing.
+    end = re.search(r"^run (\S+)$", scenario_text, re.M).group(1)
     with open(exported, "w") as f:
-        f.write(scenario_text)
+        f.write(scenario_text.replace(f"run {end}", f'at {end} show "L"\nrun {end}'))
     replay = os.path.join(folder, "replay.csv")
-    subprocess.run([sim, exported, "--quiet", "--trace", replay], check=True)
+    played = subprocess.run([sim, exported, "--trace", replay], capture_output=True, text=True)
+    if played.returncode != 0:
+        sys.exit(f"the exported scenario does not play back (exit {played.returncode}): {played.stderr}\n"
+                 f"{played.stdout[-3000:]}\nthe scenario:\n{scenario_text}")
+    played_log = played.stdout
+    os.remove(os.path.join(ROOT(sim), SAVED + ".scn"))
+    lines = played_log[played_log.rindex("screen of L"):].splitlines()[1:]
+    screen = [line.strip(" |+-") for line in lines[:next(i for i, line in enumerate(lines) if not line.startswith("    "))]]
+    logged = sorted(" ".join(screen).replace("L: ", "", 1).split())
+    if sorted(" ".join(shown).split()) != logged:
+        sys.exit(f"the page's display is not the log's:\n{shown}\n{screen}")
+    print("display L on the page shows what the log prints of it, word for word")
     with open(trace, "rb") as a, open(replay, "rb") as b:
         live, played = a.read(), b.read()
     if live != played:

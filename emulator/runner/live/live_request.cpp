@@ -1,6 +1,7 @@
 #include "live_request.h"
 
 #include "flat_json.h"
+#include "saved_scenarios.h"
 
 #include "emulator/runner/number_text.h"
 
@@ -130,8 +131,19 @@ bool DecodeAction(const std::string& verb, Decoding& d, runner::Action& action)
         args = {vessel};
         return true;
     }
-    d.error = "unknown action \"" + verb + "\" (expected open, key, button, type, cancel, focus, pause, resume, "
-              "step or warp)";
+    if (verb == "save" || verb == "load") {
+        std::string name;
+        if (!d.text("name", name) || !ScenarioName(name, d.error))
+            return false;
+        if (verb == "load" && !d.world.scenarios.count(name)) {
+            d.error = "no scenario \"" + name + "\" has been saved";
+            return false;
+        }
+        args = {ScenarioFile(name)};
+        return true;
+    }
+    d.error = "unknown action \"" + verb + "\" (expected open, key, button, type, cancel, focus, save, load, pause, "
+              "resume, step or warp)";
     return false;
 }
 

@@ -10,6 +10,8 @@
  *   type   text (at most 127 characters, no '"')
  *   cancel
  *   focus  vessel
+ *   save   name                            (the host's scenario, NAME.scn)
+ *   load   name                            (one of those saved)
  *   pause, resume, step, warp x 1|10|100|1000 */
 #ifndef BRIMSTAR_RUNNER_LIVE_LIVE_REQUEST_H
 #define BRIMSTAR_RUNNER_LIVE_LIVE_REQUEST_H
@@ -36,6 +38,7 @@ struct KnownWorld {
     std::set<std::string> vessels;
     std::set<std::string> modes;
     std::set<std::string> openDisplays;  // "L", "R"
+    std::set<std::string> scenarios;     // saved, by name
 };
 
 /* The longest text the host's input box takes. */

@@ -1,6 +1,7 @@
 #include "live_session.h"
 
 #include "recorded_scenario.h"
+#include "saved_scenarios.h"
 #include "view_feed.h"
 
 #include "emulator/runner/report/json_writer.h"
@@ -38,7 +39,8 @@ double Distance(const VECTOR3& a, const VECTOR3& b)
 
 LiveSession::LiveSession(emu::Host& host, const runner::Script& script, runner::FlightLog& log,
                          const LogLines& lines, report::Recorder* recorder)
-    : host_(host), script_(script), log_(log), lines_(lines), recorder_(recorder)
+    : host_(host), script_(script), log_(log), lines_(lines), recorder_(recorder),
+      savedScenarios_(SavedScenarios(host.root()))
 {
     publish();
 }
@@ -79,6 +81,8 @@ void LiveSession::perform(runner::Action action)
         return;
     }
     host_.noticeDebugLine();
+    if (action.verb == "save")
+        savedScenarios_ = SavedScenarios(host_.root());
     std::lock_guard<std::mutex> lock(published_);
     taken_.push_back(action);
     clock_ = action.time;
@@ -219,6 +223,7 @@ void LiveSession::publish()
                       [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const emu::MfdMode& m : host_.mfds().modes())
         known.modes.insert(m.name);
+    known.scenarios = savedScenarios_;
 
     FeedFrame frame;
     frame.focus = focus;
@@ -264,7 +269,13 @@ void LiveSession::publish()
     out << "],\"input\":"
         << (box.isOpen() ? "{\"title\":" + JsonString(box.title()) + ",\"text\":" + JsonString(box.initialText()) + "}"
                          : std::string("null"))
-        << ",\"debug\":" << JsonString(host_.debugLine()) << ",\"log\":{\"first\":" << lines_.dropped()
+        << ",\"messageBox\":" << messageBoxJson() << ",\"scenarios\":[";
+    comma = "";
+    for (const std::string& name : known.scenarios) {
+        out << comma << JsonString(name);
+        comma = ",";
+    }
+    out << "],\"debug\":" << JsonString(host_.debugLine()) << ",\"log\":{\"first\":" << lines_.dropped()
         << ",\"lines\":[";
     comma = "";
     for (const std::string& line : lines_.lines()) {
@@ -281,6 +292,17 @@ void LiveSession::publish()
         clock_ = world.simt;
     }
     statePublished_.notify_all();
+}
+
+/* The last message box, numbered, so that the page shows each once; the
+ * host answers every box at once, so the page's is for reading. */
+std::string LiveSession::messageBoxJson()
+{
+    const std::vector<emu::MessageBoxRecord>& boxes = host_.messageBoxes();
+    if (boxes.empty())
+        return "null";
+    return "{\"number\":" + std::to_string(boxes.size()) + ",\"caption\":" + JsonString(boxes.back().caption) +
+           ",\"text\":" + JsonString(boxes.back().text) + "}";
 }
 
 bool LiveSession::nextState(unsigned long long& seen, std::chrono::milliseconds wait, std::string& state)

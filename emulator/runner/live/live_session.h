@@ -18,6 +18,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,7 @@ private:
     void publish();
     void answerReportRequests();
     std::string displayJson(const std::string& name);
+    std::string messageBoxJson();
 
     emu::Host& host_;
     const runner::Script& script_;
@@ -70,6 +72,7 @@ private:
     bool paused_ = false;
     double warp_ = 1.0;
     bool keepingUp_ = true;
+    std::set<std::string> savedScenarios_;
 
     mutable std::mutex published_;
     std::condition_variable statePublished_;

@@ -119,3 +119,31 @@ TEST(PlayFaults, ASaveOverTheMappedCollisionLibraryLeavesTheRunningOneWhole)
 #endif
     EXPECT_NE(run.log.find("Final state at t = 10 s"), std::string::npos) << run.log;
 }
+
+// A vessel the module made while the world ran may be named by a later
+// action; a name no vessel holds when its action comes ends the run there,
+// with the nearest name there is.
+TEST(PlayFaults, VesselsAreLookedForWhenTheirActionComes)
+{
+    const std::string world = "planet Earth\nvessel GL-01 class Ship pos 7e6 0 0\nstep 0.5\nrun 8\n";
+    Played rock = Play(world + "at 6 focus R-4\nat 7 delete R-4\n", 100);
+    EXPECT_TRUE(rock.played) << rock.error;
+    EXPECT_NE(rock.log.find("focus on R-4"), std::string::npos) << rock.log;
+
+    Played typo = Play(world + "at 6 focus GL-02\n", 100);
+    EXPECT_FALSE(typo.played);
+    EXPECT_EQ(typo.error, "s.scn:5: no vessel named 'GL-02' exists at 6.00 s (did you mean 'GL-01'?)");
+}
+
+// After a load the clock reads the loaded file's time: an action after it
+// may name an earlier time than the load's, and comes when the clock gets
+// there again.
+TEST(PlayFaults, ActionsAfterALoadCountFromTheLoadedTime)
+{
+    Played run = Play("planet Earth\nvessel A class Ship pos 7e6 0 0\nvessel B class Ship pos 7e6 0 10\n"
+                      "step 0.5\nrun 9\nat 5 save back.scn\nat 8 load back.scn\nat 6 focus B\nat 7 focus A\n",
+                      100);
+    EXPECT_TRUE(run.played) << run.error;
+    EXPECT_NE(run.log.find("[     6.00] focus on B\n"), std::string::npos) << run.log;
+    EXPECT_NE(run.log.find("[     7.00] focus on A\n"), std::string::npos) << run.log;
+}

@@ -43,7 +43,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"vessel GL-01 class Ship pos 0 0 0\n", "s.scn:3: vessel 'GL-01' is defined twice"},
         BadCase{"vessel X pos 1 2 3 colour red\n",
                 "s.scn:3: unknown field 'colour' (expected one of: class, pos, vel)"},
-        BadCase{"at 5 open Weapons on GL-02\n", "s.scn:3: unknown vessel 'GL-02'"},
         BadCase{"at 5 key W P\n", "s.scn:3: no display named 'W' is open here"},
         BadCase{"at 5 open Weapons on GL-01 as W\nat 4 key W P\n",
                 "s.scn:4: time goes backwards: this action comes before the one above it"},

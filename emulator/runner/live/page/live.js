@@ -19,6 +19,7 @@ let state = null;
 let shownLogLines = 0;
 let hoveredDisplay = null;
 let answeredBox = null;  // the box answered, until the world says it closed
+let messageBoxesSeen = null;  // boxes shown before the page opened are in the log
 let world = null;
 const framesDrawn = [];
 
@@ -131,6 +132,31 @@ function showInputBox() {
   $('input-text').focus();
 }
 
+/* The host has answered the box already, as the simulator's OK would: the
+ * page shows it for the pilot to read, once. */
+function showMessageBox() {
+  const box = state.messageBox;
+  const number = box ? box.number : 0;
+  if (messageBoxesSeen === null) messageBoxesSeen = number;
+  if (number <= messageBoxesSeen) return;
+  const missed = box.number - messageBoxesSeen - 1;
+  messageBoxesSeen = box.number;
+  $('message-caption').textContent = box.caption;
+  $('message-text').textContent = box.text + (missed > 0 ? '\n(' + missed + ' more before it: see the log)' : '');
+  if (!$('message-box').open) $('message-box').showModal();
+}
+
+function listSavedScenarios() {
+  const select = $('saved');
+  if (select.options.length === state.scenarios.length &&
+      [...select.options].every((o, i) => o.value === state.scenarios[i])) return;
+  const chosen = select.value;
+  select.textContent = '';
+  state.scenarios.forEach(name => select.add(new Option(name, name)));
+  if (state.scenarios.includes(chosen)) select.value = chosen;
+  $('load').disabled = !state.scenarios.length;
+}
+
 function render() {
   $('clock').textContent = 't = ' + state.t.toFixed(2) + ' s' + (state.ended ? ' (the run has ended)' : '');
   $('pace').textContent = state.paused ? 'paused' : state.keepingUp ? state.warp + 'x' : 'behind real time';
@@ -142,7 +168,9 @@ function render() {
   drawDisplay('R', state.displays.R);
   drawVesselList();
   drawLog();
+  listSavedScenarios();
   showInputBox();
+  showMessageBox();
 }
 
 /* States may come faster than the page draws: only the latest is read,
@@ -178,11 +206,15 @@ function start() {
   $('pause').addEventListener('click', () => send({do: state && state.paused ? 'resume' : 'pause'}));
   $('step').addEventListener('click', () => send({do: 'step'}));
   $('warp').addEventListener('change', () => send({do: 'warp', x: Number($('warp').value)}));
+  $('save').addEventListener('click', () => send({do: 'save', name: $('save-name').value.trim()}));
+  $('load').addEventListener('click', () => send({do: 'load', name: $('saved').value}));
   world = liveWorld($('world-controls'), v => send({do: 'focus', vessel: v.name}));
   window.liveViews = world;  // what the browser checks read
   window.addEventListener('resize', () => world.draw());
   document.addEventListener('keydown', event => {
-    if ($('input-box').open || !hoveredDisplay || event.target.tagName === 'SELECT') return;
+    // A field being typed in, or a list being chosen from, takes its own keys.
+    if ($('input-box').open || $('message-box').open || !hoveredDisplay) return;
+    if (['SELECT', 'INPUT'].includes(event.target.tagName)) return;
     const key = scanCodes[event.code];
     if (key === undefined) return;
     event.preventDefault();

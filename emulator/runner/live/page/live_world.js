@@ -73,8 +73,20 @@ function liveWorld(container, pick) {
   // Ships first, then bombs, then rocks, so the few that matter get the clearest colours.
   const firstColours = (list) => list.slice().sort((a, b) => (b.c !== 'roid') - (a.c !== 'roid') || (b.c !== 'nuke') - (a.c !== 'nuke'));
 
+  // A world loaded from a scenario may start earlier than the one it
+  // replaced: what was known of that one goes.
+  function startAfresh() {
+    vessels.length = 0; focus.length = 0; source.detonated = [];
+    byName.clear(); frameByName.clear();
+    serial = 0; bombs = 0; framesKey = ''; source.start = null;
+    world.frames = [];
+    views[0].chosen = false;
+    views[0].offer([]);
+  }
+
   world.take = function (state) {
     const t = state.t;
+    if (source.start !== null && t < clock.t) startAfresh();
     kept = state.kept;
     clock.t = t;
     source.planetRadius = state.planetRadius;

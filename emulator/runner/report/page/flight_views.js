@@ -284,7 +284,8 @@ function makeView(source, clock, title, options) {
   // Shown in a frame: fitted anew, in the plane the vessels spread in there.
   function show(frame) { view.frame = frame; view.plane = null; view.fitAll(); }
   // The frames on offer change as the flight goes on: the one shown stays
-  // while it is offered and the reader chose it; otherwise the first is shown.
+  // while it is offered and the reader chose it; otherwise the first is
+  // shown, or the planet's while none is offered.
   view.offer = function (frames) {
     if (!view.choose) return;
     view.frames = frames;
@@ -292,7 +293,7 @@ function makeView(source, clock, title, options) {
     frames.forEach((f, i) => view.choose.append(el('option', { value: i }, f.name)));
     const kept = view.chosen ? frames.indexOf(view.frame) : frames.indexOf(view.frame) === 0 ? 0 : -1;
     view.choose.value = String(Math.max(0, kept));
-    if (kept < 0 && frames.length) show(frames[0]);
+    if (kept < 0 && (frames[0] || planetFrame) !== view.frame) show(frames[0] || planetFrame);
   };
   view.offer(view.frames);
   return view;

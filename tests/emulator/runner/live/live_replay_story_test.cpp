@@ -68,9 +68,21 @@ Flown FlyLive(const runner::Script& script)
     session.submit(Request(R"({"do":"button","display":"L","index":7})", session));
     session.submit(Request(R"({"do":"pause"})", session));
     session.advance(0);
+    // The bomb, made during the flight, is looked at: the scenario names a
+    // vessel its world did not start with.
+    session.submit(Request(R"({"do":"focus","vessel":"Nuke/10.000000/3.000000/50.000000"})", session));
+    session.submit(Request(R"({"do":"step"})", session));
+    session.advance(0);
+    session.submit(Request(R"({"do":"save","name":"mid flight"})", session));
     session.submit(Request(R"({"do":"focus","vessel":"ISS-A"})", session));
     session.submit(Request(R"({"do":"step"})", session));
     session.advance(150);
+    // ... and goes back to the saved moment: a new session, in the replay too.
+    session.submit(Request(R"({"do":"load","name":"mid flight"})", session));
+    session.advance(5);
+    // The clock now reads the saved moment's time, earlier than the load's.
+    session.submit(Request(R"({"do":"focus","vessel":"ISS-B"})", session));
+    session.advance(20);
     host.setObserver(nullptr);
     host.shutdown();
     return {trace.str(), session.scenario(), out.str()};
@@ -105,7 +117,9 @@ TEST(LiveReplay, TheSessionTakenHomePlaysBackBitForBit)
     // The story happened: the bomb was set, fired and went off.
     EXPECT_NE(flown.log.find("typed \"50\" into \"Select power (Kt)\": accepted"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("created Nuke/10.000000/3.000000/50.000000"), std::string::npos) << flown.log;
+    EXPECT_NE(flown.log.find("focus on Nuke/10.000000/3.000000/50.000000"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("focus on ISS-A"), std::string::npos) << flown.log;
+    EXPECT_NE(flown.log.find("loaded the host scenario mid flight.scn"), std::string::npos) << flown.log;
     EXPECT_NE(flown.scenario.find("open \"Weapons\" \"on\" \"ISS-B\" \"as\" \"L\""), std::string::npos)
         << flown.scenario;
     EXPECT_NE(flown.scenario.find("open \"Weapons\" \"on\" \"ISS-B\" \"as\" \"W\""), std::string::npos)

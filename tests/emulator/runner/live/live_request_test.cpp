@@ -6,7 +6,7 @@
 
 namespace {
 
-const live::KnownWorld world{{"GL-01", "ISS A"}, {"Weapons", "Collision Control"}, {"L"}};
+const live::KnownWorld world{{"GL-01", "ISS A"}, {"Weapons", "Collision Control"}, {"L"}, {"before bomb"}};
 
 struct Decoded {
     const char* body;
@@ -26,6 +26,8 @@ TEST(LiveRequest, DecodesEachActionAsAScenarioWritesIt)
         {R"({"do":"type","text":"a \\ b # c"})", "type", {"a \\ b # c"}},
         {R"({"do":"cancel"})", "cancel", {}},
         {R"({"do":"focus","vessel":"ISS A"})", "focus", {"ISS A"}},
+        {R"({"do":"save","name":"after-bomb_2"})", "save", {"after-bomb_2.scn"}},
+        {R"({"do":"load","name":"before bomb"})", "load", {"before bomb.scn"}},
     };
     for (const Decoded& c : cases) {
         live::LiveCommand command;
@@ -82,6 +84,16 @@ TEST(LiveRequest, RefusesWithWhy)
         {R"({"do":"focus","vessel":"Mir"})", "no vessel \"Mir\""},
         {R"({"do":"warp","x":5})", "1, 10, 100 or 1000"},
         {R"({"do":"launch"})", "unknown action"},
+        // A saved scenario is a plain name in the root folder, nothing more.
+        {R"({"do":"save","name":"../escape"})", "a scenario's name is"},
+        {R"({"do":"save","name":"C:\\Windows\\x"})", "a scenario's name is"},
+        {R"({"do":"save","name":"x.dll"})", "a scenario's name is"},
+        {R"({"do":"save","name":" lead"})", "a scenario's name is"},
+        {R"({"do":"save","name":""})", "a scenario's name is"},
+        {R"({"do":"save","name":")" + std::string(65, 'a') + R"("})", "a scenario's name is"},
+        {R"({"do":"save","name":"été"})", "a scenario's name is"},
+        {R"({"do":"load","name":"never saved"})", "no scenario \"never saved\" has been saved"},
+        {R"({"do":"load"})", "expected a text \"name\""},
         {R"({"verb":"pause"})", "expected a text \"do\""},
         {R"({"a":1,"b":2,"c":3,"d":4,"e":5,"f":6,"g":7,"h":8,"i":9})", "too many fields"},
     };

@@ -1,0 +1,30 @@
+/* The host's own scenario files the page saves and loads: plain names, each
+ * a file NAME.scn in the host's root folder, so that no name the page sends
+ * reaches another folder or another kind of file. */
+#ifndef BRIMSTAR_RUNNER_LIVE_SAVED_SCENARIOS_H
+#define BRIMSTAR_RUNNER_LIVE_SAVED_SCENARIOS_H
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+namespace live {
+
+/* The most names the page is offered; a folder may hold any number. */
+const size_t mostSavedScenarios = 200;
+const size_t longestScenarioName = 64;
+
+/* Whether a name is one the page may save under: 1 to 64 letters, digits,
+ * '-', '_' and inner blanks. False with why not. */
+bool ScenarioName(const std::string& name, std::string& error);
+
+/* The file a name is saved in, relative to the root folder. */
+std::string ScenarioFile(const std::string& name);
+
+/* The names of the scenario files in the root folder, in order, at most
+ * mostSavedScenarios of them. */
+std::set<std::string> SavedScenarios(const std::filesystem::path& root);
+
+}  // namespace live
+
+#endif
