@@ -4,7 +4,8 @@ Chromium: a bomb fired by the scenario goes off, and the view shows its
 detonation and offers its frame; in that frame a vessel it pushed draws
 away from the blast's point; clicking a vessel in the view makes it the
 focus. Run at 1000x for a while, the page keeps no point older than the
-server's window. Then a world of 1,000 vessels at 10x: the page keeps
+server's window. A world loaded from an earlier moment starts the views
+afresh. Then a world of 1,000 vessels at 10x: the page keeps
 drawing; it prints how many states a second it draws and how long one
 drawing takes.
 
@@ -12,6 +13,7 @@ drawing takes.
 """
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -37,9 +39,9 @@ at 1 button W BMB
 """
 
 
-def start(sim, scenario):
+def start(sim, scenario, *extra):
     """brimstar-sim --live on a free port, and the address it printed."""
-    process = subprocess.Popen([sim, scenario, "--live", "--quiet"], stdout=subprocess.PIPE, text=True)
+    process = subprocess.Popen([sim, scenario, "--live", "--quiet", *extra], stdout=subprocess.PIPE, text=True)
     line = process.stdout.readline()
     found = re.search(r"http://127\.0\.0\.1:\d+/", line)
     if not found:
@@ -140,6 +142,38 @@ def blast(driver, sim, world, folder):
         stop(driver, process)
 
 
+# The span of the points the page keeps, over every vessel.
+SPAN = """
+const times = window.liveViews.source.vessels.flatMap(v => v.t);
+return [Math.min(...times), Math.max(...times), window.liveViews.clock.t];
+"""
+
+
+def load_earlier(driver, sim, world, folder):
+    """A world loaded from an earlier moment: the views start afresh from it,
+    keeping nothing of the later world it replaced."""
+    root = os.path.join(folder, "root")
+    shutil.copytree(os.path.join(os.path.dirname(os.path.abspath(sim)), "..", "root"), root)
+    process, address = start(sim, world, "--root", root)
+    try:
+        driver.get(address)
+        wait_for(driver, "the first state", lambda d: d.execute_script("return window.liveViews.clock.t > 0"))
+        driver.execute_script("send({do: 'save', name: 'early'})")
+        wait_for(driver, "the saved scenario on offer", lambda d: "early" in d.execute_script("return state.scenarios"))
+        saved = view(driver)["t"]
+        Select(driver.find_element(By.ID, "warp")).select_by_value("100")
+        wait_for(driver, "a minute of the world", lambda d: view(d)["t"] > saved + 60)
+        driver.execute_script("send({do: 'load', name: 'early'})")
+        wait_for(driver, "the loaded world", lambda d: view(d)["t"] < saved + 30)
+        first, last, now = driver.execute_script(SPAN)
+        if last > now or first < saved - 1:
+            sys.exit(f"after the load at {now} s the views keep points from {first} s to {last} s")
+        print(f"after a load back to {saved:.1f} s the views keep points from {first:.1f} s to {last:.1f} s only")
+        errors_in(driver)
+    finally:
+        stop(driver, process)
+
+
 DRAWING = """
 const w = window.liveViews, started = performance.now();
 for (let i = 0; i < 10; i++) w.draw();
@@ -182,6 +216,7 @@ def main():
     try:
         with tempfile.TemporaryDirectory() as folder:
             blast(driver, sim, world, folder)
+            load_earlier(driver, sim, world, folder)
             thousand_vessels(driver, sim, folder)
     finally:
         driver.quit()
