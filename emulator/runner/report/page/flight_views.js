@@ -10,7 +10,7 @@
 //   vessels                 every vessel: name, cls, label, color, index,
 //                           created, end, deleted and detonated (-1 for
 //                           never), hits, and its track (see flight_drawing.js);
-//   source.aliveAt(t)              the vessels that may be there at t;
+//   aliveAt(t)              the vessels that may be there at t;
 //   aliveDuring(from, to)   those that may have been there in between;
 //   focusAt(t)              the vessel in focus at t;
 //   detonated               the bombs that went off, in order;
@@ -53,8 +53,8 @@ function framesOf(source) {
 // least, extra and decorate shape it; pick(v) is told of a vessel clicked.
 function makeView(source, clock, title, options) {
   const box = el('div', { class: 'view' });
-  const view = { title, canvas: null, frames: options.frames || [], frame: options.frames && options.frames[0] || planetFrame, center: [0, 0], ext: 1, auto: true, positions: [] };
-  const canvas = view.canvas = el('canvas');
+  const canvas = el('canvas');
+  const view = { title, canvas, frames: options.frames || [], frame: options.frames && options.frames[0] || planetFrame, center: [0, 0], ext: 1, auto: true, positions: [] };
   const bar = el('div', { class: 'viewControls' });
   const fit = el('button', { type: 'button', title: 'everything in view' }, 'Fit');
   const closer = el('button', { type: 'button', title: 'closer' }, '+');
