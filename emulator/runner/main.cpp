@@ -183,7 +183,7 @@ int main(int argc, char** argv)
     }
     if (options.live) {
 #if BRIMSTAR_LIVE
-        return live::RunLive(options, script);
+        return live::RunLive(options, script, files);
 #else
         std::cerr << "brimstar-sim: this build has no live mode\n";
         return 1;

@@ -26,7 +26,7 @@ const double reportedFlight = 3600.0;  // s
 
 }  // namespace
 
-int RunLive(const runner::Options& options, const runner::Script& script)
+int RunLive(const runner::Options& options, const runner::Script& script, const runner::RunFiles& files)
 {
     // The signals wait for the main thread alone: every thread started
     // from here on inherits the mask.
@@ -69,7 +69,7 @@ int RunLive(const runner::Options& options, const runner::Script& script)
         host.shutdown();
         return 1;
     }
-    LiveSession session(host, script, log, lines, &recorder);
+    LiveSession session(host, script, log, lines, &recorder, files);
     LiveServer server(session);
     int port = server.bind(options.port);
     if (port < 0) {
