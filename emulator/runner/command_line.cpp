@@ -130,13 +130,6 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLine
         result.exitStatus = Mistake(err, problem);
         return result;
     }
-    // A live session writes only its trace: an output it would not write
-    // is refused rather than left unwritten.
-    for (const char* output : {"--log", "--plot", "--report"})
-        if (options.live && app.count(output)) {
-            result.exitStatus = Mistake(err, std::string(output) + " is not written by a --live session");
-            return result;
-        }
     if (app.count("--port") && !options.live) {
         result.exitStatus = Mistake(err, "--port is --live's");
         return result;

@@ -11,11 +11,12 @@
  * beside its target and takes its place only when whole.
  */
 #include "class_check.h"
+#include "command_line.h"
+#include "interruption.h"
+#include "live/log_lines.h"
 #if BRIMSTAR_LIVE
 #include "live/run_live.h"
 #endif
-#include "command_line.h"
-#include "interruption.h"
 #include "observer_fanout.h"
 #include "printable_text.h"
 #include "report/recorder.h"
@@ -27,6 +28,7 @@
 
 #include "emulator/host/files/replacing_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -133,9 +135,12 @@ runner::RunFiles FilesOfRun(const runner::Options& options, const runner::Script
     return files;
 }
 
+const double liveReportedFlight = 3600.0;  // s
+
 /* The exit status says how the run ended: 0 whole, 1 a failure, 3 ended by
- * a library's quick shutdown, 128 and the signal's number interrupted. */
-int ExitStatus(const runner::RunEnding& ending, bool nothingElseFailed)
+ * a library's quick shutdown, 128 and the signal's number interrupted. A
+ * live flight ends only when interrupted: that is its whole run. */
+int ExitStatus(const runner::RunEnding& ending, bool live, bool nothingElseFailed)
 {
     if (!nothingElseFailed)
         return 1;
@@ -143,7 +148,7 @@ int ExitStatus(const runner::RunEnding& ending, bool nothingElseFailed)
     case runner::RunEnding::Kind::completed: return 0;
     case runner::RunEnding::Kind::failed: return 1;
     case runner::RunEnding::Kind::halted: return 3;
-    case runner::RunEnding::Kind::interrupted: return 128 + runner::InterruptingSignal();
+    case runner::RunEnding::Kind::interrupted: return live ? 0 : 128 + runner::InterruptingSignal();
     }
     return 1;
 }
@@ -181,14 +186,12 @@ int main(int argc, char** argv)
         std::cerr << "brimstar-sim: " << problem << ": refused, so that nothing is overwritten (nothing was run)\n";
         return 1;
     }
+#if !BRIMSTAR_LIVE
     if (options.live) {
-#if BRIMSTAR_LIVE
-        return live::RunLive(options, script);
-#else
         std::cerr << "brimstar-sim: this build has no live mode\n";
         return 1;
-#endif
     }
+#endif
     emu::ReplacingFile logFile, traceFile, plotFile, reportFile;
     const Output outputs[] = {{options.log, "log", logFile},
                               {options.trace, "trace", traceFile},
@@ -206,12 +209,17 @@ int main(int argc, char** argv)
         tee.add(std::cout);
     if (logFile.isOpen())
         tee.add(logFile.stream());
+    // The page's log: the last lines, as the terminal has them.
+    live::LogLines pageLines(nullptr);
+    std::ostream pageLog(&pageLines);
+    if (options.live)
+        tee.add(pageLog);
     out << "brimstar-sim: " << runner::Printable(options.scenario.string()) << " in "
         << runner::Printable(fs::canonical(options.root).string()) << "\n\n";
 
     emu::Host host(options.root);
     runner::ObserverFanout observers;
-    runner::FlightLog log(host, out, !options.quiet || logFile.isOpen());
+    runner::FlightLog log(host, out, !options.quiet || logFile.isOpen() || options.live);
     if (log.read())
         observers.add(&log);
     std::unique_ptr<runner::TraceWriter> trace;
@@ -222,9 +230,14 @@ int main(int argc, char** argv)
     runner::TrackPlot plot(host, std::max(script.step, runner::RunEnd(script) / 2000));
     if (plotFile.isOpen())
         observers.add(&plot);
+    // A live flight's length is not known: its report's tracks are thinned
+    // for an hour, or the scenario's length if longer.
+    runner::Script reported = script;
+    if (options.live)
+        reported.duration = std::max(script.duration, liveReportedFlight);
     std::unique_ptr<report::Recorder> recorder;
-    if (reportFile.isOpen()) {
-        recorder = std::make_unique<report::Recorder>(host, script);
+    if (reportFile.isOpen() || options.live) {
+        recorder = std::make_unique<report::Recorder>(host, reported);
         observers.add(recorder.get());
         log.listen(recorder.get());
     }
@@ -232,7 +245,12 @@ int main(int argc, char** argv)
     if (!observers.empty())
         host.setObserver(&observers);
 
+#if BRIMSTAR_LIVE
+    bool played = options.live ? live::FlyLive(host, script, log, pageLines, *recorder, files, options.port, error)
+                               : runner::PlayScript(host, script, log, error, options.maxSteps);
+#else
     bool played = runner::PlayScript(host, script, log, error, options.maxSteps);
+#endif
     const runner::RunEnding& ending = log.ending();
     host.setObserver(nullptr);
     host.shutdown();
@@ -242,7 +260,7 @@ int main(int argc, char** argv)
     if (plotFile.isOpen())
         plot.write(plotFile.stream(), options.scenario.filename().string(),
                    ending.early() ? "the run " + ending.text() : "");
-    if (recorder)
+    if (reportFile.isOpen())
         report::WritePage(reportFile.stream(), recorder->finish());
     bool written = true;
     for (const Output& output : outputs)
@@ -253,9 +271,9 @@ int main(int argc, char** argv)
     }
     if (!played)
         std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
-    else if (ending.early())
+    else if (ending.early() && !(options.live && ending.kind == runner::RunEnding::Kind::interrupted))
         std::cerr << "brimstar-sim: the run " << ending.text() << '\n';
     if (log.failed())
         std::cerr << "brimstar-sim: the run went on, but something it was asked to do failed (see the log)\n";
-    return ExitStatus(ending, written && !log.failed());
+    return ExitStatus(ending, options.live, written && !log.failed());
 }

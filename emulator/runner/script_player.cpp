@@ -89,9 +89,15 @@ bool Play(emu::Host& host, const Script& script, FlightLog& log, std::string& er
 
 bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error, std::uint64_t maxSteps)
 {
-    RunEnding ending;
     bool played = Play(host, script, log, error, maxSteps);
-    if (!played)
+    FinishRun(host, log, played ? "" : error);
+    return played;
+}
+
+void FinishRun(emu::Host& host, FlightLog& log, const std::string& error)
+{
+    RunEnding ending;
+    if (!error.empty())
         ending = {RunEnding::Kind::failed, 0, error};
     else if (!host.faults().empty())
         ending = {RunEnding::Kind::failed, 0, host.faults().front()};
@@ -101,7 +107,6 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
         ending = {RunEnding::Kind::interrupted, 0, SignalName(signal)};
     ending.time = host.world().simt;
     log.finish(ending);
-    return played;
 }
 
 }  // namespace runner

@@ -26,6 +26,11 @@ bool BuildWorld(emu::Host& host, const Script& script, FlightLog& log, std::stri
 bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::string& error,
                 std::uint64_t maxSteps = defaultMaxSteps);
 
+/* Tells the log how the run ended, and ends it with the final state: the
+ * error when there is one, else the host's first fault, the library's quick
+ * shutdown, or the signal that stopped it. */
+void FinishRun(emu::Host& host, FlightLog& log, const std::string& error);
+
 }  // namespace runner
 
 #endif

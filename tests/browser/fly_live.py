@@ -91,7 +91,7 @@ def save_and_load(driver):
     driver.find_element(By.ID, "save-name").send_keys(SAVED)
     driver.find_element(By.ID, "save").click()
     wait_for(driver, "the saved scenario on offer",
-             lambda d: SAVED in [o.get_attribute("value") for o in Select(d.find_element(By.ID, "saved")).options])
+             lambda d: SAVED in d.execute_script("return [...document.getElementById('saved').options].map(o => o.value);"))
     Select(driver.find_element(By.ID, "saved")).select_by_value(SAVED)
     driver.find_element(By.ID, "load").click()
     wait_for(driver, "the load", lambda d: f"loaded the host scenario {SAVED}.scn" in d.find_element(By.ID, "log").text)
@@ -107,8 +107,8 @@ def wait_for(driver, what, check, seconds=30):
 
 
 def fly_one_bomb(driver, sim, scenario, folder, screenshot):
-    trace = os.path.join(folder, "live.csv")
-    process, address = start(sim, scenario, "--trace", trace)
+    trace, log_file, report_file = (os.path.join(folder, name) for name in ("live.csv", "live.log", "ended.html"))
+    process, address = start(sim, scenario, "--trace", trace, "--log", log_file, "--report", report_file)
     try:
         driver.get(address)
         display = driver.find_element(By.ID, "display-L")
@@ -166,6 +166,13 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
             sys.exit("console errors: " + "; ".join(errors))
     finally:
         stop(process)
+    # Ctrl-C wrote every output whole, telling how the flight ended.
+    with open(log_file) as f:
+        ending = f.read().splitlines()
+    with open(report_file) as f:
+        ended_report = f.read()
+    if not any("interrupted by SIGINT" in line for line in ending) or "Nuke/10.000000/3.000000/50.000000" not in ended_report:
+        sys.exit("the log and the report written at the stop do not tell the flight to its end:\n" + "\n".join(ending[-5:]))
     exported = os.path.join(folder, "live.scn")
     # Played back, with the display printed in the log at the moment the
     # page was paused at: looking at it changes nothing.
@@ -187,6 +194,11 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
     print("display L on the page shows what the log prints of it, word for word")
     with open(trace, "rb") as a, open(replay, "rb") as b:
         live, played = a.read(), b.read()
+    # The live trace ends saying how it was stopped; the trajectory is the rest.
+    stopped = re.search(rb"# the run was interrupted by SIGINT at [^\n]*\n$", live)
+    if not stopped:
+        sys.exit("the live trace does not end saying the flight was interrupted: " + repr(live[-200:]))
+    live = live[:stopped.start()]
     if live != played:
         sys.exit(f"the exported scenario replays another trajectory ({len(live)} bytes live, {len(played)} replayed); "
                  f"the scenario:\n{scenario_text}")

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <sstream>
+#include <utility>
 
 namespace live {
 
@@ -38,9 +39,9 @@ double Distance(const VECTOR3& a, const VECTOR3& b)
 }  // namespace
 
 LiveSession::LiveSession(emu::Host& host, const runner::Script& script, runner::FlightLog& log,
-                         const LogLines& lines, report::Recorder* recorder)
+                         const LogLines& lines, report::Recorder* recorder, runner::RunFiles files)
     : host_(host), script_(script), log_(log), lines_(lines), recorder_(recorder),
-      savedScenarios_(SavedScenarios(host.root()))
+      savedScenarios_(SavedScenarios(host.root())), files_(std::move(files))
 {
     publish();
 }
@@ -74,6 +75,14 @@ void LiveSession::perform(runner::Action action)
         // A display shows one mode: the one it showed closes first.
         if (displays_.count(action.args.back()))
             perform(runner::Action{0, 0, "close", {action.args.back()}});
+    }
+    if (action.verb == "save") {
+        runner::RunFiles files = files_;
+        files.saves.push_back({"the save from the page", host_.root() / action.args[0]});
+        if (std::string problem = runner::OverwriteProblem(files); !problem.empty()) {
+            log_.note("not saved: " + problem);
+            return;
+        }
     }
     std::string error;
     if (!runner::PerformAction(host_, action, displays_, log_, error)) {

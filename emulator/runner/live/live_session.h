@@ -12,6 +12,7 @@
 
 #include "emulator/runner/flight_log.h"
 #include "emulator/runner/pilot_actions.h"
+#include "emulator/runner/run_files.h"
 #include "emulator/runner/report/recorder.h"
 
 #include <atomic>
@@ -27,9 +28,10 @@ namespace live {
 class LiveSession {
 public:
     /* The world must be built (runner::BuildWorld) before run. The
-     * recorder, when there is one, watches the host for the flight report. */
+     * recorder, when there is one, watches the host for the flight report.
+     * A save from the page never overwrites one of the run's files. */
     LiveSession(emu::Host& host, const runner::Script& script, runner::FlightLog& log, const LogLines& lines,
-                report::Recorder* recorder = nullptr);
+                report::Recorder* recorder = nullptr, runner::RunFiles files = {});
 
     /* Steps until stop is set. On the simulation's thread. */
     void run(const std::atomic<bool>& stop);
@@ -73,6 +75,7 @@ private:
     double warp_ = 1.0;
     bool keepingUp_ = true;
     std::set<std::string> savedScenarios_;
+    const runner::RunFiles files_;
 
     mutable std::mutex published_;
     std::condition_variable statePublished_;

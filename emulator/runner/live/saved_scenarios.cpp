@@ -1,6 +1,10 @@
 #include "saved_scenarios.h"
 
+#include "emulator/host/files/host_scenario_format.h"
+
 #include <cctype>
+#include <cstring>
+#include <fstream>
 #include <system_error>
 
 namespace live {
@@ -8,6 +12,16 @@ namespace live {
 namespace {
 
 const char* const extension = ".scn";
+
+/* Whether the file opens as the host's own scenarios do: a runner scenario
+ * beside them is not one the host can load. */
+bool HostScenario(const std::filesystem::path& file)
+{
+    const size_t length = std::strlen(emu::scenarioMagic);
+    std::string start(length, '\0');
+    std::ifstream in(file, std::ios::binary);
+    return in.read(&start[0], std::streamsize(length)) && start == emu::scenarioMagic;
+}
 
 }  // namespace
 
@@ -38,7 +52,8 @@ std::set<std::string> SavedScenarios(const std::filesystem::path& root)
         const std::filesystem::path& file = entries->path();
         std::string name = file.stem().string(), why;
         std::error_code unreadable;
-        if (file.extension() == extension && ScenarioName(name, why) && entries->is_regular_file(unreadable))
+        if (file.extension() == extension && ScenarioName(name, why) && entries->is_regular_file(unreadable) &&
+            HostScenario(file))
             names.insert(name);
     }
     return names;

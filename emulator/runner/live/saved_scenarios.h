@@ -21,8 +21,8 @@ bool ScenarioName(const std::string& name, std::string& error);
 /* The file a name is saved in, relative to the root folder. */
 std::string ScenarioFile(const std::string& name);
 
-/* The names of the scenario files in the root folder, in order, at most
- * mostSavedScenarios of them. */
+/* The names of the host's scenario files in the root folder, in order, at
+ * most mostSavedScenarios of them. */
 std::set<std::string> SavedScenarios(const std::filesystem::path& root);
 
 }  // namespace live

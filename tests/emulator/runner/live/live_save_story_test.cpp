@@ -1,0 +1,59 @@
+/* A host scenario saved from the page lands in the root folder and is then
+ * offered for loading; a save that would overwrite one of the run's own
+ * files (the scenario being flown, its trace) is refused and changes
+ * nothing. */
+#include "support/emulated_root.h"
+
+#include "emulator/runner/live/live_session.h"
+#include "emulator/runner/script_player.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const char* const world = "planet Earth\nvessel GL-01 class Ship pos 7e6 0 0\nstep 0.5\n";
+
+std::string Read(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(LiveSave, SavesBesideTheRunsFilesButNeverOverThem)
+{
+    testing_support::EmulatedRoot root;
+    const std::filesystem::path flown = root / "world.scn";
+    std::ofstream(flown, std::ios::binary) << world;
+    runner::Script script;
+    std::string error;
+    ASSERT_TRUE(runner::ParseScript(flown.string(), world, script, error)) << error;
+    emu::Host host(root.path());
+    std::ostringstream out;
+    live::LogLines lines(&out);
+    std::ostream logOut(&lines);
+    runner::FlightLog log(host, logOut);
+    host.setObserver(&log);
+    ASSERT_TRUE(runner::BuildWorld(host, script, log, error)) << error;
+    runner::RunFiles files;
+    files.inputs.push_back({"the scenario", flown});
+    live::LiveSession session(host, script, log, lines, nullptr, files);
+
+    for (const char* name : {"world", "orbit"}) {
+        live::LiveCommand command;
+        std::string body = std::string(R"({"do":"save","name":")") + name + "\"}";
+        ASSERT_TRUE(live::DecodeRequest(body, session.known(), command, error)) << error;
+        session.submit(command);
+        session.advance(1);
+    }
+    host.setObserver(nullptr);
+    host.shutdown();
+    EXPECT_EQ(Read(flown), world);
+    EXPECT_NE(out.str().find("not saved: "), std::string::npos) << out.str();
+    EXPECT_NE(Read(root / "orbit.scn").find("GL-01"), std::string::npos);
+    EXPECT_EQ(session.known().scenarios, (std::set<std::string>{"orbit"}));
+}
+
+}  // namespace
