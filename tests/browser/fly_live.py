@@ -7,7 +7,8 @@ draws away. The session, paused and taken home as a scenario, plays back in
 brimstar-sim to the same trace, byte for byte; its flight report so far
 tells of the bomb, and display L on the page shows word for word what the
 replay's log prints of it. Clicking a vessel in the list moves the focus,
-and the display follows it; the host's scenario saved and loaded from the
+and the display follows it; a second page sees the same world, which runs
+on when it goes; the host's scenario saved and loaded from the
 page is a new session in the replay too. Then a world of 1,000 vessels at 10x: the page keeps
 drawing, and says how many frames a second.
 
@@ -99,6 +100,27 @@ def save_and_load(driver):
              lambda d: Select(d.find_element(By.CSS_SELECTOR, "#display-L select")).first_selected_option.text == "none")
 
 
+def clock(driver):
+    return float(driver.find_element(By.ID, "clock").text.split()[2])
+
+
+def two_pages(driver, address):
+    """A second page sees the same world as the first; when it goes, the
+    world runs on."""
+    first = driver.current_window_handle
+    seen = clock(driver)
+    driver.switch_to.new_window("tab")
+    driver.get(address)
+    wait_for(driver, "the second page's clock", lambda d: d.find_element(By.ID, "clock").text != "t = 0 s" and clock(d) > seen)
+    wait_for(driver, "the second page's display", lambda d: "Nuke Power" in "".join(d.execute_script(FACE)))
+    second_face, left = driver.execute_script(FACE), clock(driver)
+    driver.close()
+    driver.switch_to.window(first)
+    if driver.execute_script(FACE) != second_face:
+        sys.exit(f"two pages show two displays:\n{driver.execute_script(FACE)}\n{second_face}")
+    wait_for(driver, "the world to run on after the second page went", lambda d: clock(d) > left + 1)
+
+
 def wait_for(driver, what, check, seconds=30):
     try:
         return WebDriverWait(driver, seconds, poll_frequency=0.1).until(lambda d: check(d))
@@ -153,6 +175,7 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         focus_on(driver, "ISS-B")
         Select(display.find_element(By.CSS_SELECTOR, "select")).select_by_value("Weapons")
         wait_for(driver, "Weapons on ISS-B", lambda d: "Nuke Power" in face_text(d))
+        two_pages(driver, address)
         driver.find_element(By.ID, "pause").click()
         wait_for(driver, "the pause", lambda d: d.find_element(By.ID, "pace").text == "paused")
         time.sleep(0.3)
