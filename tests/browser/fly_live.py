@@ -9,13 +9,15 @@ tells of the bomb, and display L on the page shows word for word what the
 replay's log prints of it. Clicking a vessel in the list moves the focus,
 and the display follows it; a second page sees the same world, which runs
 on when it goes; the host's scenario saved and loaded from the
-page is a new session in the replay too. Then a world of 1,000 vessels at 10x: the page keeps
+page is a new session in the replay too. Without the collision library,
+the module's message box at the start is shown on the page. Then a world of 1,000 vessels at 10x: the page keeps
 drawing, and says how many frames a second.
 
     fly_live.py SIM WORLD.scn [--screenshot PNG]
 """
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -255,6 +257,29 @@ def thousand_vessels(driver, sim, folder):
         stop(process)
 
 
+def message_box(driver, sim, scenario, folder):
+    """Without the collision library the module says so in a message box at
+    the start; a page opened later shows it, and OK closes it."""
+    root = os.path.join(folder, "root")
+    shutil.copytree(ROOT(sim), root, ignore=shutil.ignore_patterns("*.scn"))
+    os.remove(os.path.join(root, "modules", "collision.dll"))
+    process, address = start(sim, scenario, "--root", root)
+    try:
+        driver.get(address)
+        wait_for(driver, "the message box", lambda d: d.find_element(By.ID, "message-box").get_attribute("open") is not None)
+        caption = driver.find_element(By.ID, "message-caption").text
+        if caption != "Error!" or not driver.find_element(By.ID, "message-text").text:
+            sys.exit(f"the message box reads {caption!r}: {driver.find_element(By.ID, 'message-text').text!r}")
+        driver.find_element(By.CSS_SELECTOR, "#message-box button").click()
+        wait_for(driver, "OK to close the box", lambda d: d.find_element(By.ID, "message-box").get_attribute("open") is None)
+        time.sleep(0.5)
+        if driver.find_element(By.ID, "message-box").get_attribute("open") is not None:
+            sys.exit("the message box came back")
+        print("the module's message box, shown at the start, is shown on the page and closed by OK")
+    finally:
+        stop(process)
+
+
 def main():
     sim, scenario = sys.argv[1], sys.argv[2]
     screenshot = sys.argv[4] if len(sys.argv) == 5 and sys.argv[3] == "--screenshot" else None
@@ -266,6 +291,7 @@ def main():
     try:
         with tempfile.TemporaryDirectory() as folder:
             fly_one_bomb(driver, sim, scenario, folder, screenshot)
+            message_box(driver, sim, scenario, folder)
             thousand_vessels(driver, sim, folder)
     finally:
         driver.quit()

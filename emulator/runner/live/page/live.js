@@ -21,7 +21,7 @@ let state = null;
 let shownLogLines = 0;
 let hoveredDisplay = null;
 let answeredBox = null;  // the box answered, until the world says it closed
-let messageBoxesSeen = null;  // boxes shown before the page opened are in the log
+let messageBoxesSeen = 0;
 let zoom = 1;
 const trails = new Map();
 const framesDrawn = [];
@@ -200,12 +200,11 @@ function showInputBox() {
 }
 
 /* The host has answered the box already, as the simulator's OK would: the
- * page shows it for the pilot to read, once. */
+ * page shows the last one for the pilot to read, once, even when it came
+ * before the page opened (a library missing at the start). */
 function showMessageBox() {
   const box = state.messageBox;
-  const number = box ? box.number : 0;
-  if (messageBoxesSeen === null) messageBoxesSeen = number;
-  if (number <= messageBoxesSeen) return;
+  if (!box || box.number <= messageBoxesSeen) return;
   const missed = box.number - messageBoxesSeen - 1;
   messageBoxesSeen = box.number;
   $('message-caption').textContent = box.caption;
