@@ -2,7 +2,7 @@
 """Flies the live page in headless Chromium as a pilot would, with the mouse
 and the keyboard alone: Weapons opened on display L by its mode selector,
 the power button pressed, 50 typed into the input box and confirmed, the
-bomb fired, the world run at 10x until the blast; a station pushed by it
+bomb fired with the B key, the world run at 10x until the blast; a station pushed by it
 draws away. The session, paused and taken home as a scenario, plays back in
 brimstar-sim to the same trace, byte for byte; its flight report so far
 tells of the bomb, and display L on the page shows word for word what the
@@ -151,7 +151,11 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         log = driver.find_element(By.ID, "log").text
         if 'typed "50" into "Select power (Kt)": accepted' not in log:
             sys.exit("the log does not say the 50 was taken:\n" + log)
-        button("BMB").click()
+        # Fired from the keyboard, the pointer over the display: B, as the
+        # host's key code.
+        ActionChains(driver).move_to_element(display.find_element(By.CSS_SELECTOR, ".face")).send_keys("b").perform()
+        wait_for(driver, "the bomb", lambda d: "key 0x30 on L" in d.find_element(By.ID, "log").text
+                 and "created Nuke/10.000000/3.000000/50.000000" in d.find_element(By.ID, "log").text)
         before = wait_for(driver, "ISS-A in the list", lambda d: distance_in_list(d, "ISS-A"))
         Select(driver.find_element(By.ID, "warp")).select_by_value("10")
         wait_for(driver, "the blast", lambda d: re.search(r"pushed|N on", d.find_element(By.ID, "log").text), 60)
