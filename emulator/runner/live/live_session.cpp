@@ -48,13 +48,17 @@ LiveSession::LiveSession(emu::Host& host, const runner::Script& script, runner::
 void LiveSession::apply(const LiveCommand& command)
 {
     switch (command.control) {
-    case Control::pause: paused_ = true; break;
-    case Control::resume: paused_ = false; break;
+    // The pause and the time acceleration are the host's own, as modules
+    // ask them of it, and a module may set them too.
+    case Control::pause: host_.setPaused(true); break;
+    case Control::resume: host_.setPaused(false); break;
     case Control::step:
-        paused_ = true;
+        // One step, and paused after it.
+        host_.setPaused(false);
         step();
+        host_.setPaused(true);
         break;
-    case Control::warp: warp_ = command.warp; break;
+    case Control::warp: host_.setTimeAcceleration(command.warp); break;
     case Control::action: perform(command.action); break;
     }
 }
@@ -136,7 +140,7 @@ void LiveSession::run(const std::atomic<bool>& stop)
         Clock::time_point now = Clock::now();
         double elapsed = std::chrono::duration<double>(now - last).count();
         last = now;
-        owed = paused_ || host_.runEnded() ? 0.0 : owed + elapsed * warp_;
+        owed = host_.paused() || host_.runEnded() ? 0.0 : owed + elapsed * host_.timeAcceleration();
         Clock::time_point deadline = now + burstBudget;
         while (owed >= script_.step && !host_.runEnded()) {
             step();
@@ -235,8 +239,8 @@ void LiveSession::publish()
     known.scenarios = savedScenarios_;
 
     std::ostringstream out;
-    out << "{\"t\":" << JsonNumber(world.simt, 12) << ",\"paused\":" << (paused_ ? "true" : "false")
-        << ",\"warp\":" << warp_ << ",\"keepingUp\":" << (keepingUp_ ? "true" : "false")
+    out << "{\"t\":" << JsonNumber(world.simt, 12) << ",\"paused\":" << (host_.paused() ? "true" : "false")
+        << ",\"warp\":" << JsonNumber(host_.timeAcceleration()) << ",\"keepingUp\":" << (keepingUp_ ? "true" : "false")
         << ",\"ended\":" << (host_.runEnded() ? "true" : "false")
         << ",\"focus\":" << (focus ? JsonString(focus->details->name) : "null") << ",\"count\":" << world.vesselCount()
         << ",\"vessels\":[";

@@ -71,8 +71,6 @@ private:
     CommandQueue queue_;
     runner::OpenDisplays displays_;
     size_t nextScripted_ = 0;
-    bool paused_ = false;
-    double warp_ = 1.0;
     bool keepingUp_ = true;
     std::set<std::string> savedScenarios_;
     const runner::RunFiles files_;
