@@ -7,6 +7,7 @@
 #include "emulator/runner/report/report_page.h"
 
 #include <algorithm>
+#include <limits>
 #include <cmath>
 #include <sstream>
 #include <utility>
@@ -42,6 +43,9 @@ LiveSession::LiveSession(emu::Host& host, const runner::Script& script, runner::
     : host_(host), script_(script), log_(log), lines_(lines), recorder_(recorder),
       savedScenarios_(SavedScenarios(host.root())), files_(std::move(files))
 {
+    const std::string world = RecordedWorld(script) + RecordedEnd(-std::numeric_limits<double>::max());
+    recordedBytes_ = world.size();
+    recordedLines_ = size_t(std::count(world.begin(), world.end(), '\n'));
     publish();
 }
 
@@ -79,6 +83,11 @@ void LiveSession::perform(runner::Action action)
         if (displays_.count(action.args.back()))
             perform(runner::Action{0, 0, "close", {action.args.back()}});
     }
+    const std::string line = RecordedAction(action);
+    if (recordingFull(line.size())) {
+        log_.note("not done: the session holds as much as a scenario can: take it home, and fly on from a new one");
+        return;
+    }
     if (action.verb == "save") {
         runner::RunFiles files = files_;
         files.saves.push_back({"the save from the page", host_.root() / action.args[0]});
@@ -95,9 +104,17 @@ void LiveSession::perform(runner::Action action)
     host_.noticeDebugLine();
     if (action.verb == "save")
         savedScenarios_ = SavedScenarios(host_.root());
+    recordedBytes_ += line.size();
+    ++recordedLines_;
     std::lock_guard<std::mutex> lock(published_);
     taken_.push_back(action);
     clock_ = action.time;
+}
+
+bool LiveSession::recordingFull(size_t lineLength) const
+{
+    const emu::TextLimits& most = runner::scenarioLimits;
+    return lineLength > most.lineLength || recordedLines_ >= most.lines || recordedBytes_ + lineLength > most.bytes;
 }
 
 /* As the runner plays them: each once the clock is within half a step of
@@ -237,6 +254,7 @@ void LiveSession::publish()
     for (const emu::MfdMode& m : host_.mfds().modes())
         known.modes.insert(m.name);
     known.scenarios = savedScenarios_;
+    known.full = recordingFull(runner::scenarioLimits.lineLength);
 
     std::ostringstream out;
     out << "{\"t\":" << JsonNumber(world.simt, 12) << ",\"paused\":" << (host_.paused() ? "true" : "false")

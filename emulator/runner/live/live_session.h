@@ -56,6 +56,7 @@ public:
 private:
     void apply(const LiveCommand& command);
     void perform(runner::Action action);
+    bool recordingFull(size_t lineLength) const;
     void performScriptedActions();
     void step();
     void publish();
@@ -73,6 +74,9 @@ private:
     size_t nextScripted_ = 0;
     bool keepingUp_ = true;
     std::set<std::string> savedScenarios_;
+    // What taking the session home would write, so far: it must stay a
+    // scenario the runner reads.
+    size_t recordedBytes_ = 0, recordedLines_ = 0;
     const runner::RunFiles files_;
 
     mutable std::mutex published_;
