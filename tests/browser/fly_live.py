@@ -151,6 +151,8 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         log = driver.find_element(By.ID, "log").text
         if 'typed "50" into "Select power (Kt)": accepted' not in log:
             sys.exit("the log does not say the 50 was taken:\n" + log)
+        wait_for(driver, "the answer beside the displays",
+                 lambda d: d.find_element(By.ID, "answer").text == 'typed "50" into "Select power (Kt)": accepted')
         # Fired from the keyboard, the pointer over the display: B, as the
         # host's key code.
         ActionChains(driver).move_to_element(display.find_element(By.CSS_SELECTOR, ".face")).send_keys("b").perform()

@@ -179,6 +179,9 @@ function drawLog() {
   const first = state.log.first;
   const fresh = lines.slice(Math.max(0, shownLogLines - first));
   if (!fresh.length) return;
+  // What the module answered the input box, beside the displays.
+  const answers = fresh.filter(line => /\] (typed "|input box cancelled)/.test(line));
+  if (answers.length) $('answer').textContent = answers[answers.length - 1].replace(/^\[[^\]]*\] /, '');
   log.textContent += fresh.join('\n') + '\n';
   shownLogLines = first + lines.length;
   if (log.textContent.length > 200000) log.textContent = log.textContent.slice(-100000);
