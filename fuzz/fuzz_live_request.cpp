@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const live::KnownWorld world{{"GL-01", "ISS A"}, {"Weapons", "Collision Control"}, {"L"}};
+    static const live::KnownWorld world{{"GL-01", "ISS A"}, {"Weapons", "Collision Control"}, {"L"}, {"orbit"}};
     live::LiveCommand command;
     std::string error;
     if (!live::DecodeRequest(std::string(reinterpret_cast<const char*>(data), size), world, command, error)) {

@@ -2,19 +2,22 @@
 """Flies the live page in headless Chromium as a pilot would, with the mouse
 and the keyboard alone: Weapons opened on display L by its mode selector,
 the power button pressed, 50 typed into the input box and confirmed, the
-bomb fired, the world run at 10x until the blast; a station pushed by it
+bomb fired with the B key, the world run at 10x until the blast; a station pushed by it
 draws away. The session, paused and taken home as a scenario, plays back in
 brimstar-sim to the same trace, byte for byte; its flight report so far
 tells of the bomb, and display L on the page shows word for word what the
 replay's log prints of it. Clicking a vessel in the list moves the focus,
-and the display follows it; the host's scenario saved and loaded from the
-page is a new session in the replay too. Then a world of 1,000 vessels at 10x: the page keeps
+and the display follows it; a second page sees the same world, which runs
+on when it goes; the host's scenario saved and loaded from the
+page is a new session in the replay too. Without the collision library,
+the module's message box at the start is shown on the page. Then a world of 1,000 vessels at 10x: the page keeps
 drawing, and says how many frames a second.
 
     fly_live.py SIM WORLD.scn [--screenshot PNG]
 """
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -99,6 +102,27 @@ def save_and_load(driver):
              lambda d: Select(d.find_element(By.CSS_SELECTOR, "#display-L select")).first_selected_option.text == "none")
 
 
+def clock(driver):
+    return float(driver.find_element(By.ID, "clock").text.split()[2])
+
+
+def two_pages(driver, address):
+    """A second page sees the same world as the first; when it goes, the
+    world runs on."""
+    first = driver.current_window_handle
+    seen = clock(driver)
+    driver.switch_to.new_window("tab")
+    driver.get(address)
+    wait_for(driver, "the second page's clock", lambda d: d.find_element(By.ID, "clock").text != "t = 0 s" and clock(d) > seen)
+    wait_for(driver, "the second page's display", lambda d: "Nuke Power" in "".join(d.execute_script(FACE)))
+    second_face, left = driver.execute_script(FACE), clock(driver)
+    driver.close()
+    driver.switch_to.window(first)
+    if driver.execute_script(FACE) != second_face:
+        sys.exit(f"two pages show two displays:\n{driver.execute_script(FACE)}\n{second_face}")
+    wait_for(driver, "the world to run on after the second page went", lambda d: clock(d) > left + 1)
+
+
 def wait_for(driver, what, check, seconds=30):
     try:
         return WebDriverWait(driver, seconds, poll_frequency=0.1).until(lambda d: check(d))
@@ -127,7 +151,13 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         log = driver.find_element(By.ID, "log").text
         if 'typed "50" into "Select power (Kt)": accepted' not in log:
             sys.exit("the log does not say the 50 was taken:\n" + log)
-        button("BMB").click()
+        wait_for(driver, "the answer beside the displays",
+                 lambda d: d.find_element(By.ID, "answer").text == 'typed "50" into "Select power (Kt)": accepted')
+        # Fired from the keyboard, the pointer over the display: B, as the
+        # host's key code.
+        ActionChains(driver).move_to_element(display.find_element(By.CSS_SELECTOR, ".face")).send_keys("b").perform()
+        wait_for(driver, "the bomb", lambda d: "key 0x30 on L" in d.find_element(By.ID, "log").text
+                 and "created Nuke/10.000000/3.000000/50.000000" in d.find_element(By.ID, "log").text)
         before = wait_for(driver, "ISS-A in the list", lambda d: distance_in_list(d, "ISS-A"))
         Select(driver.find_element(By.ID, "warp")).select_by_value("10")
         wait_for(driver, "the blast", lambda d: re.search(r"pushed|N on", d.find_element(By.ID, "log").text), 60)
@@ -153,6 +183,7 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         focus_on(driver, "ISS-B")
         Select(display.find_element(By.CSS_SELECTOR, "select")).select_by_value("Weapons")
         wait_for(driver, "Weapons on ISS-B", lambda d: "Nuke Power" in face_text(d))
+        two_pages(driver, address)
         driver.find_element(By.ID, "pause").click()
         wait_for(driver, "the pause", lambda d: d.find_element(By.ID, "pace").text == "paused")
         time.sleep(0.3)
@@ -232,6 +263,29 @@ def thousand_vessels(driver, sim, folder):
         stop(process)
 
 
+def message_box(driver, sim, scenario, folder):
+    """Without the collision library the module says so in a message box at
+    the start; a page opened later shows it, and OK closes it."""
+    root = os.path.join(folder, "root")
+    shutil.copytree(ROOT(sim), root, ignore=shutil.ignore_patterns("*.scn"))
+    os.remove(os.path.join(root, "modules", "collision.dll"))
+    process, address = start(sim, scenario, "--root", root)
+    try:
+        driver.get(address)
+        wait_for(driver, "the message box", lambda d: d.find_element(By.ID, "message-box").get_attribute("open") is not None)
+        caption = driver.find_element(By.ID, "message-caption").text
+        if caption != "Error!" or not driver.find_element(By.ID, "message-text").text:
+            sys.exit(f"the message box reads {caption!r}: {driver.find_element(By.ID, 'message-text').text!r}")
+        driver.find_element(By.CSS_SELECTOR, "#message-box button").click()
+        wait_for(driver, "OK to close the box", lambda d: d.find_element(By.ID, "message-box").get_attribute("open") is None)
+        time.sleep(0.5)
+        if driver.find_element(By.ID, "message-box").get_attribute("open") is not None:
+            sys.exit("the message box came back")
+        print("the module's message box, shown at the start, is shown on the page and closed by OK")
+    finally:
+        stop(process)
+
+
 def main():
     sim, scenario = sys.argv[1], sys.argv[2]
     screenshot = sys.argv[4] if len(sys.argv) == 5 and sys.argv[3] == "--screenshot" else None
@@ -243,6 +297,7 @@ def main():
     try:
         with tempfile.TemporaryDirectory() as folder:
             fly_one_bomb(driver, sim, scenario, folder, screenshot)
+            message_box(driver, sim, scenario, folder)
             thousand_vessels(driver, sim, folder)
     finally:
         driver.quit()

@@ -178,6 +178,10 @@ bool DecodeRequest(const std::string& body, const KnownWorld& world, LiveCommand
         return true;
     }
     command.control = Control::action;
+    if (world.full) {
+        error = "the session holds as much as a scenario can: take it home, and fly on from a new one";
+        return false;
+    }
     return DecodeAction(verb, d, command.action);
 }
 

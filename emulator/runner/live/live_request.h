@@ -39,6 +39,8 @@ struct KnownWorld {
     std::set<std::string> modes;
     std::set<std::string> openDisplays;  // "L", "R"
     std::set<std::string> scenarios;     // saved, by name
+    /* The session has recorded as much as a scenario holds: no action more. */
+    bool full = false;
 };
 
 /* The longest text the host's input box takes. */

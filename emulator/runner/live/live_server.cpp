@@ -29,7 +29,8 @@ LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::m
     httplib::Server& s = *server_;
     s.set_payload_max_length(largestRequest);
     s.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
-        if (SameSite(request.get_header_value("Host"), request.get_header_value("Origin"), port_))
+        if (SameSite(request.get_header_value("Host"), request.get_header_value("Origin"),
+                     request.get_header_value("Sec-Fetch-Site"), port_))
             return httplib::Server::HandlerResponse::Unhandled;
         Refuse(response, 403, "only a page of this server, on 127.0.0.1 or localhost, may ask");
         return httplib::Server::HandlerResponse::Handled;

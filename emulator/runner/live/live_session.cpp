@@ -8,6 +8,7 @@
 #include "emulator/runner/report/report_page.h"
 
 #include <algorithm>
+#include <limits>
 #include <cmath>
 #include <sstream>
 #include <utility>
@@ -43,19 +44,26 @@ LiveSession::LiveSession(emu::Host& host, const runner::Script& script, runner::
     : host_(host), script_(script), log_(log), lines_(lines), recorder_(recorder),
       savedScenarios_(SavedScenarios(host.root())), files_(std::move(files))
 {
+    const std::string world = RecordedWorld(script) + RecordedEnd(-std::numeric_limits<double>::max());
+    recordedBytes_ = world.size();
+    recordedLines_ = size_t(std::count(world.begin(), world.end(), '\n'));
     publish();
 }
 
 void LiveSession::apply(const LiveCommand& command)
 {
     switch (command.control) {
-    case Control::pause: paused_ = true; break;
-    case Control::resume: paused_ = false; break;
+    // The pause and the time acceleration are the host's own, as modules
+    // ask them of it, and a module may set them too.
+    case Control::pause: host_.setPaused(true); break;
+    case Control::resume: host_.setPaused(false); break;
     case Control::step:
-        paused_ = true;
+        // One step, and paused after it.
+        host_.setPaused(false);
         step();
+        host_.setPaused(true);
         break;
-    case Control::warp: warp_ = command.warp; break;
+    case Control::warp: host_.setTimeAcceleration(command.warp); break;
     case Control::action: perform(command.action); break;
     }
 }
@@ -76,6 +84,11 @@ void LiveSession::perform(runner::Action action)
         if (displays_.count(action.args.back()))
             perform(runner::Action{0, 0, "close", {action.args.back()}});
     }
+    const std::string line = RecordedAction(action);
+    if (recordingFull(line.size())) {
+        log_.note("not done: the session holds as much as a scenario can: take it home, and fly on from a new one");
+        return;
+    }
     if (action.verb == "save") {
         runner::RunFiles files = files_;
         files.saves.push_back({"the save from the page", host_.root() / action.args[0]});
@@ -92,9 +105,17 @@ void LiveSession::perform(runner::Action action)
     host_.noticeDebugLine();
     if (action.verb == "save")
         savedScenarios_ = SavedScenarios(host_.root());
+    recordedBytes_ += line.size();
+    ++recordedLines_;
     std::lock_guard<std::mutex> lock(published_);
     taken_.push_back(action);
     clock_ = action.time;
+}
+
+bool LiveSession::recordingFull(size_t lineLength) const
+{
+    const emu::TextLimits& most = runner::scenarioLimits;
+    return lineLength > most.lineLength || recordedLines_ >= most.lines || recordedBytes_ + lineLength > most.bytes;
 }
 
 /* As the runner plays them: each once the clock is within half a step of
@@ -137,7 +158,7 @@ void LiveSession::run(const std::atomic<bool>& stop)
         Clock::time_point now = Clock::now();
         double elapsed = std::chrono::duration<double>(now - last).count();
         last = now;
-        owed = paused_ || host_.runEnded() ? 0.0 : owed + elapsed * warp_;
+        owed = host_.paused() || host_.runEnded() ? 0.0 : owed + elapsed * host_.timeAcceleration();
         Clock::time_point deadline = now + burstBudget;
         while (owed >= script_.step && !host_.runEnded()) {
             step();
@@ -233,6 +254,7 @@ void LiveSession::publish()
     for (const emu::MfdMode& m : host_.mfds().modes())
         known.modes.insert(m.name);
     known.scenarios = savedScenarios_;
+    known.full = recordingFull(runner::scenarioLimits.lineLength);
 
     FeedFrame frame;
     frame.focus = focus;
@@ -245,8 +267,8 @@ void LiveSession::publish()
     frame.since = world.simt - keptSeconds;
 
     std::ostringstream out;
-    out << "{\"t\":" << JsonNumber(world.simt, 12) << ",\"paused\":" << (paused_ ? "true" : "false")
-        << ",\"warp\":" << warp_ << ",\"keepingUp\":" << (keepingUp_ ? "true" : "false")
+    out << "{\"t\":" << JsonNumber(world.simt, 12) << ",\"paused\":" << (host_.paused() ? "true" : "false")
+        << ",\"warp\":" << JsonNumber(host_.timeAcceleration()) << ",\"keepingUp\":" << (keepingUp_ ? "true" : "false")
         << ",\"ended\":" << (host_.runEnded() ? "true" : "false")
         << ",\"focus\":" << (focus ? JsonString(focus->details->name) : "null") << ",\"count\":" << world.vesselCount()
         << ",\"kept\":" << keptSeconds << ",\"planetView\":" << (frame.altitudes ? "true" : "false")

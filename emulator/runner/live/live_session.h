@@ -56,6 +56,7 @@ public:
 private:
     void apply(const LiveCommand& command);
     void perform(runner::Action action);
+    bool recordingFull(size_t lineLength) const;
     void performScriptedActions();
     void step();
     void publish();
@@ -71,10 +72,11 @@ private:
     CommandQueue queue_;
     runner::OpenDisplays displays_;
     size_t nextScripted_ = 0;
-    bool paused_ = false;
-    double warp_ = 1.0;
     bool keepingUp_ = true;
     std::set<std::string> savedScenarios_;
+    // What taking the session home would write, so far: it must stay a
+    // scenario the runner reads.
+    size_t recordedBytes_ = 0, recordedLines_ = 0;
     const runner::RunFiles files_;
 
     mutable std::mutex published_;

@@ -32,6 +32,14 @@ std::string Vector(const VECTOR3& v)
 
 std::string RecordedScenario(const runner::Script& start, const std::vector<runner::Action>& taken, double end)
 {
+    std::string scenario = RecordedWorld(start);
+    for (const runner::Action& action : taken)
+        scenario += RecordedAction(action);
+    return scenario + RecordedEnd(end);
+}
+
+std::string RecordedWorld(const runner::Script& start)
+{
     std::ostringstream out;
     out << "# Flown live from " << runner::Printable(start.file) << "; played back, the same steps to the same trajectory.\n";
     const emu::Body& p = start.planet;
@@ -45,14 +53,20 @@ std::string RecordedScenario(const runner::Script& start, const std::vector<runn
     if (!start.focus.empty())
         out << "focus " << Word(start.focus) << '\n';
     out << "step " << Exact(start.step) << "\n\n";
-    for (const runner::Action& action : taken) {
-        out << "at " << Exact(action.time) << ' ' << action.verb;
-        for (const std::string& word : action.args)
-            out << ' ' << Word(word);
-        out << '\n';
-    }
-    out << "run " << Exact(end) << '\n';
     return out.str();
+}
+
+std::string RecordedAction(const runner::Action& action)
+{
+    std::string line = "at " + Exact(action.time) + ' ' + action.verb;
+    for (const std::string& word : action.args)
+        line += ' ' + Word(word);
+    return line + '\n';
+}
+
+std::string RecordedEnd(double end)
+{
+    return "run " + Exact(end) + '\n';
 }
 
 }  // namespace live

@@ -17,6 +17,12 @@ namespace live {
  * its time), and a run that ends at `end`. */
 std::string RecordedScenario(const runner::Script& start, const std::vector<runner::Action>& taken, double end);
 
+/* Its parts, in that order: the world, one line for each action, the run's
+ * end. A session measures what it has recorded with them. */
+std::string RecordedWorld(const runner::Script& start);
+std::string RecordedAction(const runner::Action& action);
+std::string RecordedEnd(double end);
+
 }  // namespace live
 
 #endif

@@ -9,10 +9,12 @@
 
 namespace live {
 
-/* True when the Host header names this port on 127.0.0.1 or localhost, and
- * the Origin header ("" when absent, as a browser leaves it for a page's
- * own GET) names the same. */
-bool SameSite(const std::string& host, const std::string& origin, int port);
+/* True when the Host header names this port on 127.0.0.1 or localhost, the
+ * Origin header ("" when absent, as a browser leaves it for a page's own
+ * GET) names the same, and the browser's Sec-Fetch-Site ("" when absent)
+ * does not say another page asked: a page of another site, or of another
+ * port, sends no Origin with a GET its image or link makes. */
+bool SameSite(const std::string& host, const std::string& origin, const std::string& fetchSite, int port);
 
 }  // namespace live
 

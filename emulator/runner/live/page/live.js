@@ -19,7 +19,7 @@ let state = null;
 let shownLogLines = 0;
 let hoveredDisplay = null;
 let answeredBox = null;  // the box answered, until the world says it closed
-let messageBoxesSeen = null;  // boxes shown before the page opened are in the log
+let messageBoxesSeen = 0;
 let world = null;
 const framesDrawn = [];
 
@@ -112,6 +112,9 @@ function drawLog() {
   const first = state.log.first;
   const fresh = lines.slice(Math.max(0, shownLogLines - first));
   if (!fresh.length) return;
+  // What the module answered the input box, beside the displays.
+  const answers = fresh.filter(line => /\] (typed "|input box cancelled)/.test(line));
+  if (answers.length) $('answer').textContent = answers[answers.length - 1].replace(/^\[[^\]]*\] /, '');
   log.textContent += fresh.join('\n') + '\n';
   shownLogLines = first + lines.length;
   if (log.textContent.length > 200000) log.textContent = log.textContent.slice(-100000);
@@ -133,12 +136,11 @@ function showInputBox() {
 }
 
 /* The host has answered the box already, as the simulator's OK would: the
- * page shows it for the pilot to read, once. */
+ * page shows the last one for the pilot to read, once, even when it came
+ * before the page opened (a library missing at the start). */
 function showMessageBox() {
   const box = state.messageBox;
-  const number = box ? box.number : 0;
-  if (messageBoxesSeen === null) messageBoxesSeen = number;
-  if (number <= messageBoxesSeen) return;
+  if (!box || box.number <= messageBoxesSeen) return;
   const missed = box.number - messageBoxesSeen - 1;
   messageBoxesSeen = box.number;
   $('message-caption').textContent = box.caption;

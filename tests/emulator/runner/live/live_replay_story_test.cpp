@@ -76,6 +76,7 @@ Flown FlyLive(const runner::Script& script)
     session.submit(Request(R"({"do":"save","name":"mid flight"})", session));
     session.submit(Request(R"({"do":"focus","vessel":"ISS-A"})", session));
     session.submit(Request(R"({"do":"step"})", session));
+    session.submit(Request(R"({"do":"resume"})", session));
     session.advance(150);
     // ... and goes back to the saved moment: a new session, in the replay too.
     session.submit(Request(R"({"do":"load","name":"mid flight"})", session));
@@ -117,6 +118,7 @@ TEST(LiveReplay, TheSessionTakenHomePlaysBackBitForBit)
     // The story happened: the bomb was set, fired and went off.
     EXPECT_NE(flown.log.find("typed \"50\" into \"Select power (Kt)\": accepted"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("created Nuke/10.000000/3.000000/50.000000"), std::string::npos) << flown.log;
+    EXPECT_NE(flown.log.find("Nuke/10.000000/3.000000/50.000000 pushed"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("focus on Nuke/10.000000/3.000000/50.000000"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("focus on ISS-A"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("loaded the host scenario mid flight.scn"), std::string::npos) << flown.log;

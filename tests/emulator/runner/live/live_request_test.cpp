@@ -108,4 +108,17 @@ TEST(LiveRequest, RefusesWithWhy)
     EXPECT_TRUE(live::DecodeRequest(R"({"do":"type","text":")" + longest + R"("})", world, command, error)) << error;
 }
 
+// A session that holds as much as a scenario can takes no action more, but
+// time still answers.
+TEST(LiveRequest, AFullSessionRefusesActionsButNotTime)
+{
+    live::KnownWorld full = world;
+    full.full = true;
+    live::LiveCommand command;
+    std::string error;
+    EXPECT_FALSE(live::DecodeRequest(R"({"do":"cancel"})", full, command, error));
+    EXPECT_NE(error.find("take it home"), std::string::npos) << error;
+    EXPECT_TRUE(live::DecodeRequest(R"({"do":"pause"})", full, command, error)) << error;
+}
+
 }  // namespace
