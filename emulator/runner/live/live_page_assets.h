@@ -8,6 +8,7 @@ namespace live {
 extern const char* const livePageHtml;
 extern const char* const livePageCss;
 extern const char* const livePageJs;
+extern const char* const liveWorldJs;
 
 }  // namespace live
 

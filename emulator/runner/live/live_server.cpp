@@ -4,6 +4,7 @@
 #include "same_site.h"
 
 #include "emulator/runner/printable_text.h"
+#include "emulator/runner/report/page_assets.h"
 
 #include <httplib.h>
 
@@ -46,7 +47,11 @@ LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::m
     const std::pair<const char*, std::pair<const char*, const char*>> files[] = {
         {"/", {livePageHtml, "text/html; charset=utf-8"}},
         {"/live.css", {livePageCss, "text/css; charset=utf-8"}},
-        {"/live.js", {livePageJs, "text/javascript; charset=utf-8"}}};
+        {"/live.js", {livePageJs, "text/javascript; charset=utf-8"}},
+        {"/live_world.js", {liveWorldJs, "text/javascript; charset=utf-8"}},
+        // the flight report's views, drawn here from the live record
+        {"/flight_drawing.js", {report::flightDrawingJs, "text/javascript; charset=utf-8"}},
+        {"/flight_views.js", {report::flightViewsJs, "text/javascript; charset=utf-8"}}};
     for (const auto& [path, file] : files) {
         const auto [text, type] = file;
         s.Get(path, [text = text, type = type](const httplib::Request&, httplib::Response& response) {

@@ -2,6 +2,7 @@
 
 #include "recorded_scenario.h"
 #include "saved_scenarios.h"
+#include "view_feed.h"
 
 #include "emulator/runner/report/json_writer.h"
 #include "emulator/runner/report/report_page.h"
@@ -239,7 +240,6 @@ void LiveSession::publish()
 {
     emu::World& world = host_.world();
     const emu::Body* planet = world.bodyByIndex(0);
-    const VECTOR3 origin = planet ? planet->pos : VECTOR3{0, 0, 0};
     const emu::VesselRecord* focus = world.vessel(world.focus);
     KnownWorld known;
     std::vector<std::pair<double, const emu::VesselRecord*>> byDistance;
@@ -256,22 +256,34 @@ void LiveSession::publish()
     known.scenarios = savedScenarios_;
     known.full = recordingFull(runner::scenarioLimits.lineLength);
 
+    FeedFrame frame;
+    frame.focus = focus;
+    if (planet) {
+        frame.planetPos = planet->pos;
+        frame.planetVel = planet->vel;
+        frame.planetRadius = planet->radius;
+    }
+    frame.altitudes = recorder_ ? recorder_->record().planetView : script_.gravity;
+    frame.since = world.simt - keptSeconds;
+
     std::ostringstream out;
     out << "{\"t\":" << JsonNumber(world.simt, 12) << ",\"paused\":" << (host_.paused() ? "true" : "false")
         << ",\"warp\":" << JsonNumber(host_.timeAcceleration()) << ",\"keepingUp\":" << (keepingUp_ ? "true" : "false")
         << ",\"ended\":" << (host_.runEnded() ? "true" : "false")
         << ",\"focus\":" << (focus ? JsonString(focus->details->name) : "null") << ",\"count\":" << world.vesselCount()
-        << ",\"vessels\":[";
+        << ",\"kept\":" << keptSeconds << ",\"planetView\":" << (frame.altitudes ? "true" : "false")
+        << ",\"planetRadius\":" << JsonNumber(frame.planetRadius, 9) << ",\"vessels\":[";
     for (size_t i = 0; i < shown; ++i) {
         const emu::VesselRecord* v = byDistance[i].second;
-        VECTOR3 relative = focus ? VECTOR3{v->vel.x - focus->vel.x, v->vel.y - focus->vel.y, v->vel.z - focus->vel.z}
-                                 : v->vel;
-        out << (i ? "," : "") << "{\"n\":" << JsonString(v->details->name) << ",\"c\":" << JsonString(*v->className)
-            << ",\"p\":[" << JsonNumber(v->pos.x - origin.x, 10) << ',' << JsonNumber(v->pos.y - origin.y, 10) << ','
-            << JsonNumber(v->pos.z - origin.z, 10) << "],\"d\":" << JsonNumber(byDistance[i].first)
-            << ",\"s\":" << JsonNumber(Distance(relative, {0, 0, 0})) << '}';
+        out << (i ? "," : "");
+        WriteShownVessel(out, *v, byDistance[i].first, frame, recorder_ ? recorder_->trackOf(v->handle) : nullptr);
     }
-    out << "],\"displays\":{";
+    out << "],\"gone\":";
+    if (recorder_)
+        WriteGone(out, recorder_->record(), frame.since);
+    else
+        out << "[]";
+    out << ",\"displays\":{";
     for (const char* name : displayNames) {
         std::string face = displayJson(name);
         if (face != "null")

@@ -8,6 +8,9 @@ namespace report {
 extern const char* const pageHtml;
 extern const char* const pageCss;
 extern const char* const pageJs;
+/* Shared with the live page, which serves them as files of their own. */
+extern const char* const flightDrawingJs;
+extern const char* const flightViewsJs;
 
 }  // namespace report
 

@@ -46,14 +46,6 @@ double TriggerHeight(const std::string& name)
     return delay < 0 ? -delay : -1;
 }
 
-double BlastLevel(const emu::VesselRecord& v)
-{
-    double level = 0;
-    for (const emu::ThrusterGroup& group : v.details->groups)
-        level = std::max(level, group.level);
-    return level;
-}
-
 void Put(double out[3], const VECTOR3& v)
 {
     out[0] = v.x;
@@ -104,6 +96,14 @@ bool Finite(const VECTOR3& p)
 }  // namespace
 
 const size_t maxTracks = 30000;
+
+double BlastLevel(const emu::VesselRecord& v)
+{
+    double level = 0;
+    for (const emu::ThrusterGroup& group : v.details->groups)
+        level = std::max(level, group.level);
+    return level;
+}
 
 std::string LeadingComment(const std::string& path)
 {
@@ -426,6 +426,12 @@ void Recorder::forcesIntegrated()
     recordPushes();
     findContacts();
     lastStep_ = world.simt;
+}
+
+const VesselTrack* Recorder::trackOf(OBJHANDLE vessel) const
+{
+    auto found = live_.find(vessel);
+    return found == live_.end() ? nullptr : &record_.vessels[size_t(found->second.index)];
 }
 
 const FlightRecord& Recorder::finish()

@@ -44,6 +44,10 @@ public:
 
     /* The record of the run so far, every open bucket closed. */
     const FlightRecord& finish();
+    /* The record as it stands, its last points still in their buckets. */
+    const FlightRecord& record() const { return record_; }
+    /* The track of a vessel that exists and keeps one, or nullptr. */
+    const VesselTrack* trackOf(OBJHANDLE vessel) const;
 
 private:
     struct Live {
@@ -81,6 +85,9 @@ private:
     std::vector<Push> stepPushes_;
     std::set<std::pair<OBJHANDLE, OBJHANDLE>> touching_;
 };
+
+/* A bomb's blast level, 0 to 1: its thrusters' highest. */
+double BlastLevel(const emu::VesselRecord& v);
 
 /* The comment lines a scenario file opens with, without their "#". */
 std::string LeadingComment(const std::string& path);

@@ -13,7 +13,8 @@ void WritePage(std::ostream& out, const FlightRecord& record)
     // in the template's order.
     const std::string page = pageHtml;
     const std::pair<const char*, const char*> parts[] = {
-        {"<!--style-->", pageCss}, {"<!--data-->", nullptr}, {"<!--script-->", pageJs}};
+        {"<!--style-->", pageCss}, {"<!--data-->", nullptr}, {"<!--drawing-->", flightDrawingJs},
+        {"<!--views-->", flightViewsJs}, {"<!--script-->", pageJs}};
     size_t from = 0;
     for (const auto& [marker, text] : parts) {
         size_t at = page.find(marker, from);

@@ -13,8 +13,6 @@ const scanCodes = (() => {
   return codes;
 })();
 
-const trailLength = 60;
-const trailFades = [0.15, 0.3, 0.5];  // oldest to newest
 const faceSize = 256;
 
 let state = null;
@@ -22,8 +20,7 @@ let shownLogLines = 0;
 let hoveredDisplay = null;
 let answeredBox = null;  // the box answered, until the world says it closed
 let messageBoxesSeen = 0;
-let zoom = 1;
-const trails = new Map();
+let world = null;
 const framesDrawn = [];
 
 const $ = id => document.getElementById(id);
@@ -95,70 +92,6 @@ function drawDisplay(name, display) {
     span.style.top = (y * scaleY) + 'px';
     face.appendChild(span);
   });
-}
-
-/* The world seen from above the planet's y axis, the focus at the centre. */
-function viewScale(canvas, centre) {
-  let far = 1;
-  state.vessels.forEach(v => { far = Math.max(far, Math.abs(v.p[0] - centre[0]), Math.abs(v.p[2] - centre[2])); });
-  return Math.min(canvas.width, canvas.height) / 2 / (far * 1.1) * zoom;
-}
-
-function focusPosition() {
-  const focus = state.vessels.find(v => v.n === state.focus);
-  return focus ? focus.p : [0, 0, 0];
-}
-
-function drawWorld() {
-  const canvas = $('view');
-  const ctx = canvas.getContext('2d');
-  ctx.clearRect(0, 0, canvas.width, canvas.height);
-  if (!state) return;
-  const centre = focusPosition();
-  const scale = viewScale(canvas, centre);
-  const toScreen = p => [canvas.width / 2 + (p[0] - centre[0]) * scale, canvas.height / 2 - (p[2] - centre[2]) * scale];
-  ctx.font = '11px sans-serif';
-  // Tracks fade in steps: one path a step for every vessel at once, so
-  // that a thousand tracks are a handful of strokes.
-  ctx.lineWidth = 1.5;
-  for (let part = 0; part < trailFades.length; ++part) {
-    ctx.beginPath();
-    trails.forEach(trail => {
-      const from = Math.floor(trail.length * part / trailFades.length);
-      const to = Math.floor(trail.length * (part + 1) / trailFades.length);
-      for (let i = Math.max(from, 1); i <= Math.min(to, trail.length - 1); ++i) {
-        ctx.moveTo(...toScreen(trail[i - 1]));
-        ctx.lineTo(...toScreen(trail[i]));
-      }
-    });
-    ctx.strokeStyle = `rgba(140,170,255,${trailFades[part]})`;
-    ctx.stroke();
-  }
-  state.vessels.forEach(v => {
-    const [x, y] = toScreen(v.p);
-    ctx.fillStyle = v.n === state.focus ? '#ffd24d' : v.c === 'nuke' ? '#ff6b6b' : v.c === 'roid' ? '#b0a080' : '#8fd3ff';
-    ctx.beginPath();
-    ctx.arc(x, y, v.n === state.focus ? 5 : 3, 0, 2 * Math.PI);
-    ctx.fill();
-    if (state.vessels.length <= 50) ctx.fillText(v.n, x + 6, y - 6);
-  });
-  ctx.fillStyle = '#ccc';
-  ctx.fillText('1 px = ' + formatLength(1 / scale), 8, canvas.height - 8);
-  const now = performance.now();
-  framesDrawn.push(now);
-  while (framesDrawn.length && framesDrawn[0] < now - 1000) framesDrawn.shift();
-}
-
-function remember() {
-  const alive = new Set();
-  state.vessels.forEach(v => {
-    alive.add(v.n);
-    const trail = trails.get(v.n) || [];
-    trail.push(v.p);
-    if (trail.length > trailLength) trail.shift();
-    trails.set(v.n, trail);
-  });
-  [...trails.keys()].forEach(n => { if (!alive.has(n)) trails.delete(n); });
 }
 
 function drawVesselList() {
@@ -252,33 +185,21 @@ function listen() {
   events.onerror = () => { $('pace').textContent = 'the simulation is not answering'; };
 }
 
+/* The views are drawn once a state has come; between states only when the
+ * reader zooms or pans. */
 function frame() {
   if (latest !== null) {
     const s = JSON.parse(latest);
     latest = null;
-    const moved = !state || s.t !== state.t;
     state = s;
-    if (moved) remember();
+    world.take(state);
+    world.draw();
+    const now = performance.now();
+    framesDrawn.push(now);
+    while (framesDrawn.length && framesDrawn[0] < now - 1000) framesDrawn.shift();
     render();
   }
-  drawWorld();
   requestAnimationFrame(frame);
-}
-
-function nearestVessel(event) {
-  const canvas = $('view');
-  const box = canvas.getBoundingClientRect();
-  const x = (event.clientX - box.left) * canvas.width / box.width;
-  const y = (event.clientY - box.top) * canvas.height / box.height;
-  const centre = focusPosition();
-  const scale = viewScale(canvas, centre);
-  let best = null, bestDistance = 12;
-  state.vessels.forEach(v => {
-    const sx = canvas.width / 2 + (v.p[0] - centre[0]) * scale, sy = canvas.height / 2 - (v.p[2] - centre[2]) * scale;
-    const d = Math.hypot(sx - x, sy - y);
-    if (d < bestDistance) { best = v; bestDistance = d; }
-  });
-  return best;
 }
 
 function start() {
@@ -289,13 +210,9 @@ function start() {
   $('warp').addEventListener('change', () => send({do: 'warp', x: Number($('warp').value)}));
   $('save').addEventListener('click', () => send({do: 'save', name: $('save-name').value.trim()}));
   $('load').addEventListener('click', () => send({do: 'load', name: $('saved').value}));
-  $('zoom-in').addEventListener('click', () => { zoom *= 2; });
-  $('zoom-out').addEventListener('click', () => { zoom /= 2; });
-  $('fit').addEventListener('click', () => { zoom = 1; });
-  $('view').addEventListener('click', event => {
-    const v = state && nearestVessel(event);
-    if (v) send({do: 'focus', vessel: v.n});
-  });
+  world = liveWorld($('world-controls'), v => send({do: 'focus', vessel: v.name}));
+  window.liveViews = world;  // what the browser checks read
+  window.addEventListener('resize', () => world.draw());
   document.addEventListener('keydown', event => {
     // A field being typed in, or a list being chosen from, takes its own keys.
     if ($('input-box').open || $('message-box').open || !hoveredDisplay) return;
@@ -321,7 +238,7 @@ function start() {
   requestAnimationFrame(frame);
 }
 
-/* For the browser checks: frames drawn in the last second. */
+/* For the browser checks: states drawn in the last second. */
 window.framesPerSecond = () => framesDrawn.length;
 
 start();

@@ -8,18 +8,6 @@
 // riding with the first blast's point), and every mark stays where it was
 // in that frame at its moment.
 const data = JSON.parse(document.getElementById('flight').textContent);
-// Okabe and Ito's eight, then Paul Tol's muted set (the pale yellow last): distinct for readers
-// with the common colour-vision deficiencies. Past them, hues a golden angle
-// apart, each one of its own.
-const palette = ['#0072b2', '#e69f00', '#009e73', '#cc79a7', '#56b4e9', '#d55e00', '#000000',
-  '#332288', '#88ccee', '#44aa99', '#117733', '#999933', '#ddcc77', '#cc6677', '#882255', '#aa4499', '#f0e442'];
-function colourOf(i) {
-  if (i < palette.length) return palette[i];
-  const n = i - palette.length;
-  return 'hsl(' + ((n * 137.508) % 360).toFixed(1) + ',' + (55 + (n % 3) * 15) + '%,' + (35 + (n % 4) * 8) + '%)';
-}
-const isBomb = (v) => v.cls === 'nuke';
-const isRock = (v) => v.cls === 'roid';
 let bombCount = 0;
 data.vessels.forEach((v, i) => {
   v.index = i;
@@ -53,92 +41,13 @@ function aliveDuring(from, to) {
 const state = { t: start, playing: false, drawn: {}, marks: {} };
 window.flightReport = state;  // what the browser checks read
 
-function el(tag, attrs, text) {
-  const e = document.createElement(tag);
-  for (const k in attrs || {}) e.setAttribute(k, attrs[k]);
-  if (text !== undefined) e.textContent = text;
-  return e;
-}
 function svgEl(tag, attrs, text) {
   const e = document.createElementNS('http://www.w3.org/2000/svg', tag);
   for (const k in attrs || {}) e.setAttribute(k, attrs[k]);
   if (text !== undefined) e.textContent = text;
   return e;
 }
-function num(x, digits) { return Number(x.toPrecision(digits || 4)).toString(); }
-const prefixes = ['m', '', 'k', 'M', 'G', 'T', 'P', 'E', 'Z', 'Y'];
-// The power of a thousand a value reads best in, as an index into prefixes.
-function thousands(x) {
-  const a = Math.abs(x);
-  if (!isFinite(a) || a === 0) return 1;
-  return Math.max(0, Math.min(prefixes.length - 1, Math.floor(Math.log10(a) / 3) + 1));
-}
-// A value with an SI prefix and its unit: 204.6 MN, 50 Gm.
-function si(x, unit, digits) {
-  if (!isFinite(x)) return String(x) + ' ' + unit;
-  const p = thousands(x);
-  return num(x / Math.pow(1000, p - 1), digits || 4) + ' ' + prefixes[p] + unit;
-}
 function duration(s) { return s >= 3600 ? num(s / 3600, 3) + ' h' : s >= 120 ? num(s / 60, 3) + ' min' : num(s, 4) + ' s'; }
-function ticks(lo, hi, count) {
-  const span = hi - lo || 1;
-  const raw = span / count, mag = Math.pow(10, Math.floor(Math.log10(raw)));
-  const step = [1, 2, 5, 10].map((f) => f * mag).find((s) => s >= raw);
-  const out = [];
-  for (let v = Math.ceil(lo / step) * step; v <= hi + step * 1e-9; v += step) out.push(Math.abs(v) < step * 1e-9 ? 0 : v);
-  return out;
-}
-// The index of the last point at or before t, or -1.
-function before(times, t) {
-  let lo = 0, hi = times.length - 1, found = -1;
-  while (lo <= hi) {
-    const mid = (lo + hi) >> 1;
-    if (times[mid] <= t) { found = mid; lo = mid + 1; } else hi = mid - 1;
-  }
-  return found;
-}
-// A vessel's value at t, between its points; null while it does not exist.
-function at(v, key, t) {
-  if (!v[key] || !v.t.length || t < v.created || t > v.end) return null;
-  const i = Math.max(0, before(v.t, t));
-  if (i === v.t.length - 1 || v.t[i + 1] === v.t[i]) return v[key][i];
-  const f = Math.max(0, Math.min(1, (t - v.t[i]) / (v.t[i + 1] - v.t[i])));
-  return v[key][i] + (v[key][i + 1] - v[key][i]) * f;
-}
-// Where a vessel is at t relative to the planet, or null.
-function position(v, t) {
-  if (!v.wx || !v.t.length || t < v.created || t > v.end) return null;
-  const i = Math.max(0, before(v.t, t));
-  if (i === v.t.length - 1 || v.t[i + 1] === v.t[i]) return [v.wx[i], v.wy[i], v.wz[i]];
-  const f = Math.max(0, Math.min(1, (t - v.t[i]) / (v.t[i + 1] - v.t[i])));
-  return [v.wx[i] + (v.wx[i + 1] - v.wx[i]) * f, v.wy[i] + (v.wy[i + 1] - v.wy[i]) * f, v.wz[i] + (v.wz[i + 1] - v.wz[i]) * f];
-}
-// Its velocity at t, from the points either side.
-function velocity(v, t) {
-  if (v.t.length < 2) return [0, 0, 0];
-  const i = Math.max(0, Math.min(v.t.length - 2, before(v.t, t)));
-  const dt = v.t[i + 1] - v.t[i] || 1;
-  return ['wx', 'wy', 'wz'].map((k) => (v[k][i + 1] - v[k][i]) / dt);
-}
-function quantile(values, q) {
-  if (!values.length) return 0;
-  values.sort((a, b) => a - b);
-  return values[Math.min(values.length - 1, Math.floor(q * values.length))];
-}
-function canvasFor(c) {
-  const r = window.devicePixelRatio || 1, w = c.clientWidth, h = c.clientHeight;
-  if (c.width !== Math.round(w * r) || c.height !== Math.round(h * r)) { c.width = Math.round(w * r); c.height = Math.round(h * r); }
-  const g = c.getContext('2d');
-  g.setTransform(r, 0, 0, r, 0, 0);
-  g.clearRect(0, 0, w, h);
-  return { g, w, h };
-}
-const tip = document.getElementById('tip');
-function showTip(e, text) {
-  if (!text) { tip.hidden = true; return; }
-  tip.textContent = text; tip.hidden = false;
-  tip.style.left = Math.min(e.clientX + 14, window.innerWidth - 300) + 'px'; tip.style.top = (e.clientY + 10) + 'px';
-}
 
 // ---- what happened, in order
 // Events of a vessel carry only its index: its name is in its track.
@@ -254,288 +163,19 @@ function verdict() {
   h.append(grid);
 })();
 
-// ---- frames: an origin that moves as the reader chose, never with the focus
+// ---- the views, from the whole run
 function focusAt(t) {
   let found = data.focus.length ? data.focus[0][1] : 0;
   for (const [from, i] of data.focus) if (from <= t) found = i;
   return data.vessels[found];
 }
-// A point moving on at the velocity a vessel had at a moment: where it was then.
-function ridingWith(v, t0) {
-  const a = position(v, t0) || [v.wx[0], v.wy[0], v.wz[0]], u = velocity(v, t0);
-  return (t) => [a[0] + u[0] * (t - t0), a[1] + u[1] * (t - t0), a[2] + u[2] * (t - t0)];
-}
-// A vessel's own place, held at its first or last while it does not exist.
-function following(v) {
-  return (t) => position(v, Math.max(v.created, Math.min(v.end, t))) || [v.wx[0], v.wy[0], v.wz[0]];
-}
-const frames = [];
 const detonated = data.vessels.filter((v) => isBomb(v) && v.detonated >= 0);
-for (const b of detonated.slice(0, 20)) {
-  frames.push({ name: 'the blast of ' + b.label + ' (' + b.name + ')', origin: ridingWith(b, b.detonated) });
-}
-// Without a blast, the vessel first in focus comes first: the rock field gathers there.
-const ships = data.vessels.filter((v) => !isBomb(v) && !isRock(v));
-if (data.vessels.length) {
-  const first = focusAt(start);
-  const startFrame = { name: 'the start: where ' + first.name + ' was, moving on as it was', origin: ridingWith(first, first.created) };
-  if (!detonated.length) ships.sort((a, b) => (b === first) - (a === first));
-  ships.slice(0, 30).forEach((v) => frames.push({ name: 'riding with ' + v.name, origin: following(v) }));
-  frames.splice(detonated.length ? Math.min(20, detonated.length) : 1, 0, startFrame);
-}
+const flight = { vessels: data.vessels, aliveAt, aliveDuring, focusAt, detonated, start, planetRadius: data.planetRadius };
+const frames = framesOf(flight);
 state.frames = frames;
-
-// ---- the views
-const views = [];
+const views = [closeByView(flight, state, frames)];
+if (data.planetView) views.push(planetView(flight, state));
 const trailChoices = [[10, '10 s'], [60, '1 min'], [600, '10 min'], [3600, '1 h'], [Infinity, 'the whole run']];
-function makeView(title, options) {
-  const box = el('div', { class: 'view' });
-  const canvas = el('canvas');
-  const bar = el('div', { class: 'viewControls' });
-  const fit = el('button', { type: 'button', title: 'everything in view' }, 'Fit');
-  const closer = el('button', { type: 'button', title: 'closer' }, '+');
-  const farther = el('button', { type: 'button', title: 'farther' }, '−');
-  bar.append(fit, closer, farther);
-  if (options.frames) {
-    const choose = el('select', { 'aria-label': 'frame' });
-    options.frames.forEach((f, i) => choose.append(el('option', { value: i }, f.name)));
-    const label = el('label', {}, 'Frame ');
-    label.append(choose);
-    bar.append(label);
-    choose.addEventListener('change', () => { view.frame = options.frames[choose.value]; view.plane = null; view.fitAll(); });
-  }
-  bar.prepend(el('h3', {}, title));
-  box.append(bar, canvas);
-  document.getElementById('views').append(box);
-  const view = { title, canvas, frame: options.frames ? options.frames[0] : { origin: () => [0, 0, 0] }, center: [0, 0], ext: 1, auto: true, positions: [] };
-  const rel = (p, t) => { const o = view.frame.origin(t); return [p[0] - o[0], p[1] - o[1], p[2] - o[2]]; };
-  // The two axes along which the ships and bombs spread most in this frame.
-  function planeOf() {
-    const spread = [0, 0, 0];
-    for (const v of data.vessels.filter((v) => !isRock(v)).slice(0, 200)) {
-      const step = Math.max(1, Math.floor(v.t.length / 50));
-      for (let i = 0; i < v.t.length; i += step) {
-        const r = rel([v.wx[i], v.wy[i], v.wz[i]], v.t[i]);
-        for (let k = 0; k < 3; k++) spread[k] += r[k] * r[k];
-      }
-    }
-    return [0, 1, 2].sort((a, b) => spread[b] - spread[a]).slice(0, 2).sort();
-  }
-  // Every vessel there at the moment, in the frame's plane.
-  function now(t) {
-    const out = [];
-    for (const v of aliveAt(t)) {
-      const p = position(v, t);
-      if (!p) continue;
-      const r = rel(p, t);
-      out.push({ v, a: r[view.plane[0]], b: r[view.plane[1]] });
-    }
-    return out;
-  }
-  // How far from the frame's origin a point reaches, in the canvas's shorter side's terms.
-  function reach(p) {
-    const w = Math.max(1, canvas.clientWidth - 92), h = Math.max(1, canvas.clientHeight - 92), side = Math.min(w, h);
-    return Math.max(Math.abs(p.a) * side / w, Math.abs(p.b) * side / h);
-  }
-  // How far the vessels there at t reach, leaving out the few far off (a
-  // ship 20 km from a rock field 200 m across): beyond ten times the median.
-  function usualReach(t) {
-    const near = now(t).map(reach), away = near.filter((r) => r > 0).sort((a, b) => a - b);
-    const median = away.length ? away[(away.length - 1) >> 1] : 0, reaches = near;
-    return Math.max(0, ...reaches.filter((r) => r <= median * 10));
-  }
-  // Fit: centred on the frame's origin, wide enough for all but the far off,
-  // who stay arrows at the edge.
-  view.fitAll = function () {
-    view.plane = view.plane || planeOf();
-    const extra = options.extra ? options.extra(view) : [];
-    view.center = [0, 0];
-    view.ext = Math.max(options.least || 50, usualReach(state.t) * 1.3, ...extra.map(reach));
-    view.auto = true;
-    draw();
-  };
-  function draw() {
-    view.plane = view.plane || planeOf();
-    const { g, w, h } = canvasFor(canvas);
-    const m = 46, wide = w - 2 * m, high = h - 2 * m, size = Math.min(wide, high);
-    state.drawn[title] = [];
-    if (size <= 10) return;  // a canvas too small to hold the view
-    if (view.auto) {
-      // until the reader zooms or pans, the view follows the action: it grows
-      // so nothing that moves away is lost, and closes in when it is far too wide
-      const far = usualReach(state.t), least = Math.max(options.least || 50, ...(options.extra ? options.extra(view) : []).map(reach));
-      if (far > view.ext * 0.95 || far < view.ext * 0.3) view.ext = Math.max(least, far * 1.3);
-    }
-    const ext = view.ext, [ca, cb] = view.center;
-    const cx = m + wide / 2, cy = m + high / 2, k = size / (2 * ext), extA = ext * wide / size, extB = ext * high / size;
-    const px = (a) => cx + (a - ca) * k, py = (b) => cy - (b - cb) * k;
-    view.toScreen = (a, b) => [px(a), py(b)];
-    view.fromScreen = (x, y) => [ca + (x - cx) / k, cb - (y - cy) / k];
-    // grid, ticks with one SI prefix for the axis, axis names
-    const axes = ['x', 'y', 'z'], [ka, kb] = view.plane;
-    const p = thousands(ext), scale = Math.pow(1000, p - 1), unit = prefixes[p] + 'm';
-    g.font = '11px system-ui, sans-serif'; g.strokeStyle = '#e3e7ec'; g.fillStyle = '#5b6675'; g.lineWidth = 1;
-    for (const v of ticks(ca - extA, ca + extA, Math.max(2, Math.round(wide / 90)))) {
-      g.beginPath(); g.moveTo(px(v), m); g.lineTo(px(v), m + high); g.stroke();
-      g.textAlign = 'center'; g.fillText(num(v / scale), px(v), m + high + 14);
-    }
-    for (const v of ticks(cb - extB, cb + extB, Math.max(2, Math.round(high / 90)))) {
-      g.beginPath(); g.moveTo(m, py(v)); g.lineTo(m + wide, py(v)); g.stroke();
-      g.save(); g.translate(m - 6, py(v)); g.rotate(-Math.PI / 2); g.textAlign = 'center'; g.fillText(num(v / scale), 0, 0); g.restore();
-    }
-    g.strokeStyle = '#9aa5b1'; g.strokeRect(m, m, wide, high);
-    g.textAlign = 'center'; g.fillText(axes[ka] + ' (' + unit + ')', cx, m + high + 30);
-    g.save(); g.translate(14, cy); g.rotate(-Math.PI / 2); g.fillText(axes[kb] + ' (' + unit + ')', 0, 0); g.restore();
-    // scale bar: the largest 1, 2 or 5 times a power of ten within a quarter of the view
-    const quarter = ext / 2, mag = Math.pow(10, Math.floor(Math.log10(quarter)));
-    const bar = [5, 2, 1].map((f) => f * mag).find((b) => b <= quarter);
-    g.strokeStyle = '#1d2430'; g.lineWidth = 2; g.beginPath();
-    g.moveTo(m + 10, m + 14); g.lineTo(m + 10 + bar * k, m + 14); g.stroke();
-    g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(si(bar, 'm'), m + 14 + bar * k, m + 18);
-    g.save(); g.beginPath(); g.rect(m, m, wide, high); g.clip();
-    if (options.decorate) options.decorate(g, view, k, px, py);
-    const t = state.t, trail = state.trail, marks = [];
-    const inPlane = (r) => [r[ka], r[kb]];
-    const markAt = (v, tm) => { const q = position(v, tm); return q ? inPlane(rel(q, tm)) : null; };
-    // each bomb blasting now: its 200 km reach, shaded by its level
-    for (const v of aliveAt(t)) {
-      if (!isBomb(v) || !v.lv || t < v.detonated || t > v.end) continue;
-      const level = at(v, 'lv', t), q = markAt(v, t);
-      if (!level || !q) continue;
-      g.fillStyle = 'rgba(213, 94, 0, ' + (0.22 * level).toFixed(3) + ')';
-      g.beginPath(); g.arc(px(q[0]), py(q[1]), Math.max(0, blastRadius * k), 0, 2 * Math.PI); g.fill();
-      g.strokeStyle = '#d55e00'; g.lineWidth = 2; g.stroke();
-    }
-    // trails: the recent past of every vessel there now, each point where it
-    // was in the frame at its own moment
-    g.lineWidth = 1.4;
-    for (const v of aliveAt(t)) {
-      if (t < v.created || t > v.end || !v.wx) continue;
-      const from = Math.max(v.created, t - trail);
-      let i = Math.max(0, before(v.t, from));
-      g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
-      const first = markAt(v, from);
-      if (first) g.moveTo(px(first[0]), py(first[1]));
-      for (; i < v.t.length && v.t[i] <= t; i++) {
-        if (v.t[i] < from) continue;
-        const q = inPlane(rel([v.wx[i], v.wy[i], v.wz[i]], v.t[i]));
-        g.lineTo(px(q[0]), py(q[1]));
-      }
-      const last = markAt(v, t);
-      if (last) g.lineTo(px(last[0]), py(last[1]));
-      g.stroke();
-    }
-    g.globalAlpha = 1;
-    // marks of what happened within the trail: removed rocks, contacts, detonations
-    for (const v of aliveDuring(t - trail, t)) {
-      if (isRock(v) && v.deleted >= 0 && v.deleted <= t && v.deleted >= t - trail) {
-        const q = markAt(v, v.deleted);
-        if (q) { cross(g, px(q[0]), py(q[1]), v.color); marks.push(['removed', v.name, q[0], q[1], v.index]); }
-      }
-      for (const ht of v.hits) {
-        if (ht > t || ht < t - trail) continue;
-        const q = markAt(v, ht);
-        if (q) { ring(g, px(q[0]), py(q[1])); marks.push(['contact', v.name, q[0], q[1], v.index]); }
-      }
-      if (isBomb(v) && v.detonated >= 0 && v.detonated <= t && (v.detonated >= t - trail || v === detonated[0])) {
-        const q = markAt(v, v.detonated);
-        if (q) { star(g, px(q[0]), py(q[1])); marks.push(['detonation', v.name, q[0], q[1], v.index]); }
-      }
-    }
-    state.marks[title] = marks;
-    g.restore();
-    // every vessel at the playback's time; one outside the view is an arrow at its edge
-    const here = now(t).map((p) => ({ v: p.v, a: p.a, b: p.b, x: px(p.a), y: py(p.b) }));
-    view.positions = here;
-    for (const p of here) {
-      const inside = p.x >= m && p.x <= m + wide && p.y >= m && p.y <= m + high;
-      const x = Math.max(m, Math.min(m + wide, p.x)), y = Math.max(m, Math.min(m + high, p.y));
-      g.fillStyle = p.v.color; g.beginPath();
-      if (inside) g.arc(x, y, isRock(p.v) ? 3.5 : 5, 0, 2 * Math.PI);
-      else { const d = Math.atan2(p.y - cy, p.x - cx); g.moveTo(x + 8 * Math.cos(d), y + 8 * Math.sin(d)); g.lineTo(x + 5 * Math.cos(d + 2.4), y + 5 * Math.sin(d + 2.4)); g.lineTo(x + 5 * Math.cos(d - 2.4), y + 5 * Math.sin(d - 2.4)); }
-      g.fill();
-      p.sx = x; p.sy = y;
-    }
-    // labels placed so none overlaps; the corner holding the scale bar is taken
-    g.font = '12px system-ui, sans-serif';
-    const placed = [{ x: m, y: m, w: 150, h: 24 }], focus = focusAt(t);
-    const order = here.slice().sort((a, b) => (isRock(a.v) - isRock(b.v)) || (b.v === focus) - (a.v === focus));
-    for (const p of order.slice(0, 300)) {
-      const text = options.labelOf(p.v, t);
-      const tw = g.measureText(text).width + 4, th = 14;
-      const spots = [[8, -7], [8, 9], [-8 - tw, -7], [-8 - tw, 9], [-tw / 2, -20], [-tw / 2, 22]];
-      for (const [dx, dy] of spots) {
-        const r = { x: p.sx + dx, y: p.sy + dy - th + 3, w: tw, h: th };
-        if (r.x < 2 || r.y < 2 || r.x + r.w > w - 2 || r.y + r.h > h - 2) continue;
-        if (placed.some((q) => r.x < q.x + q.w && q.x < r.x + r.w && r.y < q.y + q.h && q.y < r.y + r.h)) continue;
-        placed.push(r);
-        g.fillStyle = 'rgba(255,255,255,0.8)'; g.fillRect(r.x, r.y, r.w, r.h);
-        g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(text, r.x + 2, r.y + th - 3);
-        break;
-      }
-    }
-    state.drawn[title] = here.map((q) => [q.v.name, q.x, q.y, q.a, q.b, q.v.index]);
-  }
-  view.draw = draw;
-  const zoom = (f, at) => {
-    const [a, b] = at || view.center;
-    view.center = [a + (view.center[0] - a) * f, b + (view.center[1] - b) * f];
-    view.ext *= f; view.auto = false; draw();
-  };
-  fit.addEventListener('click', () => view.fitAll());
-  closer.addEventListener('click', () => zoom(0.5));
-  farther.addEventListener('click', () => zoom(2));
-  canvas.addEventListener('wheel', (e) => {
-    e.preventDefault();
-    const r = canvas.getBoundingClientRect();
-    zoom(e.deltaY < 0 ? 0.8 : 1.25, view.fromScreen(e.clientX - r.left, e.clientY - r.top));
-  }, { passive: false });
-  let dragging = null;
-  canvas.addEventListener('mousedown', (e) => { dragging = [e.clientX, e.clientY, view.center.slice()]; });
-  window.addEventListener('mouseup', () => { dragging = null; });
-  canvas.addEventListener('mousemove', (e) => {
-    const r = canvas.getBoundingClientRect();
-    if (dragging) {
-      const [a0, b0] = view.fromScreen(dragging[0] - r.left, dragging[1] - r.top), [a1, b1] = view.fromScreen(e.clientX - r.left, e.clientY - r.top);
-      view.center = [dragging[2][0] - (a1 - a0), dragging[2][1] - (b1 - b0)];
-      view.auto = false; draw();
-      return;
-    }
-    const near = view.positions.filter((p) => Math.hypot(p.sx - (e.clientX - r.left), p.sy - (e.clientY - r.top)) < 8);
-    showTip(e, near.map((p) => p.v.name + ' (' + p.v.cls + ')' + (options.hover ? ' ' + options.hover(p.v, state.t) : '')).join('\n'));
-  });
-  canvas.addEventListener('mouseleave', () => showTip(null, ''));
-  views.push(view);
-  return view;
-}
-function star(g, x, y) {
-  g.fillStyle = '#d55e00'; g.strokeStyle = '#000000'; g.lineWidth = 1; g.beginPath();
-  for (let i = 0; i < 10; i++) {
-    const r = i % 2 ? 3.5 : 9, a = Math.PI / 5 * i - Math.PI / 2;
-    g.lineTo(x + r * Math.cos(a), y + r * Math.sin(a));
-  }
-  g.closePath(); g.fill(); g.stroke();
-}
-function cross(g, x, y, color) {
-  g.strokeStyle = color; g.lineWidth = 1.5; g.beginPath();
-  g.moveTo(x - 4, y - 4); g.lineTo(x + 4, y + 4); g.moveTo(x + 4, y - 4); g.lineTo(x - 4, y + 4); g.stroke();
-}
-function ring(g, x, y) {
-  g.strokeStyle = '#cc0000'; g.lineWidth = 2; g.beginPath(); g.arc(x, y, 7, 0, 2 * Math.PI); g.stroke();
-}
-const blastRadius = 200000;
-makeView('Close by', { frames, labelOf: (v) => v.label, hover: (v, t) => { const s = at(v, 's', t); return s === null ? '' : si(s, 'm/s'); } });
-if (data.planetView) {
-  makeView('Around the planet', {
-    least: data.planetRadius * 1.08,
-    extra: () => [{ a: -data.planetRadius, b: -data.planetRadius }, { a: data.planetRadius, b: data.planetRadius }],
-    decorate: (g, view, k, px, py) => {
-      g.fillStyle = '#cfe3f5'; g.strokeStyle = '#0072b2'; g.lineWidth = 1.5;
-      g.beginPath(); g.arc(px(0), py(0), Math.max(0, data.planetRadius * k), 0, 2 * Math.PI); g.fill(); g.stroke();
-    },
-    labelOf: (v, t) => v.label + (v.alt ? ' ' + si(at(v, 'alt', t) || 0, 'm', 3) + ' up' : ''),
-  });
-}
 
 // ---- the clock
 const slider = document.getElementById('slider'), clock = document.getElementById('clock');
