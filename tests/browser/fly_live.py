@@ -2,56 +2,34 @@
 """Flies the live page in headless Chromium as a pilot would, with the mouse
 and the keyboard alone: Weapons opened on display L by its mode selector,
 the power button pressed, 50 typed into the input box and confirmed, the
-bomb fired with the B key, the world run at 10x until the blast; a station pushed by it
-draws away. The session, paused and taken home as a scenario, plays back in
-brimstar-sim to the same trace, byte for byte; its flight report so far
-tells of the bomb, and display L on the page shows word for word what the
-replay's log prints of it. Clicking a vessel in the list moves the focus,
-and the display follows it; a second page sees the same world, which runs
-on when it goes; the host's scenario saved and loaded from the
-page is a new session in the replay too. Without the collision library,
-the module's message box at the start is shown on the page. Then a world of 1,000 vessels at 10x: the page keeps
-drawing, and says how many frames a second.
+bomb fired with the B key, the world run at 10x until the blast; a station
+pushed by it draws away. The session, paused and taken home as a scenario,
+plays back in brimstar-sim to the same trace, byte for byte; its flight
+report so far tells of the bomb, and display L on the page shows word for
+word what the replay's log prints of it. Clicking a vessel in the list
+moves the focus, and the display follows it; a second page sees the same
+world, which runs on when it goes; the host's scenario saved and loaded
+from the page is a new session in the replay too. Without the collision
+library, the module's message box at the start is shown on the page.
+(live_views.py checks the world's views, and 1,000 vessels at 10x.)
 
     fly_live.py SIM WORLD.scn [--screenshot PNG]
 """
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
 import time
 import urllib.request
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import Select, WebDriverWait
+from selenium.webdriver.support.ui import Select
 
-CHROME_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-                "--disable-component-update", "--disable-sync", "--window-size=1400,1000"]
-
-
-def start(sim, scenario, *extra):
-    """brimstar-sim --live on a free port, and the address it printed."""
-    process = subprocess.Popen([sim, scenario, "--live", "--quiet", *extra], stdout=subprocess.PIPE, text=True)
-    line = process.stdout.readline()
-    found = re.search(r"http://127\.0\.0\.1:\d+/", line)
-    if not found:
-        process.kill()
-        sys.exit(f"no address printed: {line!r}")
-    return process, found.group(0)
-
-
-def stop(process):
-    process.send_signal(signal.SIGINT)
-    rest, _ = process.communicate(timeout=30)
-    if process.returncode != 0 or "stopped at" not in rest:
-        sys.exit(f"brimstar-sim did not stop cleanly (exit {process.returncode}): {rest!r}")
+from live_browser import chrome, errors_in, start, stop, wait_for
 
 
 ROWS = """
@@ -123,13 +101,6 @@ def two_pages(driver, address):
     wait_for(driver, "the world to run on after the second page went", lambda d: clock(d) > left + 1)
 
 
-def wait_for(driver, what, check, seconds=30):
-    try:
-        return WebDriverWait(driver, seconds, poll_frequency=0.1).until(lambda d: check(d))
-    except Exception:
-        sys.exit(f"timed out waiting for {what}; the log:\n" + driver.find_element(By.ID, "log").text[-3000:])
-
-
 def fly_one_bomb(driver, sim, scenario, folder, screenshot):
     trace, log_file, report_file = (os.path.join(folder, name) for name in ("live.csv", "live.log", "ended.html"))
     process, address = start(sim, scenario, "--trace", trace, "--log", log_file, "--report", report_file)
@@ -192,11 +163,9 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         report = urllib.request.urlopen(address + "report", timeout=60).read().decode()
         if "<!DOCTYPE html>" not in report or "ISS-A" not in report or "Nuke/10.000000/3.000000/50.000000" not in report:
             sys.exit("the flight report so far does not tell the flight: " + report[:300])
-        errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
-        if errors:
-            sys.exit("console errors: " + "; ".join(errors))
+        errors_in(driver)
     finally:
-        stop(process)
+        stop(driver, process)
     # Ctrl-C wrote every output whole, telling how the flight ended.
     with open(log_file) as f:
         ending = f.read().splitlines()
@@ -241,28 +210,6 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
                     "--within", "20"], check=True)
 
 
-def thousand_vessels(driver, sim, folder):
-    world = os.path.join(folder, "thousand.scn")
-    with open(world, "w") as f:
-        f.write("planet Earth radius 6371000 gm 3.986004418e14\ngravity on\nstep 0.1\n")
-        for i in range(1000):
-            f.write(f"vessel S{i} class Ship pos 7000000 {(i % 40) * 500} {(i // 40) * 500} vel 0 7546 0\n")
-        f.write("focus S0\n")
-    process, address = start(sim, world)
-    try:
-        driver.get(address)
-        wait_for(driver, "the vessels", lambda d: len(d.find_elements(By.CSS_SELECTOR, "#vessels tbody tr")) > 0)
-        Select(driver.find_element(By.ID, "warp")).select_by_value("10")
-        time.sleep(5)
-        fps = driver.execute_script("return window.framesPerSecond();")
-        pace = driver.find_element(By.ID, "pace").text
-        print(f"1,000 vessels at 10x: the page draws {fps} frames a second; the world: {pace}")
-        if fps < 2:
-            sys.exit(f"the page draws only {fps} frames a second")
-    finally:
-        stop(process)
-
-
 def message_box(driver, sim, scenario, folder):
     """Without the collision library the module says so in a message box at
     the start; a page opened later shows it, and OK closes it."""
@@ -283,22 +230,17 @@ def message_box(driver, sim, scenario, folder):
             sys.exit("the message box came back")
         print("the module's message box, shown at the start, is shown on the page and closed by OK")
     finally:
-        stop(process)
+        stop(driver, process)
 
 
 def main():
     sim, scenario = sys.argv[1], sys.argv[2]
     screenshot = sys.argv[4] if len(sys.argv) == 5 and sys.argv[3] == "--screenshot" else None
-    options = webdriver.ChromeOptions()
-    for flag in CHROME_FLAGS:
-        options.add_argument(flag)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver = chrome()
     try:
         with tempfile.TemporaryDirectory() as folder:
             fly_one_bomb(driver, sim, scenario, folder, screenshot)
             message_box(driver, sim, scenario, folder)
-            thousand_vessels(driver, sim, folder)
     finally:
         driver.quit()
 

@@ -12,22 +12,16 @@ drawing takes.
     live_views.py SIM WORLD.scn
 """
 import os
-import re
 import shutil
-import signal
-import subprocess
 import sys
 import tempfile
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import Select, WebDriverWait
+from selenium.webdriver.support.ui import Select
 
-CHROME_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-                "--disable-component-update", "--disable-sync", "--window-size=1400,1000"]
+from live_browser import chrome, errors_in, start, stop, wait_for
 
 # The test world's own vessels, with a bomb fired from GL-01 at 1 s that
 # goes off 10 s later.
@@ -37,38 +31,6 @@ at 1 key W P
 at 1 type 50
 at 1 button W BMB
 """
-
-
-def start(sim, scenario, *extra):
-    """brimstar-sim --live on a free port, and the address it printed."""
-    process = subprocess.Popen([sim, scenario, "--live", "--quiet", *extra], stdout=subprocess.PIPE, text=True)
-    line = process.stdout.readline()
-    found = re.search(r"http://127\.0\.0\.1:\d+/", line)
-    if not found:
-        process.kill()
-        sys.exit(f"no address printed: {line!r}")
-    return process, found.group(0)
-
-
-def stop(driver, process):
-    driver.get("about:blank")  # the page lets go of the stream before the server ends it
-    process.send_signal(signal.SIGINT)
-    process.communicate(timeout=30)
-    if process.returncode != 0:
-        sys.exit(f"brimstar-sim did not stop cleanly (exit {process.returncode})")
-
-
-def wait_for(driver, what, check, seconds=30):
-    try:
-        return WebDriverWait(driver, seconds, poll_frequency=0.1).until(lambda d: check(d))
-    except Exception:
-        sys.exit(f"timed out waiting for {what}; the log:\n" + driver.find_element(By.ID, "log").text[-3000:])
-
-
-def errors_in(driver):
-    errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
-    if errors:
-        sys.exit("console errors: " + "; ".join(errors))
 
 
 # The close view's frames, and its marks and vessels as last drawn.
@@ -208,11 +170,7 @@ def thousand_vessels(driver, sim, folder):
 
 def main():
     sim, world = sys.argv[1], sys.argv[2]
-    options = webdriver.ChromeOptions()
-    for flag in CHROME_FLAGS:
-        options.add_argument(flag)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver = chrome()
     try:
         with tempfile.TemporaryDirectory() as folder:
             blast(driver, sim, world, folder)

@@ -21,8 +21,11 @@ std::string Gone(const report::FlightRecord& record, double since)
 report::FlightRecord Named(std::initializer_list<const char*> names)
 {
     report::FlightRecord record;
-    for (const char* name : names)
-        record.vessels.push_back({name});
+    for (const char* name : names) {
+        report::VesselTrack track;
+        track.name = name;
+        record.vessels.push_back(track);
+    }
     return record;
 }
 
