@@ -246,7 +246,10 @@ void LiveSession::publish()
     for (OBJHANDLE h : world.vessels()) {
         const emu::VesselRecord* v = world.vessel(h);
         known.vessels.insert(v->details->name);
-        byDistance.push_back({focus ? Distance(v->pos, focus->pos) : 0.0, v});
+        // A vessel flown off to infinity beside a focus there is at no
+        // distance a sort can order: it goes last.
+        double distance = focus ? Distance(v->pos, focus->pos) : 0.0;
+        byDistance.push_back({std::isnan(distance) ? HUGE_VAL : distance, v});
     }
     size_t shown = std::min(byDistance.size(), vesselsShown);
     std::partial_sort(byDistance.begin(), byDistance.begin() + long(shown), byDistance.end(),
