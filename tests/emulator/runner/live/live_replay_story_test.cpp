@@ -3,6 +3,7 @@
  * steps they took effect, and looking at the world (its published state,
  * the displays redrawn) changes nothing. */
 #include "support/emulated_root.h"
+#include "support/live_flight.h"
 
 #include "emulator/runner/live/live_session.h"
 #include "emulator/runner/observer_fanout.h"
@@ -26,14 +27,6 @@ at 0.5 open Weapons on ISS-B as W
 run 1
 )";
 
-live::LiveCommand Request(const std::string& body, const live::LiveSession& session)
-{
-    live::LiveCommand command;
-    std::string error;
-    EXPECT_TRUE(live::DecodeRequest(body, session.known(), command, error)) << body << ": " << error;
-    return command;
-}
-
 struct Flown {
     std::string trace;
     std::string scenario;
@@ -42,51 +35,34 @@ struct Flown {
 
 Flown FlyLive(const runner::Script& script)
 {
-    testing_support::EmulatedRoot root;
-    emu::Host host(root.path());
-    std::ostringstream trace, out;
-    live::LogLines lines(&out);
-    std::ostream logOut(&lines);
-    runner::FlightLog log(host, logOut);
-    runner::TraceWriter tracer(host, trace);
-    runner::ObserverFanout observers;
-    observers.add(&log);
-    observers.add(&tracer);
-    host.setObserver(&observers);
-    std::string error;
-    EXPECT_TRUE(runner::BuildWorld(host, script, log, error)) << error;
-    live::LiveSession session(host, script, log, lines);
+    testing_support::LiveFlight flight(script);
+    live::LiveSession& session = *flight.session;
     session.advance(7);
     // The scenario's open has moved the focus to ISS-B: the pilot opens
     // Weapons there, sets a 50 kt bomb and fires it, then looks away.
-    for (const char* body : {R"({"do":"open","display":"L","mode":"Weapons"})"})
-        session.submit(Request(body, session));
+    flight.act(R"({"do":"open","display":"L","mode":"Weapons"})");
     session.advance(3);
-    session.submit(Request(R"({"do":"button","display":"L","index":2})", session));
+    flight.act(R"({"do":"button","display":"L","index":2})");
     session.advance(1);
-    session.submit(Request(R"({"do":"type","text":"50"})", session));
-    session.submit(Request(R"({"do":"button","display":"L","index":7})", session));
-    session.submit(Request(R"({"do":"pause"})", session));
-    session.advance(0);
+    flight.act(R"({"do":"type","text":"50"})");
+    flight.act(R"({"do":"button","display":"L","index":7})");
+    flight.act(R"({"do":"pause"})");
     // The bomb, made during the flight, is looked at: the scenario names a
     // vessel its world did not start with.
-    session.submit(Request(R"({"do":"focus","vessel":"Nuke/10.000000/3.000000/50.000000"})", session));
-    session.submit(Request(R"({"do":"step"})", session));
-    session.advance(0);
-    session.submit(Request(R"({"do":"save","name":"mid flight"})", session));
-    session.submit(Request(R"({"do":"focus","vessel":"ISS-A"})", session));
-    session.submit(Request(R"({"do":"step"})", session));
-    session.submit(Request(R"({"do":"resume"})", session));
+    flight.act(R"({"do":"focus","vessel":"Nuke/10.000000/3.000000/50.000000"})");
+    flight.act(R"({"do":"step"})");
+    flight.act(R"({"do":"save","name":"mid flight"})");
+    flight.act(R"({"do":"focus","vessel":"ISS-A"})");
+    flight.act(R"({"do":"step"})");
+    flight.act(R"({"do":"resume"})");
     session.advance(150);
     // ... and goes back to the saved moment: a new session, in the replay too.
-    session.submit(Request(R"({"do":"load","name":"mid flight"})", session));
+    flight.act(R"({"do":"load","name":"mid flight"})");
     session.advance(5);
     // The clock now reads the saved moment's time, earlier than the load's.
-    session.submit(Request(R"({"do":"focus","vessel":"ISS-B"})", session));
+    flight.act(R"({"do":"focus","vessel":"ISS-B"})");
     session.advance(20);
-    host.setObserver(nullptr);
-    host.shutdown();
-    return {trace.str(), session.scenario(), out.str()};
+    return {flight.trace.str(), session.scenario(), flight.out.str()};
 }
 
 std::string Replay(const std::string& scenario)

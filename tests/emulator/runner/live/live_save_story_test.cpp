@@ -3,6 +3,7 @@
  * files (the scenario being flown, its trace) is refused and changes
  * nothing. */
 #include "support/emulated_root.h"
+#include "support/live_flight.h"
 
 #include "emulator/runner/live/live_session.h"
 #include "emulator/runner/script_player.h"
@@ -56,25 +57,18 @@ TEST(LiveSave, SavesBesideTheRunsFilesButNeverOverThem)
     EXPECT_EQ(session.known().scenarios, (std::set<std::string>{"orbit"}));
 }
 
-}  // namespace
 
 // However much the pilot does, the session taken home stays a scenario the
 // runner reads: once it holds as much as a scenario can, actions are refused.
 TEST(LiveSave, TheSessionTakenHomeStaysAScenarioTheRunnerReads)
 {
-    testing_support::EmulatedRoot root;
     const std::string name(60000, 'A');  // each focus on it records a line of 60 kB
     runner::Script script;
     std::string error;
     ASSERT_TRUE(runner::ParseScript("long.scn", "planet Earth\nvessel " + name + " class Ship pos 7e6 0 0\n", script,
                                     error)) << error;
-    emu::Host host(root.path());
-    std::ostringstream out;
-    live::LogLines lines(&out);
-    std::ostream logOut(&lines);
-    runner::FlightLog log(host, logOut);
-    ASSERT_TRUE(runner::BuildWorld(host, script, log, error)) << error;
-    live::LiveSession session(host, script, log, lines);
+    testing_support::LiveFlight flight(script);
+    live::LiveSession& session = *flight.session;
     const std::string focus = R"({"do":"focus","vessel":")" + name + "\"}";
     // As fast as the queue takes them: the world hears of the limit only
     // after the last batch was queued.
@@ -88,10 +82,11 @@ TEST(LiveSave, TheSessionTakenHomeStaysAScenarioTheRunnerReads)
         session.advance(0);
     }
     EXPECT_NE(error.find("holds as much as a scenario can"), std::string::npos) << error;
-    EXPECT_NE(out.str().find("not done: the session holds as much"), std::string::npos);
+    EXPECT_NE(flight.out.str().find("not done: the session holds as much"), std::string::npos);
     const std::string scenario = session.scenario();
     EXPECT_GT(scenario.size(), runner::scenarioLimits.bytes - runner::scenarioLimits.lineLength);
     runner::Script back;
     EXPECT_TRUE(runner::ParseScript("home.scn", scenario, back, error)) << error;
-    host.shutdown();
 }
+
+}  // namespace

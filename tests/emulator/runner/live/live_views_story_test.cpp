@@ -2,10 +2,8 @@
  * tell: the one-bomb example flown live with its recorder, and in the state
  * published after the blast the bomb says when it went off and how strongly
  * it blasts, and the rocks it threw out of range are among the vessels gone. */
-#include "support/emulated_root.h"
+#include "support/live_flight.h"
 
-#include "emulator/runner/live/live_session.h"
-#include "emulator/runner/observer_fanout.h"
 #include "emulator/runner/script_player.h"
 
 #include <gtest/gtest.h>
@@ -36,20 +34,8 @@ TEST(LiveViews, TheStateTellsOfTheBlastAndOfTheRocksItThrewAway)
     std::string error;
     ASSERT_TRUE(runner::ReadScript(std::string(BRIMSTAR_SOURCE_DIR) + "/examples/01-one-bomb.scn", script, error))
         << error;
-    testing_support::EmulatedRoot root;
-    emu::Host host(root.path());
-    std::ostringstream out;
-    live::LogLines lines(&out);
-    std::ostream logOut(&lines);
-    runner::FlightLog log(host, logOut);
-    report::Recorder recorder(host, script);
-    runner::ObserverFanout observers;
-    observers.add(&log);
-    observers.add(&recorder);
-    log.listen(&recorder);
-    host.setObserver(&observers);
-    ASSERT_TRUE(runner::BuildWorld(host, script, log, error)) << error;
-    live::LiveSession session(host, script, log, lines, &recorder);
+    testing_support::LiveFlight flight(script);
+    live::LiveSession& session = *flight.session;
 
     unsigned long long seen = 0;
     std::string state;
@@ -71,11 +57,9 @@ TEST(LiveViews, TheStateTellsOfTheBlastAndOfTheRocksItThrewAway)
     EXPECT_LE(std::stod(when[1]), 11.25);
     EXPECT_NE(bomb.find("\"lv\":"), std::string::npos) << bomb;
     std::string gone = Gone(state);
-    EXPECT_NE(gone.find("[\"R-4\",11.75]"), std::string::npos) << gone << "\n" << out.str();
-    EXPECT_NE(gone.find("[\"R-5\",11.75]"), std::string::npos) << gone << "\n" << out.str();
+    EXPECT_NE(gone.find("[\"R-4\",11.75]"), std::string::npos) << gone << "\n" << flight.out.str();
+    EXPECT_NE(gone.find("[\"R-5\",11.75]"), std::string::npos) << gone << "\n" << flight.out.str();
     EXPECT_TRUE(ShownVessel(state, "R-4").empty());
-    host.setObserver(nullptr);
-    host.shutdown();
 }
 
 }  // namespace
