@@ -1,6 +1,7 @@
 #include "live_request.h"
 
 #include "flat_json.h"
+#include "recorded_scenario.h"
 #include "saved_scenarios.h"
 
 #include "emulator/runner/number_text.h"
@@ -56,15 +57,6 @@ struct Decoding {
         return true;
     }
 };
-
-/* Whether a scenario can hold the text as one quoted word. */
-bool Recordable(const std::string& text)
-{
-    for (char c : text)
-        if (c == '"' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return false;
-    return true;
-}
 
 bool DecodeAction(const std::string& verb, Decoding& d, runner::Action& action)
 {

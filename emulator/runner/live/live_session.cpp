@@ -8,8 +8,8 @@
 #include "emulator/runner/report/report_page.h"
 
 #include <algorithm>
-#include <limits>
 #include <cmath>
+#include <limits>
 #include <sstream>
 #include <utility>
 
@@ -83,6 +83,11 @@ void LiveSession::perform(runner::Action action)
         // A display shows one mode: the one it showed closes first.
         if (displays_.count(action.args.back()))
             perform(runner::Action{0, 0, "close", {action.args.back()}});
+    }
+    // A name a module gave may be one no scenario can hold.
+    if (!std::all_of(action.args.begin(), action.args.end(), Recordable)) {
+        log_.note("not done: a name in it cannot be written in a scenario");
+        return;
     }
     const std::string line = RecordedAction(action);
     if (recordingFull(line.size())) {

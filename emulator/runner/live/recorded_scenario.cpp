@@ -16,8 +16,7 @@ std::string Exact(double value)
     return text;
 }
 
-/* Names may hold blanks or '#'; a scenario's names hold no '"', since a
- * scenario cannot write one. */
+/* Names may hold blanks or '#'; see Recordable for what they may not. */
 std::string Word(const std::string& text)
 {
     return '"' + text + '"';
@@ -29,6 +28,14 @@ std::string Vector(const VECTOR3& v)
 }
 
 }  // namespace
+
+bool Recordable(const std::string& word)
+{
+    for (char c : word)
+        if (c == '"' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return false;
+    return true;
+}
 
 std::string RecordedScenario(const runner::Script& start, const std::vector<runner::Action>& taken, double end)
 {

@@ -17,6 +17,10 @@ namespace live {
  * its time), and a run that ends at `end`. */
 std::string RecordedScenario(const runner::Script& start, const std::vector<runner::Action>& taken, double end);
 
+/* Whether a scenario can hold the text as one quoted word: no '"', no
+ * control character. */
+bool Recordable(const std::string& word);
+
 /* Its parts, in that order: the world, one line for each action, the run's
  * end. A session measures what it has recorded with them. */
 std::string RecordedWorld(const runner::Script& start);

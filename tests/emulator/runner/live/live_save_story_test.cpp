@@ -89,4 +89,22 @@ TEST(LiveSave, TheSessionTakenHomeStaysAScenarioTheRunnerReads)
     EXPECT_TRUE(runner::ParseScript("home.scn", scenario, back, error)) << error;
 }
 
+// A vessel whose name a scenario cannot hold (a module may name one so) is
+// never written into the session: opening a display on it is refused, and
+// what is taken home still plays.
+TEST(LiveSave, NoActionIsRecordedThatAScenarioCannotHold)
+{
+    runner::Script script;
+    std::string error;
+    ASSERT_TRUE(runner::ParseScript("w.scn", world, script, error)) << error;
+    testing_support::LiveFlight flight(script);
+    flight.host.setFocus(flight.host.createVesselAt("say \"hi\"", "Ship", {7e6, 0, 100}));
+    flight.session->advance(0);
+    flight.act(R"({"do":"open","display":"L","mode":"Weapons"})");
+    EXPECT_NE(flight.out.str().find("not done: "), std::string::npos) << flight.out.str();
+    runner::Script back;
+    EXPECT_TRUE(runner::ParseScript("home.scn", flight.session->scenario(), back, error)) << error;
+    EXPECT_TRUE(back.actions.empty());
+}
+
 }  // namespace
