@@ -139,16 +139,18 @@ const double liveReportedFlight = 3600.0;  // s
 
 /* The exit status says how the run ended: 0 whole, 1 a failure, 3 ended by
  * a library's quick shutdown, 128 and the signal's number interrupted. A
- * live flight ends only when interrupted: that is its whole run. */
-int ExitStatus(const runner::RunEnding& ending, bool live, bool nothingElseFailed)
+ * live flight ends only when interrupted: stopped so, it is whole. */
+int ExitStatus(const runner::RunEnding& ending, bool stoppedAsAsked, bool nothingElseFailed)
 {
     if (!nothingElseFailed)
         return 1;
+    if (stoppedAsAsked)
+        return 0;
     switch (ending.kind) {
     case runner::RunEnding::Kind::completed: return 0;
     case runner::RunEnding::Kind::failed: return 1;
     case runner::RunEnding::Kind::halted: return 3;
-    case runner::RunEnding::Kind::interrupted: return live ? 0 : 128 + runner::InterruptingSignal();
+    case runner::RunEnding::Kind::interrupted: return 128 + runner::InterruptingSignal();
     }
     return 1;
 }
@@ -252,6 +254,7 @@ int main(int argc, char** argv)
     bool played = runner::PlayScript(host, script, log, error, options.maxSteps);
 #endif
     const runner::RunEnding& ending = log.ending();
+    const bool stoppedAsAsked = options.live && ending.kind == runner::RunEnding::Kind::interrupted;
     host.setObserver(nullptr);
     host.shutdown();
     out.flush();
@@ -271,9 +274,9 @@ int main(int argc, char** argv)
     }
     if (!played)
         std::cerr << "brimstar-sim: " << runner::Printable(error) << '\n';
-    else if (ending.early() && !(options.live && ending.kind == runner::RunEnding::Kind::interrupted))
+    else if (ending.early() && !stoppedAsAsked)
         std::cerr << "brimstar-sim: the run " << ending.text() << '\n';
     if (log.failed())
         std::cerr << "brimstar-sim: the run went on, but something it was asked to do failed (see the log)\n";
-    return ExitStatus(ending, options.live, written && !log.failed());
+    return ExitStatus(ending, stoppedAsAsked, written && !log.failed());
 }

@@ -18,10 +18,8 @@ namespace {
 /* How often the interruption is looked for: well within a person's wait. */
 const auto interruptionPoll = std::chrono::milliseconds(20);
 
-}  // namespace
-
-bool FlyLive(emu::Host& host, const runner::Script& script, runner::FlightLog& log, const LogLines& lines,
-             report::Recorder& recorder, const runner::RunFiles& files, int port, std::string& error)
+bool Fly(emu::Host& host, const runner::Script& script, runner::FlightLog& log, const LogLines& lines,
+         report::Recorder& recorder, const runner::RunFiles& files, int port, std::string& error)
 {
     if (!runner::BuildWorld(host, script, log, error))
         return false;
@@ -43,9 +41,18 @@ bool FlyLive(emu::Host& host, const runner::Script& script, runner::FlightLog& l
     simulation.join();
     server.stop();
     serving.join();
-    runner::FinishRun(host, log, "");
     std::cout << "brimstar-sim: stopped at t = " << host.world().simt << " s" << std::endl;
     return true;
+}
+
+}  // namespace
+
+bool FlyLive(emu::Host& host, const runner::Script& script, runner::FlightLog& log, const LogLines& lines,
+             report::Recorder& recorder, const runner::RunFiles& files, int port, std::string& error)
+{
+    bool flown = Fly(host, script, log, lines, recorder, files, port, error);
+    runner::FinishRun(host, log, flown ? "" : error);
+    return flown;
 }
 
 }  // namespace live
