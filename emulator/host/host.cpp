@@ -144,6 +144,14 @@ void Host::step(double dt)
     noticeDebugLine();
 }
 
+bool Host::jumpTime(double sessionTime)
+{
+    if (stepping_ || runEnded_ || !std::isfinite(sessionTime))
+        return false;
+    world_.simt = world_.sessionStart + sessionTime;
+    return true;
+}
+
 int Host::openMfd(const std::string& mode, OBJHANDLE vessel, int width, int height)
 {
     VesselRecord* v = world_.vessel(vessel);

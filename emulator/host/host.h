@@ -97,6 +97,10 @@ public:
     VESSEL* focusInterface();
 
     void step(double dt);
+    /* The host's time jump: from now on the session's clock reads
+     * `sessionTime` (backwards too, even below 0) and the date moves with
+     * it. Refused during a step and for a time that is no number. */
+    bool jumpTime(double sessionTime);
     /* The session's clock as modules read it: during a step, its start. */
     double simTime() const { return stepping_ ? stepStart_ : world_.sessionTime(); }
 
