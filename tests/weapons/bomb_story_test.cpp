@@ -6,7 +6,9 @@
 #include "emulator/host/world/frame_math.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 using testing_support::WeaponsTest;
 using namespace testing_support;
@@ -324,5 +326,29 @@ TEST_F(BombTest, ABombIsFiredOnlyFromAFiniteStartPositionAndVelocity)
         Press(display, KeyB);
         EXPECT_EQ(Calls().matching("oapiCreateVesselEx").size(), finiteStart ? 1u : 0u)
             << s.distance << " m, " << s.velocity << " km/s";
+    }
+}
+
+TEST_F(BombTest, ABombIsFiredOnlyWithANameTheHostCanLoadBack)
+{
+    // The host formats "nuke (name)" into 256 bytes: 248 characters at most.
+    // A delay of n * 10^k prints k + 1 digits and six decimals, so with
+    // "Nuke/" and "/3.000000/0.000000" the name is k + 31 characters long.
+    const struct {
+        const char* delay;
+        std::size_t length;
+        bool fired;
+    } cases[] = {{"9e216", 247, true}, {"2e217", 248, true}, {"2e218", 249, false}, {"5e223", 254, false}};
+    OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0});
+    int display = OpenWeapons(ship);
+    for (const auto& c : cases) {
+        char name[300];
+        std::snprintf(name, sizeof name, "Nuke/%f/3.000000/0.000000", std::atof(c.delay));
+        ASSERT_EQ(std::strlen(name), c.length) << c.delay;
+        ASSERT_TRUE(Enter(display, KeyL, c.delay));
+        Calls().clear();
+        Press(display, KeyB);
+        EXPECT_EQ(Calls().matching("oapiCreateVesselEx").size(), c.fired ? 1u : 0u) << c.length << " characters";
+        EXPECT_EQ(VesselNamed(name) != nullptr, c.fired) << c.length << " characters";
     }
 }
