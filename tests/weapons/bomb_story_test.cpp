@@ -352,3 +352,24 @@ TEST_F(BombTest, ABombIsFiredOnlyWithANameTheHostCanLoadBack)
         EXPECT_EQ(VesselNamed(name) != nullptr, c.fired) << c.length << " characters";
     }
 }
+
+TEST_F(BombTest, ABombFliesItsDelayAndDurationWhereverTheClockJumps)
+{
+    const std::string name = "Nuke/10.000000/3.000000/1.000000";
+    for (double jumpTo : {-5000.0, 50000.0}) {
+        const std::string target = "T" + std::to_string(jumpTo);
+        OBJHANDLE bomb = Bomb(name);
+        AddVessel(target, "Station", {1000, 0, 0});
+        Simulate(4.0, 0.5);  // 3.5 s of flight at its last step
+        ASSERT_TRUE(host->jumpTime(jumpTo));
+        Simulate(3.0, 0.5);  // flight 4.0 to 6.5 s
+        ASSERT_TRUE(oapiIsVessel(bomb)) << "jumped to " << jumpTo;
+        Simulate(3.0, 0.5);  // flight 7.0 to 9.5 s
+        EXPECT_TRUE(Forces(target).empty()) << "jumped to " << jumpTo;
+        Simulate(3.0, 0.5);  // flight 10.0 to 12.5 s: the window
+        EXPECT_EQ(Forces(target).size(), 6u) << "jumped to " << jumpTo;
+        EXPECT_TRUE(oapiIsVessel(bomb)) << "jumped to " << jumpTo;
+        Simulate(0.5, 0.5);  // flight 13.0 s: the window has closed
+        EXPECT_FALSE(oapiIsVessel(bomb)) << "jumped to " << jumpTo;
+    }
+}
