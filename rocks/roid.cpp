@@ -16,8 +16,8 @@ const double damagePerHit = 10.0;
 const double maxRange = 800.0;  // m from the vessel in focus
 
 /* Zero names no rock. Counted for as long as the module is loaded, never
- * reset: even at one rock a step, a 32-bit count would take months of
- * stepping to come round. */
+ * reset: even at a rock in every step, a 32-bit count would take years of
+ * flight to come round. */
 std::uintptr_t lastSerial = 0;
 
 /* By serial number */
