@@ -8,7 +8,9 @@
  *
  * A step: plug-in pre-steps, each vessel's pre-step, integration of forces,
  * each vessel's post-step, plug-in post-steps, then the deletions requested
- * during the step. Vessels created during a step join from the next one.
+ * during the step. A vessel created during the pre-steps takes part in the
+ * rest of the step, one created during the post-steps gets a post-step, one
+ * created in a plug-in's post-step joins from the next step.
  * While paused, or once the run has ended, a step does nothing.
  *
  * The run ends when a library asks for the process to end (ExitProcess):
@@ -197,7 +199,6 @@ private:
     char debugLine_[debugLineSize] = {};
     std::string lastNoticedDebugLine_;
     std::vector<MessageBoxRecord> messageBoxes_;
-    std::vector<OBJHANDLE> stepVessels_;
     OBJHANDLE actingVessel_ = nullptr;
     /* Vessels asked to go and not yet gone: the deletion pass runs only
      * when there are some. */
