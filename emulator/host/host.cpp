@@ -128,6 +128,7 @@ void Host::step(double dt)
             v->callbacks->clbkPreStep(t0, dt, mjd0);
         }
     actingVessel_ = nullptr;
+    proxies_.beforeIntegration(world_);
     world_.integrate(world_.vessels(), dt);
     world_.simt += dt;
     double t1 = world_.sessionTime(), mjd1 = world_.mjd();
@@ -143,6 +144,7 @@ void Host::step(double dt)
             m->opcPostStep(t1, dt, mjd1);
     stepping_ = false;
     processDeletions();
+    proxies_.afterStep(world_, dt);
     noticeDebugLine();
 }
 
@@ -176,6 +178,7 @@ void Host::endSession()
     mfds_.closeAll();
     inputBox_.cancel();
     world_.focus = nullptr;  // nothing to hand it on to: every vessel goes
+    proxies_.clear();
     while (!world_.vessels().empty())
         deleteNow(world_.vessels().back());
     for (const auto& m : modules_.modules())

@@ -24,6 +24,7 @@
 #include "emulator/host/session/call_log.h"
 #include "emulator/host/world/camera.h"
 #include "emulator/host/world/handle_table.h"
+#include "emulator/host/world/proxy_watch.h"
 #include "emulator/host/session/host_observer.h"
 #include "emulator/host/session/input_box.h"
 #include "emulator/host/files/class_file_cache.h"
@@ -176,12 +177,16 @@ private:
     bool checkScenario(ScenarioFile& file, ScenarioPlan& plan, std::string& why);
     bool buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::string& why);
     void deleteNow(OBJHANDLE vessel);
+    /* Where the focus goes when its vessel leaves: its proxy, unless that
+     * is going too; else the nearest vessel that stays; else nowhere. */
+    OBJHANDLE focusHeir(const VesselRecord& leaving);
     /* The vessel nearest the one leaving that is not going too, or null */
     OBJHANDLE nearestStaying(const VesselRecord& leaving) const;
 
     std::filesystem::path root_;
     std::filesystem::path previousDirectory_;
     World world_;
+    ProxyWatch proxies_;
     MfdHost mfds_;
     InputBox inputBox_;
     ModuleRegistry modules_;
