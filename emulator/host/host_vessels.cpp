@@ -59,6 +59,12 @@ OBJHANDLE Host::loadVessel(ScenarioFile& file, const std::string& name, const st
         state.version = 2;
         if (Body* planet = world_.bodyByIndex(0))
             state.rbody = planet->handle;
+        // A vessel read from a file starts with its tanks empty: only its
+        // PRPLEVEL line fills them.
+        VesselRecord* v = world_.vessel(vessel->GetHandle());
+        for (Propellant& tank : v->details->propellants)
+            tank.mass = 0.0;
+        UpdateMass(*v);
         // The host applies a loaded state with its own setter, not the
         // vessel's clbkSetStateEx.
         if (callbacks) {
