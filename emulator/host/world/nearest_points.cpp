@@ -35,30 +35,35 @@ struct Best {
     std::uint64_t rank = 0;
 };
 
-void Consider(const std::vector<RankedPoint>& points, std::size_t i, const NearestQuery& q, Best& best)
+/* A point where the tree keeps it, with its index among those given. */
+struct Node {
+    RankedPoint point;
+    std::size_t index;
+};
+
+void Consider(const Node& n, const NearestQuery& q, Best& best)
 {
-    const RankedPoint& p = points[i];
-    if (p.rank >= q.below || p.rank == q.self)
+    if (n.point.rank >= q.below || n.point.rank == q.self)
         return;
-    double d2 = Distance2(p.pos, q.pos);
-    if (best.index == noPoint || d2 < best.d2 || (d2 == best.d2 && p.rank < best.rank))
-        best = {i, d2, p.rank};
+    double d2 = Distance2(n.point.pos, q.pos);
+    if (best.index == noPoint || d2 < best.d2 || (d2 == best.d2 && n.point.rank < best.rank))
+        best = {n.index, d2, n.point.rank};
 }
 
-/* A tree kept in an array of point indices: each range's middle splits it
- * on the axis of its depth, lower coordinates before it, higher after. */
+/* A tree kept in an array: each range's middle splits it on the axis of its
+ * depth, lower coordinates before it, higher after, so that a search reads
+ * neighbouring memory. */
 struct Tree {
-    const std::vector<RankedPoint>& points;
-    std::vector<std::size_t> order;
+    std::vector<Node> nodes;
 
     void build(std::size_t lo, std::size_t hi, int axis)
     {
         if (hi - lo <= leafSize)
             return;
         std::size_t mid = lo + (hi - lo) / 2;
-        std::nth_element(order.begin() + std::ptrdiff_t(lo), order.begin() + std::ptrdiff_t(mid),
-                         order.begin() + std::ptrdiff_t(hi), [this, axis](std::size_t a, std::size_t b) {
-                             return Axis(points[a].pos, axis) < Axis(points[b].pos, axis);
+        std::nth_element(nodes.begin() + std::ptrdiff_t(lo), nodes.begin() + std::ptrdiff_t(mid),
+                         nodes.begin() + std::ptrdiff_t(hi), [axis](const Node& a, const Node& b) {
+                             return Axis(a.point.pos, axis) < Axis(b.point.pos, axis);
                          });
         build(lo, mid, (axis + 1) % 3);
         build(mid + 1, hi, (axis + 1) % 3);
@@ -68,12 +73,12 @@ struct Tree {
     {
         if (hi - lo <= leafSize) {
             for (std::size_t i = lo; i < hi; ++i)
-                Consider(points, order[i], q, best);
+                Consider(nodes[i], q, best);
             return;
         }
         std::size_t mid = lo + (hi - lo) / 2;
-        Consider(points, order[mid], q, best);
-        double offset = Axis(q.pos, axis) - Axis(points[order[mid]].pos, axis);
+        Consider(nodes[mid], q, best);
+        double offset = Axis(q.pos, axis) - Axis(nodes[mid].point.pos, axis);
         int next = (axis + 1) % 3;
         bool lowFirst = offset < 0;
         if (lowFirst)
@@ -97,22 +102,23 @@ std::vector<std::size_t> NearestPoints(const std::vector<RankedPoint>& points,
                                        const std::vector<NearestQuery>& queries)
 {
     std::vector<std::size_t> found(queries.size(), noPoint);
-    Tree tree{points, {}};
+    Tree tree;
+    tree.nodes.reserve(points.size());
     for (std::size_t i = 0; i < points.size(); ++i)
         if (Finite(points[i].pos))
-            tree.order.push_back(i);
+            tree.nodes.push_back({points[i], i});
     bool small = queries.size() < smallBatch;
     if (!small)
-        tree.build(0, tree.order.size(), 0);
+        tree.build(0, tree.nodes.size(), 0);
     for (std::size_t i = 0; i < queries.size(); ++i) {
         if (!Finite(queries[i].pos))
             continue;
         Best best;
         if (small) {
-            for (std::size_t p : tree.order)
-                Consider(points, p, queries[i], best);
+            for (const Node& n : tree.nodes)
+                Consider(n, queries[i], best);
         } else {
-            tree.search(0, tree.order.size(), 0, queries[i], best);
+            tree.search(0, tree.nodes.size(), 0, queries[i], best);
         }
         found[i] = best.index;
     }
