@@ -13,30 +13,36 @@ TEST_F(HostTest, TheFocusGoesBackToTheShipNearestTheBombWhenTheHostLastLooked)
 {
     struct Case {
         const char* story;
-        int flight;         // seconds, one step each, before the bomb goes
-        int carrierLeaves;  // the second at whose end the carrier goes, or 0
+        int flight;       // seconds, one step each, before the bomb goes
+        int buoyLeaves;   // the second at whose end the buoy goes, or 0
+        bool salvo;       // a second bomb fired just after, 2 m ahead of it
         const char* heir;
     };
-    // The bomb flies out along x at 2 km/s; the host looks after its first
-    // second, then at 101 s, when the bomb is at 202 km beside Midway.
+    // The bomb flies out along x at 2 km/s from beside the carrier. The host
+    // looks when it is placed (the carrier nearest), after its first second
+    // (the buoy), then at 101 s, when the bomb is at 202 km beside Midway.
     const Case cases[] = {
-        {"gone before the 100 s look: the carrier", 90, 0, "Carrier"},
-        {"gone after it: the ship beside it then", 140, 0, "Midway"},
-        {"its proxy going too: the ship nearest now", 90, 90, "Midway"},
-        {"its proxy gone earlier: the ship nearest then", 90, 10, "Escort"},
+        {"gone in its first step: the ship it was placed beside", 1, 0, false, "Carrier"},
+        {"placed before the next bomb, which it does not see", 1, 0, true, "Carrier"},
+        {"gone before the 100 s look: the ship nearest after its first step", 90, 0, false, "Buoy"},
+        {"gone after it: the ship beside it then", 140, 0, false, "Midway"},
+        {"its proxy going too: the ship nearest now", 90, 90, false, "Midway"},
+        {"its proxy gone earlier: the ship nearest then", 90, 10, false, "Carrier"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.story);
-        OBJHANDLE carrier = Ship("Carrier", {0, 0, 0});
-        Ship("Escort", {-30e3, 0, 0});
+        Ship("Carrier", {0, 0, 0});
+        OBJHANDLE buoy = Ship("Buoy", {2e3, 300, 0});
         Ship("Midway", {202e3, 0, 1e3});
         Ship("Picket", {300e3, 0, 1e3});
         host.step(1.0);
         OBJHANDLE bomb = Ship("Bomb", {10, 0, 0}, {2e3, 0, 0});
+        if (c.salvo)
+            Ship("Bomb 2", {12, 0, 0}, {2e3, 0, 0});
         host.setFocus(bomb);
         for (int second = 1; second <= c.flight; ++second) {
-            if (second == c.carrierLeaves)
-                ASSERT_TRUE(oapiDeleteVessel(carrier));
+            if (second == c.buoyLeaves)
+                ASSERT_TRUE(oapiDeleteVessel(buoy));
             if (second == c.flight)
                 ASSERT_TRUE(oapiDeleteVessel(bomb));
             host.step(1.0);
