@@ -1,9 +1,9 @@
 /* A vessel's default lines in a host scenario: where it is, how it moves and
  * turns, how full its tanks are (only those that hold something, since a
  * vessel read from a scenario starts with every tank empty), and, for a
- * vessel of the host's own, its size and mass. A value
- * that could not be written faithfully (not finite) refuses the save; a
- * line no one knows, or a default item that is malformed, refuses the load. */
+ * vessel of the host's own, its size and mass. A value that could not be
+ * written faithfully (not finite) refuses the save; a line no one knows, or
+ * a default item that is malformed, refuses the load. */
 #include "emulator/host/world/frame_math.h"
 #include "emulator/host/files/scenario_file.h"
 #include "emulator/host/files/scenario_text.h"

@@ -1,7 +1,8 @@
 /* The host's default items in a vessel's block of a host scenario: where
  * the vessel is, how it moves and turns, how full its tanks are, and, for a
- * vessel of the host's own, its size and mass. One reader for the host's check of a whole file
- * and for the vessels' own parsing, so that both take the same lines. */
+ * vessel of the host's own, its size and mass. One reader for the host's
+ * check of a whole file and for the vessels' own parsing, so that both take
+ * the same lines. */
 #ifndef BRIMSTAR_EMULATOR_HOST_VESSEL_STATE_ITEMS_H
 #define BRIMSTAR_EMULATOR_HOST_VESSEL_STATE_ITEMS_H
 
