@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_set>
 
 namespace emu {
 
@@ -58,6 +59,12 @@ OBJHANDLE Host::loadVessel(ScenarioFile& file, const std::string& name, const st
         state.version = 2;
         if (Body* planet = world_.bodyByIndex(0))
             state.rbody = planet->handle;
+        // A vessel read from a file starts with its tanks empty: only its
+        // PRPLEVEL line fills them.
+        VesselRecord* v = world_.vessel(vessel->GetHandle());
+        for (Propellant& tank : v->details->propellants)
+            tank.mass = 0.0;
+        UpdateMass(*v);
         // The host applies a loaded state with its own setter, not the
         // vessel's clbkSetStateEx.
         if (callbacks) {
@@ -125,6 +132,7 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
     if (v->callbacks)
         v->callbacks->clbkSetClassCaps(&cls);
     setState(v->iface, v->callbacks);
+    proxies_.placed(*v);
     if (postCreation && v->callbacks)
         v->callbacks->clbkPostCreation();
     if (!world_.focus)
@@ -168,8 +176,12 @@ void Host::processDeletions()
     std::sort(doomed.begin(), doomed.end(), [this](OBJHANDLE a, OBJHANDLE b) {
         return world_.vessel(a)->details->serial < world_.vessel(b)->details->serial;
     });
+    // The vessels placed since the host last looked find their proxies
+    // while the doomed are still there to be found.
+    proxies_.settlePlacements(world_);
     for (OBJHANDLE h : doomed)
         deleteNow(h);
+    proxies_.departed(world_, std::unordered_set<OBJHANDLE>(doomed.begin(), doomed.end()));
 }
 
 void Host::deleteNow(OBJHANDLE vessel)
@@ -177,10 +189,10 @@ void Host::deleteNow(OBJHANDLE vessel)
     VesselRecord* v = world_.vessel(vessel);
     if (!v)
         return;
-    // The focus, and with it the displays, goes first to the nearest vessel
-    // that stays; with none left, the displays close.
+    // The focus, and with it the displays, goes first to its heir; with
+    // none left, the displays close.
     if (world_.focus == vessel)
-        setFocus(nearestStaying(*v));
+        setFocus(focusHeir(*v));
     for (const auto& m : modules_.modules())
         if (m->opcDeleteVessel)
             m->opcDeleteVessel(vessel);
@@ -196,6 +208,12 @@ void Host::deleteNow(OBJHANDLE vessel)
         record->details->module->ovcExit(record->iface);
     if (record->details->ownObject)
         ownVessels_.erase(record->details->ownObject);
+}
+
+OBJHANDLE Host::focusHeir(const VesselRecord& leaving)
+{
+    VesselRecord* proxy = ProxyWatch::proxyOf(world_, leaving);
+    return proxy && !proxy->deletePending ? proxy->handle : nearestStaying(leaving);
 }
 
 OBJHANDLE Host::nearestStaying(const VesselRecord& leaving) const
