@@ -167,14 +167,15 @@ void Host::processDeletions()
 {
     if (pendingDeletions_ == 0)
         return;
-    // In the world's order, as the requests may come in any; a request
-    // whose vessel went another way since finds nothing.
+    // From the list's end to its start, as the host goes, whatever order
+    // the requests came in: a gap is then only ever filled by a vessel that
+    // stays. A request whose vessel went another way since finds nothing.
     std::vector<OBJHANDLE> doomed;
     doomed.swap(deletionRequests_);
     auto gone = [this](OBJHANDLE h) { return !world_.vessel(h); };
     doomed.erase(std::remove_if(doomed.begin(), doomed.end(), gone), doomed.end());
     std::sort(doomed.begin(), doomed.end(), [this](OBJHANDLE a, OBJHANDLE b) {
-        return world_.vessel(a)->details->serial < world_.vessel(b)->details->serial;
+        return world_.vessel(a)->details->orderIndex > world_.vessel(b)->details->orderIndex;
     });
     // The vessels placed since the host last looked find their proxies
     // while the doomed are still there to be found.
