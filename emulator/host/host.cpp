@@ -126,7 +126,7 @@ void Host::step(double dt)
             v->callbacks->clbkPreStep(t0, dt, mjd0);
         }
     actingVessel_ = nullptr;
-    ground_.startStep(world_, stepVessels_);
+    ground_.startStep(world_, stepVessels_, dt);
     world_.integrate(stepVessels_, dt);
     world_.simt += dt;
     for (const Touchdown& touchdown : ground_.endStep(world_, dt))

@@ -152,16 +152,32 @@ void CarryLanded(const Body& planet, VesselRecord& v, const VECTOR3& planetBefor
     v.rot = Turned(planet, v.rot, from, to);
 }
 
-void SurfaceContact::startStep(const World& world, const std::vector<OBJHANDLE>& vessels)
+void SurfaceContact::startStep(const World& world, const std::vector<OBJHANDLE>& vessels, double dt)
 {
     starts_.clear();
+    landed_.clear();
     const Body* planet = world.bodyByIndex(0);
     if (!planet || !(planet->radius > 0.0))
         return;
     planetStart_ = planet->pos;
-    for (OBJHANDLE h : vessels)
-        if (const VesselRecord* v = world.vessel(h); v && v->status == 0)
+    double ground = planet->radius + world.touchdownReach;
+    double pull = world.gravity ? planet->gm / (planet->radius * planet->radius) : 0.0;  // at most, outside
+    for (OBJHANDLE h : vessels) {
+        const VesselRecord* v = world.vessel(h);
+        if (!v)
+            continue;
+        if (v->status == 1) {
+            landed_.push_back(h);
+            continue;
+        }
+        // How far the step's way, and the curve taken for it, can stray
+        // from the start, generously: thrust is not known before the
+        // integration, so a vessel with thrusters is always looked at.
+        double a = length(v->force) / v->mass + pull;
+        double reach = 2 * (length(v->vel - planet->vel) * dt + a * dt * dt);
+        if (v->hasThrusters || !(length(v->pos - planet->pos) - reach > ground))
             starts_.push_back({h, v->pos, v->vel});
+    }
 }
 
 const std::vector<Touchdown>& SurfaceContact::endStep(World& world, double dt)
@@ -171,9 +187,9 @@ const std::vector<Touchdown>& SurfaceContact::endStep(World& world, double dt)
     if (!planet || !(planet->radius > 0.0) || !(dt > 0.0))
         return touchdowns_;
     double t1 = world.simt, t0 = t1 - dt;
-    for (OBJHANDLE h : world.vessels()) {
+    for (OBJHANDLE h : landed_) {
         VesselRecord* v = world.vessel(h);
-        if (v->status == 1 && !LiftOff(world, *planet, *v, dt))
+        if (v && v->status == 1 && !LiftOff(world, *planet, *v, dt))
             CarryLanded(*planet, *v, planetStart_, t0, t1);
     }
     for (const Start& start : starts_) {

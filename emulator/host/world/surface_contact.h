@@ -41,8 +41,10 @@ struct Touchdown {
 
 class SurfaceContact {
 public:
-    /* Before the integration: where the step's vessels and body 0 start. */
-    void startStep(const World& world, const std::vector<OBJHANDLE>& vessels);
+    /* Before the integration of a step of dt, with the step's forces added:
+     * where body 0 and those of the step's vessels start that could reach
+     * the ground within it. The rest cost a distance each. */
+    void startStep(const World& world, const std::vector<OBJHANDLE>& vessels, double dt);
     /* After it, with the world's clock at the step's end: landed vessels
      * turn with the planet or are lifted off, and free ones whose way met
      * the surface land. The touchdowns of the step, in the step's order. */
@@ -54,6 +56,7 @@ private:
         VECTOR3 pos, vel;
     };
     std::vector<Start> starts_;
+    std::vector<OBJHANDLE> landed_;
     std::vector<Touchdown> touchdowns_;
     VECTOR3 planetStart_{0, 0, 0};
 };

@@ -39,10 +39,9 @@ protected:
     emu::VesselRecord& Ship(const VECTOR3& pos, const VECTOR3& vel, double legs)
     {
         emu::VesselRecord& v = *host.world().vessel(HostTest::Ship("S-1", pos, vel));
-        for (VECTOR3& point : v.details->touchdown)
-            point = {-legs, 0, 0};
         pusher = std::make_unique<Pusher>(v.handle, VECTOR3{0, 0, 0});
         v.iface = v.callbacks = pusher.get();
+        pusher->SetTouchdownPoints({-legs, 0, 0}, {-legs, 0, 0}, {-legs, 0, 0});
         return v;
     }
 
