@@ -7,8 +7,9 @@
  * modules write their files relative to it.
  *
  * A step: plug-in pre-steps, each vessel's pre-step, integration of forces,
- * the ground's hold on the vessels (surface_contact.h), each vessel's post-step, plug-in post-steps, then the deletions requested
- * during the step. Vessels created during a step join from the next one.
+ * the ground's hold on the vessels (surface_contact.h), each vessel's
+ * post-step, plug-in post-steps, then the deletions requested during the
+ * step. Vessels created during a step join from the next one.
  * While paused, or once the run has ended, a step does nothing.
  *
  * The run ends when a library asks for the process to end (ExitProcess):

@@ -49,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"at 5 open Weapons on GL-01 as W\nat 6 key W F1\n",
                 "s.scn:4: unknown key 'F1' (expected a letter, a digit, comma, period or 0x..)"},
         BadCase{"at 5 dance\n",
-                "s.scn:3: unknown action 'dance' (expected open, key, button, type, cancel, show, close, focus, delete, "
-                "save, load or jump)"},
+                "s.scn:3: unknown action 'dance' (expected open, key, button, type, cancel, show, close, focus, "
+                "delete, save, load or jump)"},
         BadCase{"at 5 type \"50\n", "s.scn:3: a quoted text is not closed"},
         BadCase{"at -1 focus GL-01\n", "s.scn:3: the time must not be negative"},
         BadCase{"at 5 jump\n", "s.scn:3: expected: jump TIME"},

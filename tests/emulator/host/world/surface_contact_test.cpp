@@ -58,6 +58,11 @@ struct Fall {
     double push;    // N, downwards, on 10 t
 };
 
+void PrintTo(const Fall& fall, std::ostream* out)
+{
+    *out << fall.name;
+}
+
 class FallOnto : public GroundTest, public ::testing::WithParamInterface<Fall> {};
 
 }  // namespace
