@@ -129,8 +129,11 @@ void Host::step(double dt)
         }
     actingVessel_ = nullptr;
     proxies_.beforeIntegration(world_);
+    ground_.startStep(world_, world_.vessels(), dt);
     world_.integrate(world_.vessels(), dt);
     world_.simt += dt;
+    for (const Touchdown& touchdown : ground_.endStep(world_, dt))
+        observer_->touchedDown(*world_.vessel(touchdown.vessel), touchdown);
     double t1 = world_.sessionTime(), mjd1 = world_.mjd();
     observer_->forcesIntegrated();
     for (size_t i = 0; i < world_.vesselCount(); ++i)
@@ -150,9 +153,15 @@ void Host::step(double dt)
 
 bool Host::jumpTime(double sessionTime)
 {
-    if (stepping_ || runEnded_ || !std::isfinite(sessionTime))
+    double from = world_.simt, to = world_.sessionStart + sessionTime;
+    if (stepping_ || runEnded_ || !std::isfinite(to))
         return false;
-    world_.simt = world_.sessionStart + sessionTime;
+    world_.simt = to;
+    if (const Body* planet = world_.bodyByIndex(0))
+        for (OBJHANDLE h : world_.vessels())
+            if (VesselRecord* v = world_.vessel(h); v->status == 1)
+                CarryLanded(*planet, *v, planet->pos, from, to);
+    observer_->timeJumped(from, to);
     return true;
 }
 

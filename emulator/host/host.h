@@ -7,10 +7,11 @@
  * modules write their files relative to it.
  *
  * A step: plug-in pre-steps, each vessel's pre-step, integration of forces,
- * each vessel's post-step, plug-in post-steps, then the deletions requested
- * during the step. A vessel created during the pre-steps takes part in the
- * rest of the step, one created during the post-steps gets a post-step, one
- * created in a plug-in's post-step joins from the next step.
+ * the ground's hold on the vessels (surface_contact.h), each vessel's
+ * post-step, plug-in post-steps, then the deletions requested during the
+ * step. A vessel created during the pre-steps takes part in the rest of the
+ * step, one created during the post-steps gets a post-step, one created in
+ * a plug-in's post-step joins from the next step.
  * While paused, or once the run has ended, a step does nothing.
  *
  * The run ends when a library asks for the process to end (ExitProcess):
@@ -25,6 +26,7 @@
 #include "emulator/host/world/camera.h"
 #include "emulator/host/world/handle_table.h"
 #include "emulator/host/world/proxy_watch.h"
+#include "emulator/host/world/surface_contact.h"
 #include "emulator/host/session/host_observer.h"
 #include "emulator/host/session/input_box.h"
 #include "emulator/host/files/class_file_cache.h"
@@ -102,7 +104,8 @@ public:
     void step(double dt);
     /* The host's time jump: from now on the session's clock reads
      * `sessionTime` (backwards too, even below 0) and the date moves with
-     * it. Refused during a step and for a time that is no number. */
+     * it. Landed vessels stay where they stand on the turned planet.
+     * Refused during a step and for a time that is no number. */
     bool jumpTime(double sessionTime);
     /* The session's clock as modules read it: during a step, its start. */
     double simTime() const { return stepping_ ? stepStart_ : world_.sessionTime(); }
@@ -187,6 +190,7 @@ private:
     std::filesystem::path previousDirectory_;
     World world_;
     ProxyWatch proxies_;
+    SurfaceContact ground_;
     MfdHost mfds_;
     InputBox inputBox_;
     ModuleRegistry modules_;

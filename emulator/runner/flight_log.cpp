@@ -2,6 +2,7 @@
 
 #include "fixed_number.h"
 #include "printable_text.h"
+#include "touchdown_text.h"
 
 #include "emulator/host/world/frame_math.h"
 
@@ -42,6 +43,11 @@ void FlightLog::vesselCreated(const emu::VesselRecord& v)
 void FlightLog::vesselDeleted(const emu::VesselRecord& v)
 {
     line("deleted " + v.details->name + " at " + Position(host_, v.pos));
+}
+
+void FlightLog::touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where)
+{
+    line(v.details->name + " " + TouchdownText(where));
 }
 
 void FlightLog::messageBox(const emu::MessageBoxRecord& box)

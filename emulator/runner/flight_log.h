@@ -36,6 +36,7 @@ public:
     void debugLineChanged(const std::string& line) override;
     void inputBoxOpened(const std::string& title) override;
     void forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source) override;
+    void touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where) override;
     /* Prints the step's forces, one line per vessel that pushed. */
     void forcesIntegrated() override;
     void fault(const std::string& what) override;

@@ -23,7 +23,12 @@ public:
     {
         each(&HostObserver::forceAdded, target, force, source);
     }
+    void touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where) override
+    {
+        each(&HostObserver::touchedDown, v, where);
+    }
     void forcesIntegrated() override { each(&HostObserver::forcesIntegrated); }
+    void timeJumped(double from, double to) override { each(&HostObserver::timeJumped, from, to); }
     void fault(const std::string& what) override { each(&HostObserver::fault, what); }
     void runEnded() override { each(&HostObserver::runEnded); }
 

@@ -41,6 +41,7 @@ const Verb verbs[] = {
     {"delete", 1, 1, "delete VESSEL"},
     {"save", 1, 1, "save FILE"},
     {"load", 1, 1, "load FILE"},
+    {"jump", 1, 1, "jump TIME"},
 };
 
 const Verb* FindVerb(const std::string& name)
@@ -117,7 +118,7 @@ bool CheckAction(const Action& action, ExpectedWorld& world, std::string& error)
     const Verb* verb = FindVerb(action.verb);
     if (!verb) {
         error = "unknown action '" + action.verb +
-                "' (expected open, key, button, type, cancel, show, close, focus, delete, save or load)";
+                "' (expected open, key, button, type, cancel, show, close, focus, delete, save, load or jump)";
         return false;
     }
     if (action.args.size() < verb->minArgs || action.args.size() > verb->maxArgs) {
@@ -173,6 +174,13 @@ bool CheckAction(const Action& action, ExpectedWorld& world, std::string& error)
     }
     if (action.verb == "load")
         world.openDisplays.clear();  // the loaded world's vessels have none
+    if (action.verb == "jump") {
+        double to = 0;
+        if (std::string why = ReadDecimal(action.args[0], to); !why.empty()) {
+            error = "expected the time to jump to in s, found '" + action.args[0] + "' (" + why + ")";
+            return false;
+        }
+    }
     return true;
 }
 
@@ -272,6 +280,17 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
         }
         displays.clear();
         log.note("loaded the host scenario " + args[0]);
+        return true;
+    }
+    if (action.verb == "jump") {
+        // On the clock the actions count by, which after a load is the
+        // file's, not the one the modules see.
+        double to = 0;
+        ReadDecimal(args[0], to);
+        emu::World& world = host.world();
+        log.note("the clock jumps to " + Fixed(to, 2) + " s");
+        if (!host.jumpTime(to - world.sessionStart))
+            log.failure("the host refused to move the clock to " + Fixed(to, 2) + " s");
         return true;
     }
     auto found = displays.find(args[0]);

@@ -4,6 +4,7 @@
 #include "pilot_actions.h"
 #include "printable_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <functional>
@@ -155,11 +156,13 @@ bool ReadAction(Statement& s, Script& script, int line, std::string& error)
     action.line = line;
     if (!s.number(action.time, "a time in s", error) || !s.word(action.verb, "an action", error))
         return false;
-    if (action.time < 0)
+    // A load sets the clock to the loaded file's time, and a jump to its
+    // own, either of which may be earlier, even below 0: the actions after
+    // it count from there.
+    auto movesClock = [](const Action& a) { return a.verb == "load" || a.verb == "jump"; };
+    if (action.time < 0 && std::none_of(script.actions.begin(), script.actions.end(), movesClock))
         return s.fail("the time must not be negative", error);
-    // A load sets the clock to the loaded file's time, which may be earlier:
-    // the actions after it count from there.
-    if (!script.actions.empty() && script.actions.back().verb != "load" && action.time < script.actions.back().time)
+    if (!script.actions.empty() && !movesClock(script.actions.back()) && action.time < script.actions.back().time)
         return s.fail("time goes backwards: this action comes before the one above it", error);
     for (std::string word; !s.done();) {
         if (action.args.size() == maxActionWords)

@@ -1,6 +1,7 @@
 #include "trace_writer.h"
 
 #include "printable_text.h"
+#include "touchdown_text.h"
 
 #include <cstdio>
 
@@ -44,6 +45,17 @@ void TraceWriter::forcesIntegrated()
             out_ << ',' << Exact(value);
         out_ << '\n';
     }
+}
+
+void TraceWriter::touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where)
+{
+    out_ << "# " << Exact(host_.world().simt) << ": " << Printable(v.details->name) << ' ' << TouchdownText(where)
+         << '\n';
+}
+
+void TraceWriter::timeJumped(double from, double to)
+{
+    out_ << "# the clock jumps from " << Exact(from) << " s to " << Exact(to) << " s\n";
 }
 
 void TraceWriter::finish(const RunEnding& ending)

@@ -1,6 +1,9 @@
 /* A machine-readable trace of a run: every vessel's position and velocity
- * (global, m and m/s) after every step, as CSV. A run that ended early says
- * so in a last line that begins with "#", as CSV readers take comments. */
+ * (global, m and m/s) after every step, as CSV. What no row can hold is said
+ * in lines that begin with "#", as CSV readers take comments: a vessel's
+ * touchdown, a time jump (after which the time column starts again from
+ * the new clock: a reader drawing it breaks the line there), and a run that
+ * ended early. */
 #ifndef BRIMSTAR_RUNNER_TRACE_WRITER_H
 #define BRIMSTAR_RUNNER_TRACE_WRITER_H
 
@@ -16,6 +19,8 @@ class TraceWriter : public emu::HostObserver {
 public:
     TraceWriter(emu::Host& host, std::ostream& out);
     void forcesIntegrated() override;
+    void touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where) override;
+    void timeJumped(double from, double to) override;
     void finish(const RunEnding& ending);
 
 private:

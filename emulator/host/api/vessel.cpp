@@ -354,6 +354,9 @@ void VESSEL::SetTouchdownPoints(const VECTOR3& pt1, const VECTOR3& pt2, const VE
         v->details->touchdown[0] = pt1;
         v->details->touchdown[1] = pt2;
         v->details->touchdown[2] = pt3;
+        World& world = TheHost().world();
+        for (const VECTOR3& point : {pt1, pt2, pt3})
+            world.touchdownReach = std::max(world.touchdownReach, length(point));
     }
 }
 

@@ -3,6 +3,7 @@
 #ifndef BRIMSTAR_EMULATOR_HOST_HOST_OBSERVER_H
 #define BRIMSTAR_EMULATOR_HOST_HOST_OBSERVER_H
 
+#include "emulator/host/world/surface_contact.h"
 #include "emulator/host/world/vessel_record.h"
 
 #include <string>
@@ -25,8 +26,14 @@ public:
     /* A force, in the global frame, added to the target during a step; the
      * source is the vessel whose callback added it, or null. */
     virtual void forceAdded(const VesselRecord& /*target*/, const VECTOR3& /*force*/, const VesselRecord* /*source*/) {}
+    /* A vessel met the ground during the step and now rests on it; told
+     * before forcesIntegrated. */
+    virtual void touchedDown(const VesselRecord& /*vessel*/, const Touchdown& /*where*/) {}
     /* After the forces of a step are integrated, before the post-step. */
     virtual void forcesIntegrated() {}
+    /* The host's time jump moved the world's clock from one reading to
+     * another, backwards too; nothing moved. */
+    virtual void timeJumped(double /*from*/, double /*to*/) {}
     /* What the real host would not survive, as "call: why"; the run ends. */
     virtual void fault(const std::string& /*what*/) {}
     /* The run ended: no more steps, nothing saved. */

@@ -102,6 +102,8 @@ OBJHANDLE World::addVessel(VesselRecord vessel)
     details.orderIndex = std::uint32_t(vesselOrder_.size());
     vesselOrder_.push_back(handle);
     vesselsByName_[Folded(details.name)].emplace(details.serial, handle);
+    for (const VECTOR3& point : details.touchdown)
+        touchdownReach = std::max(touchdownReach, length(point));
     return handle;
 }
 

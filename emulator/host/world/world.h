@@ -62,6 +62,9 @@ public:
     double sessionStart = 0.0;
     double mjdAtZero = 51544.5;
     bool gravity = false;
+    /* The farthest any vessel's touchdown point has lain from its centre,
+     * m: no vessel rests higher above the ground. It only grows. */
+    double touchdownReach = 0.0;
 
 private:
     HandleTable<Body> bodies_;

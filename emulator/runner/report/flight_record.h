@@ -1,6 +1,7 @@
 /* What a flight report shows, as plain data: the run's figures, each
  * vessel's thinned track, the bombs' pushes, the screens shown and every
- * event, with times in seconds of simulation time. */
+ * event, with times in seconds of simulation time, run on across a time
+ * jump (see recorder.h). */
 #ifndef BRIMSTAR_RUNNER_REPORT_FLIGHT_RECORD_H
 #define BRIMSTAR_RUNNER_REPORT_FLIGHT_RECORD_H
 
@@ -57,7 +58,7 @@ struct ShownScreen {
     std::vector<std::string> buttons;  // in the host's order
 };
 
-enum class EventKind { created, deleted, blast, message, debug, input, pilot, screen, ended };
+enum class EventKind { created, deleted, blast, message, debug, input, pilot, screen, ended, touchdown, jump };
 
 struct Event {
     double t = 0;

@@ -34,7 +34,8 @@ const Column sparseColumns[] = {
     {"lv", 3, [](const TrackPoint& p) { return p.level; }},
 };
 
-const char* const eventKinds[] = {"created", "deleted", "blast", "message", "debug", "input", "pilot", "screen", "ended"};
+const char* const eventKinds[] = {"created", "deleted", "blast", "message", "debug", "input",
+                                  "pilot",   "screen",  "ended", "touchdown", "jump"};
 const char* const collisionStates[] = {"complete", "incomplete", "absent"};
 
 void Numbers(std::ostream& out, const std::vector<double>& values, int digits = 6)

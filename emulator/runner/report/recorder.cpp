@@ -1,7 +1,9 @@
 #include "recorder.h"
 
 #include "emulator/host/world/frame_math.h"
+#include "emulator/runner/fixed_number.h"
 #include "emulator/runner/run_length.h"
+#include "emulator/runner/touchdown_text.h"
 
 #include <algorithm>
 #include <climits>
@@ -142,14 +144,14 @@ bool Recorder::keepsTrack() const
     double kept = double(record_.vessels.size()), limit = double(trackLimit_);
     if (kept >= limit)
         return false;
-    double share = runEnd_ > 0 ? std::clamp(host_.world().simt / runEnd_, 0.0, 1.0) : 1.0;
+    double share = runEnd_ > 0 ? std::clamp(now() / runEnd_, 0.0, 1.0) : 1.0;
     double start = std::min(startingTracks, limit);
     return kept < start + (limit - start) * share;
 }
 
 void Recorder::event(EventKind kind, int subject, const std::string& text)
 {
-    record_.events.push_back({host_.world().simt, kind, subject, text});
+    record_.events.push_back({now(), kind, subject, text});
 }
 
 void Recorder::vesselCreated(const emu::VesselRecord& v)
@@ -166,7 +168,7 @@ void Recorder::vesselCreated(const emu::VesselRecord& v)
     VesselTrack track;
     track.name = v.details->name;
     track.className = *v.className;
-    track.created = host_.world().simt;
+    track.created = now();
     if (bomb) {
         track.triggerHeight = TriggerHeight(v.details->name);
         record_.planetView = record_.planetView || track.triggerHeight > 0;
@@ -192,12 +194,28 @@ void Recorder::vesselDeleted(const emu::VesselRecord& v)
     int index = found->second.index;
     VesselTrack& track = record_.vessels[size_t(index)];
     found->second.thinner.flush(track.points);
-    track.deleted = host_.world().simt;
+    track.deleted = now();
     event(EventKind::deleted, index, how);
     live_.erase(found);
     // A bomb that is gone pushes no more: its pairs are not needed to know
     // whether a push is a new pair.
     pairs_.erase(pairs_.lower_bound({index, INT_MIN}), pairs_.lower_bound({index + 1, INT_MIN}));
+}
+
+void Recorder::touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where)
+{
+    auto found = live_.find(v.handle);
+    event(EventKind::touchdown, found == live_.end() ? -1 : found->second.index,
+          v.details->name + " " + runner::TouchdownText(where));
+}
+
+void Recorder::timeJumped(double from, double to)
+{
+    // The report's times run on in flight order: the clock's own readings
+    // are in the event's words.
+    shift_ += from - to;
+    event(EventKind::jump, -1, "the clock jumps from " + runner::Fixed(from, 2) + " s to " + runner::Fixed(to, 2) +
+                                   " s; the report's times run on from " + runner::Fixed(now(), 2) + " s");
 }
 
 void Recorder::messageBox(const emu::MessageBoxRecord& box)
@@ -213,14 +231,14 @@ void Recorder::messageBox(const emu::MessageBoxRecord& box)
 void Recorder::debugLineChanged(const std::string& line)
 {
     std::string shape = Shape(line);
-    double bucket = std::floor(host_.world().simt / bucket_);
+    double bucket = std::floor(now() / bucket_);
     bool alike = shape == debugShape_ && bucket == debugBucket_ && !record_.events.empty() &&
                  record_.events.back().kind == EventKind::debug;
     debugAlike_ = alike ? debugAlike_ + 1 : 1;
     debugShape_ = std::move(shape);
     debugBucket_ = bucket;
     if (debugAlike_ > 2) {
-        record_.events.back() = {host_.world().simt, EventKind::debug, -1, line};
+        record_.events.back() = {now(), EventKind::debug, -1, line};
         return;
     }
     event(EventKind::debug, -1, line);
@@ -250,7 +268,7 @@ void Recorder::runFinished(const runner::RunEnding& ending)
 void Recorder::screenShown(const std::string& name, const emu::Screen& screen, const emu::Display& display)
 {
     ShownScreen shown;
-    shown.t = host_.world().simt;
+    shown.t = now();
     shown.name = name;
     shown.title = screen.canvas.title;
     for (const emu::MfdMode& mode : host_.mfds().modes())
@@ -294,7 +312,7 @@ void Recorder::forceAdded(const emu::VesselRecord& target, const VECTOR3& force,
 /* First and last of each bucket: a push only grows weaker and farther. */
 void Recorder::recordPushes()
 {
-    double t = host_.world().simt;
+    double t = now();
     for (const Push& push : stepPushes_) {
         PushSeries& series = record_.pushes[size_t(push.pair)];
         auto bucket = [&](double time) { return std::floor(time / bucket_); };
@@ -373,7 +391,7 @@ void Recorder::findContacts()
         ++record_.counts.contacts;
         auto found = live_.find(pair.first);
         if (found != live_.end())
-            record_.vessels[size_t(found->second.index)].hits.push_back(world.simt);
+            record_.vessels[size_t(found->second.index)].hits.push_back(now());
     }
     touching_.swap(touching);
 }
@@ -391,7 +409,7 @@ void Recorder::forcesIntegrated()
     if (world.focus != lastFocus_) {
         flushAll();
         if (lastFocus_)
-            record_.focusChanges.push_back(world.simt);
+            record_.focusChanges.push_back(now());
         lastFocus_ = world.focus;
     }
     const emu::VesselRecord* focus = world.vessel(world.focus);
@@ -403,7 +421,7 @@ void Recorder::forcesIntegrated()
             continue;
         VesselTrack& track = record_.vessels[size_t(live.index)];
         TrackPoint p;
-        p.t = world.simt;
+        p.t = now();
         VECTOR3 rel = v->pos - origin;
         VECTOR3 fromPlanet = planet ? v->pos - planet->pos : v->pos;
         Put(p.rel, rel);
@@ -425,7 +443,7 @@ void Recorder::forcesIntegrated()
     }
     recordPushes();
     findContacts();
-    lastStep_ = world.simt;
+    lastStep_ = now();
 }
 
 const VesselTrack* Recorder::trackOf(OBJHANDLE vessel) const
@@ -437,7 +455,7 @@ const VesselTrack* Recorder::trackOf(OBJHANDLE vessel) const
 const FlightRecord& Recorder::finish()
 {
     flushAll();
-    record_.simulated = host_.world().simt;
+    record_.simulated = now();
     record_.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
     return record_;
 }

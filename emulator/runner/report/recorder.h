@@ -4,7 +4,11 @@
  * buckets of the run's real length; at most maxTracks vessels keep a track,
  * spread over the run; push series are capped as the page caps them, and a
  * bomb's pairs are forgotten when it goes; debug lines that differ only in
- * their numbers fold in each bucket to the first and the last. */
+ * their numbers fold in each bucket to the first and the last.
+ *
+ * Its times are the flight's: the world's clock, but carried on across a
+ * time jump rather than sent back, so that tracks, charts and events stay
+ * in the order they were flown. */
 #ifndef BRIMSTAR_RUNNER_REPORT_RECORDER_H
 #define BRIMSTAR_RUNNER_REPORT_RECORDER_H
 
@@ -35,7 +39,9 @@ public:
     void debugLineChanged(const std::string& line) override;
     void inputBoxOpened(const std::string& title) override;
     void forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source) override;
+    void touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where) override;
     void forcesIntegrated() override;
+    void timeJumped(double from, double to) override;
     void runEnded() override;
 
     void noted(const std::string& text) override;
@@ -60,6 +66,8 @@ private:
         double distance;
     };
 
+    /* The flight's time: the world's clock, shifted by the jumps so far. */
+    double now() const { return host_.world().simt + shift_; }
     void event(EventKind kind, int subject, const std::string& text);
     void flushAll();
     void findContacts();
@@ -81,6 +89,7 @@ private:
     std::map<OBJHANDLE, Live> live_;
     OBJHANDLE lastFocus_ = nullptr;
     double lastStep_ = 0;  // the time the last step ended
+    double shift_ = 0;     // what the jumps took off the clock
     std::map<std::pair<int, int>, int> pairs_;  // (bomb, target) to its push series, -1 when left out
     std::vector<Push> stepPushes_;
     std::set<std::pair<OBJHANDLE, OBJHANDLE>> touching_;

@@ -49,9 +49,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"at 5 open Weapons on GL-01 as W\nat 6 key W F1\n",
                 "s.scn:4: unknown key 'F1' (expected a letter, a digit, comma, period or 0x..)"},
         BadCase{"at 5 dance\n",
-                "s.scn:3: unknown action 'dance' (expected open, key, button, type, cancel, show, close, focus, delete, "
-                "save or load)"},
+                "s.scn:3: unknown action 'dance' (expected open, key, button, type, cancel, show, close, focus, "
+                "delete, save, load or jump)"},
         BadCase{"at 5 type \"50\n", "s.scn:3: a quoted text is not closed"},
+        BadCase{"at -1 focus GL-01\n", "s.scn:3: the time must not be negative"},
+        BadCase{"at 5 jump\n", "s.scn:3: expected: jump TIME"},
+        BadCase{"at 5 jump soon\n", "s.scn:3: expected the time to jump to in s, found 'soon' (not a number)"},
+        BadCase{"at 5 jump -3\nat -2 focus GL-01\nat -3 focus GL-01\n",
+                "s.scn:5: time goes backwards: this action comes before the one above it"},
         BadCase{"focus Nobody\n", "s.scn: the focus names no vessel: 'Nobody'"},
         BadCase{"vessel GL-02 class Ship vel 1 0 0\n",
                 "s.scn:3: vessel 'GL-02' needs a position (pos X Y Z in m, relative to the planet)"}));

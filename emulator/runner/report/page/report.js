@@ -88,6 +88,7 @@ for (const e of data.events) {
     e[3] = 'display ' + s.name + ' (' + (s.mode || 'no mode') + ')' + (s.title && s.title !== s.mode ? ': ' + s.title : '');
   }
 }
+const clockJumps = data.events.filter((e) => e[1] === 'jump').map((e) => e[0]);
 
 // ---- the header: what happened, in plain words, then the figures
 function namesOf(list, most) {
@@ -283,6 +284,10 @@ function chart(title, quantity, unit, series, options) {
       g.moveTo(l, Y(options.line.v)); g.lineTo(l + pw, Y(options.line.v)); g.stroke(); g.setLineDash([]);
       g.fillStyle = '#cc0000'; g.textAlign = 'left'; g.fillText(options.line.label, l + 6, Y(options.line.v) - 4);
     }
+    // a time jump: the clock went elsewhere, the flight's time runs on
+    g.strokeStyle = '#7a4fb0'; g.setLineDash([2, 3]);
+    for (const t of clockJumps) { g.beginPath(); g.moveTo(X(t), top); g.lineTo(X(t), top + ph); g.stroke(); }
+    g.setLineDash([]);
     // the first series widest and each later one dashed its own way, so
     // lines that lie on each other still show each
     series.forEach((s, n) => {
@@ -396,7 +401,7 @@ chart('When the debug line changed (hover a mark for its text)', 'changes', '', 
 // ---- the events
 (function events() {
   const body = document.querySelector('#eventTable tbody'), filter = document.getElementById('eventFilter');
-  const labels = { created: 'created', deleted: 'deleted', blast: 'blast', contact: 'contact', message: 'message box', debug: 'debug line', input: 'input box', pilot: 'pilot', screen: 'display', ended: 'run ended' };
+  const labels = { created: 'created', deleted: 'deleted', blast: 'blast', contact: 'contact', message: 'message box', debug: 'debug line', input: 'input box', pilot: 'pilot', screen: 'display', ended: 'run ended', touchdown: 'touchdown', jump: 'clock jump' };
   const kinds = [...new Set(data.events.map((e) => e[1]))];
   kinds.forEach((k) => filter.append(el('option', { value: k }, labels[k])));
   const limit = 2000;
@@ -406,7 +411,7 @@ chart('When the debug line changed (hover a mark for its text)', 'changes', '', 
     for (const e of shown.slice(0, limit)) {
       const row = el('tr', { 'data-kind': e[1] });
       if (/: refused$/.test(e[3])) row.className = 'refused'; else if (/: accepted$/.test(e[3])) row.className = 'accepted';
-      if (e[1] === 'contact' || e[1] === 'ended' || e[1] === 'blast') row.classList.add('key');
+      if (['contact', 'ended', 'blast', 'touchdown', 'jump'].includes(e[1])) row.classList.add('key');
       row.append(el('td', {}, num(e[0], 7) + ' s'), el('td', { class: 'kind' }, labels[e[1]]), el('td', {}, e[3]));
       row.addEventListener('click', () => {
         setTime(e[0]);
