@@ -129,7 +129,6 @@ void Host::step(double dt)
     world_.integrate(stepVessels_, dt);
     world_.simt += dt;
     double t1 = world_.sessionTime(), mjd1 = world_.mjd();
-    observer_->forcesIntegrated();
     for (OBJHANDLE h : stepVessels_)
         if (VesselRecord* v = world_.vessel(h); v && v->callbacks) {
             actingVessel_ = h;
@@ -140,6 +139,9 @@ void Host::step(double dt)
         if (m->opcPostStep)
             m->opcPostStep(t1, dt, mjd1);
     stepping_ = false;
+    // The new states, which the post-steps did not see yet.
+    world_.applyIntegration();
+    observer_->forcesIntegrated();
     processDeletions();
     noticeDebugLine();
 }

@@ -25,7 +25,8 @@ public:
     /* A force, in the global frame, added to the target during a step; the
      * source is the vessel whose callback added it, or null. */
     virtual void forceAdded(const VesselRecord& /*target*/, const VECTOR3& /*force*/, const VesselRecord* /*source*/) {}
-    /* After the forces of a step are integrated, before the post-step. */
+    /* After a step's new states took effect, past the post-steps, before
+     * the deletions. */
     virtual void forcesIntegrated() {}
     /* What the real host would not survive, as "call: why"; the run ends. */
     virtual void fault(const std::string& /*what*/) {}
