@@ -54,18 +54,17 @@ BENCHMARK(BM_Integrate)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMi
 
 /* The same sub-step, vessel by vessel, over arrays of plain numbers: the
  * push cleared into the acceleration, the midpoint, gravity twice, the new
- * state and orientation held apart and then copied back. */
+ * state held apart and then copied back (none of the vessels spins). */
 void BM_IntegrateFloor(benchmark::State& state)
 {
     std::size_t count = std::size_t(state.range(0));
     std::vector<double> pos(3 * count), vel(3 * count), kept(3 * count), force(3 * count), mass(count, 1e4);
-    std::vector<double> rot(9 * count), newPos(3 * count), newVel(3 * count), newRot(9 * count);
+    std::vector<double> newPos(3 * count), newVel(3 * count);
     for (std::size_t i = 0; i < count; ++i) {
         OrbitAt(int(i), int(count), &pos[3 * i], &vel[3 * i]);
         double r = std::sqrt(pos[3 * i] * pos[3 * i] + pos[3 * i + 2] * pos[3 * i + 2]);
         for (int k = 0; k < 3; ++k)
             kept[3 * i + k] = -gmEarth * pos[3 * i + k] / (r * r * r);
-        rot[9 * i] = rot[9 * i + 4] = rot[9 * i + 8] = 1;
     }
     auto gravity = [](const double p[3], double g[3]) {
         double r2 = p[0] * p[0] + p[1] * p[1] + p[2] * p[2], r = std::sqrt(r2);
@@ -93,16 +92,12 @@ void BM_IntegrateFloor(benchmark::State& state)
             gravity(end, g);
             for (int k = 0; k < 3; ++k)
                 a[k] = g[k] + push[k];
-            for (int k = 0; k < 9; ++k)
-                newRot[9 * i + k] = rot[9 * i + k];
         }
         for (std::size_t i = 0; i < count; ++i) {
             for (int k = 0; k < 3; ++k) {
                 pos[3 * i + k] = newPos[3 * i + k];
                 vel[3 * i + k] = newVel[3 * i + k];
             }
-            for (int k = 0; k < 9; ++k)
-                rot[9 * i + k] = newRot[9 * i + k];
         }
         benchmark::ClobberMemory();
     }

@@ -127,8 +127,8 @@ void Host::step(double dt)
         }
     actingVessel_ = nullptr;
     world_.integrate(stepVessels_, dt);
-    world_.simt += dt;
-    double t1 = world_.sessionTime(), mjd1 = world_.mjd();
+    double end = world_.simt + dt;
+    double t1 = world_.sessionTimeAt(end), mjd1 = world_.mjdAt(end);
     for (OBJHANDLE h : stepVessels_)
         if (VesselRecord* v = world_.vessel(h); v && v->callbacks) {
             actingVessel_ = h;
@@ -139,7 +139,7 @@ void Host::step(double dt)
         if (m->opcPostStep)
             m->opcPostStep(t1, dt, mjd1);
     stepping_ = false;
-    // The new states, which the post-steps did not see yet.
+    // The new states and the clock, which the post-steps did not see yet.
     world_.applyIntegration();
     observer_->forcesIntegrated();
     processDeletions();

@@ -25,9 +25,10 @@ namespace emu {
 namespace {
 
 constexpr double enckeFractionOfOrbit = 0.01;
+constexpr double twoPi = 6.283185307179586;
 
-/* One sub-step of length h of x'' = accel(stage, c, x) from (pos, vel),
- * whose first stage's acceleration is given. */
+/* One sub-step of length h of x'' = accel(c, x) from (pos, vel), c the
+ * stage's time in sub-steps, whose first stage's acceleration is given. */
 template <class Accel>
 void RungeKuttaSubStep(const RungeKuttaMethod& m, double h, VECTOR3& pos, VECTOR3& vel, const VECTOR3& firstAccel,
                        Accel accel)
@@ -57,6 +58,18 @@ void RungeKuttaSubStep(const RungeKuttaMethod& m, double h, VECTOR3& pos, VECTOR
 Motion IntegrateDirect(Motion s, double gm, const VECTOR3& push, const StepPlan& plan, double h)
 {
     auto accel = [&](double, const VECTOR3& p) { return GravityAt(p, gm) + push; };
+    if (plan.method == &RungeKutta2()) {
+        // Every step under half a second, so nearly every step a vessel
+        // takes: written out as the host states it, not through the table.
+        for (int k = 0; k < plan.subSteps; ++k) {
+            VECTOR3 midVel = s.vel + s.keptAccel * (h / 2);
+            VECTOR3 midPos = s.pos + s.vel * (h / 2);
+            s.pos = s.pos + midVel * h;
+            s.vel = s.vel + accel(0.5, midPos) * h;
+            s.keptAccel = accel(1.0, s.pos);
+        }
+        return s;
+    }
     for (int k = 0; k < plan.subSteps; ++k) {
         RungeKuttaSubStep(*plan.method, h, s.pos, s.vel, s.keptAccel, accel);
         s.keptAccel = accel(1.0, s.pos);
@@ -94,15 +107,28 @@ VECTOR3 GravityAt(const VECTOR3& pos, double gm)
     return pos * (-gm / (r2 * r));
 }
 
-Motion Integrate(const Motion& start, double gm, const VECTOR3& push, double dt)
+StepIntegration PrepareStep(double gm, double dt)
 {
     StepPlan plan = PlanStep(dt);
-    if (plan.subSteps == 0)
+    double subStep = plan.subSteps > 0 ? dt / plan.subSteps : 0.0;
+    // dt > P / 100 with P = 2 pi / (sqrt(gm) alpha^1.5), solved for alpha.
+    double enckeAbove = HUGE_VAL;
+    if (gm > 0.0 && plan.subSteps > 0)
+        enckeAbove = std::pow(enckeFractionOfOrbit * twoPi / (dt * std::sqrt(gm)), 2.0 / 3.0);
+    return {plan, subStep, gm, enckeAbove};
+}
+
+Motion Integrate(const StepIntegration& step, const Motion& start, const VECTOR3& push)
+{
+    if (step.plan.subSteps == 0)
         return start;
-    double h = dt / plan.subSteps;
-    if (gm > 0.0 && dt > enckeFractionOfOrbit * OrbitalPeriod({start.pos, start.vel}, gm))
-        return IntegrateEncke(start, gm, push, plan, h);
-    return IntegrateDirect(start, gm, push, plan, h);
+    if (step.enckeAbove < HUGE_VAL) {
+        // alpha = 2 / r - v^2 / gm above the bound, without a root: r^2 q^2 < 4.
+        double r2 = dot(start.pos, start.pos), q = step.enckeAbove + dot(start.vel, start.vel) / step.gm;
+        if (r2 > 0.0 && r2 * q * q < 4.0)
+            return IntegrateEncke(start, step.gm, push, step.plan, step.subStep);
+    }
+    return IntegrateDirect(start, step.gm, push, step.plan, step.subStep);
 }
 
 }  // namespace emu

@@ -4,6 +4,8 @@
 #ifndef BRIMSTAR_EMULATOR_HOST_INTEGRATION_H
 #define BRIMSTAR_EMULATOR_HOST_INTEGRATION_H
 
+#include "emulator/host/world/runge_kutta.h"
+
 #include "OrbiterAPI.h"
 
 namespace emu {
@@ -18,9 +20,21 @@ struct Motion {
 /* Body 0's pull at a position relative to it; none at its centre, or with gm 0. */
 VECTOR3 GravityAt(const VECTOR3& pos, double gm);
 
-/* The motion after dt under gravity (gm, 0 for none) and the push, constant
- * over the step. */
-Motion Integrate(const Motion& start, double gm, const VECTOR3& push, double dt);
+/* What a step needs that is the same for every vessel, worked out once. */
+struct StepIntegration {
+    StepPlan plan;
+    double subStep;
+    double gm;  // 0 for no gravity
+    /* Steps are longer than a hundredth of the orbit when the reciprocal
+     * semi-major axis is above this. */
+    double enckeAbove;
+};
+
+StepIntegration PrepareStep(double gm, double dt);
+
+/* The motion after the step under gravity and the push, constant over the
+ * step. */
+Motion Integrate(const StepIntegration& step, const Motion& start, const VECTOR3& push);
 
 }  // namespace emu
 

@@ -154,26 +154,25 @@ void World::integrate(const std::vector<OBJHANDLE>& vessels, double dt)
     const Body* planet = gravity ? bodyByIndex(0) : nullptr;
     VECTOR3 origin = planet ? planet->pos : VECTOR3{0, 0, 0};
     VECTOR3 drift = planet ? planet->vel : VECTOR3{0, 0, 0};
-    double gm = planet ? planet->gm : 0.0;
+    StepIntegration step = PrepareStep(planet ? planet->gm : 0.0, dt);
     newStates_.clear();
+    newTurns_.clear();
     integratedDt_ = dt;
     for (OBJHANDLE h : vessels) {
         VesselRecord* v = vessels_.find(h);
         if (!v)
             continue;
-        VECTOR3 thrust{0, 0, 0};
+        VECTOR3 total = v->force;
         if (v->hasThrusters)
-            thrust = Burn(*v, dt);
-        VECTOR3 total = v->force + mul(v->rot, thrust);
+            total = total + mul(v->rot, Burn(*v, dt));
         v->force = {0, 0, 0};
         if (v->status == 1)
             continue;  // landed vessels stay where they are
-        Motion end = Integrate({v->pos - origin, v->vel - drift, v->keptAccel}, gm, total * (1.0 / v->mass), dt);
+        Motion end = Integrate(step, {v->pos - origin, v->vel - drift, v->keptAccel}, total * (1.0 / v->mass));
         v->keptAccel = end.keptAccel;
-        MATRIX3 rot = v->rot;
+        newStates_.push_back({h, origin + drift * dt + end.pos, drift + end.vel});
         if (v->angularVel.x != 0.0 || v->angularVel.y != 0.0 || v->angularVel.z != 0.0)
-            rot = mul(rot, RotationFromAngularStep(v->angularVel, dt));
-        newStates_.push_back({h, origin + drift * dt + end.pos, drift + end.vel, rot});
+            newTurns_.push_back({h, mul(v->rot, RotationFromAngularStep(v->angularVel, dt))});
     }
 }
 
@@ -183,13 +182,17 @@ void World::applyIntegration()
         if (VesselRecord* v = vessels_.find(s.handle)) {
             v->pos = s.pos;
             v->vel = s.vel;
-            v->rot = s.rot;
         }
+    for (const NewTurn& t : newTurns_)
+        if (VesselRecord* v = vessels_.find(t.handle))
+            v->rot = t.rot;
     newStates_.clear();
+    newTurns_.clear();
     for (OBJHANDLE h : bodyOrder_) {
         Body* b = bodies_.find(h);
         b->pos = b->pos + b->vel * integratedDt_;
     }
+    simt += integratedDt_;
     integratedDt_ = 0.0;
 }
 

@@ -110,9 +110,10 @@ public:
         GetGlobalPos(pos);
         GetGlobalVel(vel);
         altitude = GetAltitude();
+        date = oapiGetSimMJD();
     }
     VECTOR3 pos{}, vel{};
-    double altitude = 0;
+    double altitude = 0, date = 0;
 };
 
 }  // namespace
@@ -126,8 +127,10 @@ TEST_F(HostTest, PostStepsSeeTheStateAtTheStepsStart)
     PostStepReader reader(h);
     v->iface = v->callbacks = &reader;
 
+    double startDate = host.world().mjd();
     host.step(1.0);
 
+    EXPECT_EQ(reader.date, startDate);
     EXPECT_EQ(reader.pos.x, start.x);
     EXPECT_EQ(reader.pos.y, start.y);
     EXPECT_EQ(reader.vel.y, startVel.y);
