@@ -2,10 +2,9 @@
  * 0.1 s (one midpoint sub-step with body 0's gravity, the new states held
  * back and then applied) against the same arithmetic over plain arrays, per
  * vessel, at 1,000 to 100,000 vessels in low orbit. */
-#include <benchmark/benchmark.h>
-
-#include "emulator/host/world/frame_math.h"
 #include "emulator/host/world/world.h"
+
+#include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <vector>
