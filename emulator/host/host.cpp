@@ -131,11 +131,8 @@ void Host::step(double dt)
     proxies_.beforeIntegration(world_);
     ground_.startStep(world_, world_.vessels(), dt);
     world_.integrate(world_.vessels(), dt);
-    world_.simt += dt;
-    for (const Touchdown& touchdown : ground_.endStep(world_, dt))
-        observer_->touchedDown(*world_.vessel(touchdown.vessel), touchdown);
-    double t1 = world_.sessionTime(), mjd1 = world_.mjd();
-    observer_->forcesIntegrated();
+    double end = world_.simt + dt;
+    double t1 = world_.sessionTimeAt(end), mjd1 = world_.mjdAt(end);
     for (size_t i = 0; i < world_.vesselCount(); ++i)
         if (VesselRecord* v = world_.vessel(world_.vessels()[i]); v->callbacks) {
             actingVessel_ = v->handle;
@@ -146,6 +143,11 @@ void Host::step(double dt)
         if (m->opcPostStep)
             m->opcPostStep(t1, dt, mjd1);
     stepping_ = false;
+    // The new states and the clock, which the post-steps did not see yet.
+    world_.applyIntegration();
+    for (const Touchdown& touchdown : ground_.endStep(world_, dt))
+        observer_->touchedDown(*world_.vessel(touchdown.vessel), touchdown);
+    observer_->forcesIntegrated();
     processDeletions();
     proxies_.afterStep(world_, dt);
     noticeDebugLine();

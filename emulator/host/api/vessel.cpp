@@ -165,10 +165,12 @@ void VESSEL::DefSetStateEx(const void* status) const
                       std::cos(s->surf_lat) * std::sin(s->surf_lng)};
         v->pos = origin + body->fixedToGlobal(fixed, world.simt) * (body->radius + v->size);
         v->vel = drift;
+        world.seedAcceleration(*v);
         return;
     }
     v->pos = origin + s->rpos;
     v->vel = drift + s->rvel;
+    world.seedAcceleration(*v);
 }
 
 void VESSEL::AddForce(const VECTOR3& F, const VECTOR3& r) const

@@ -29,7 +29,8 @@ public:
     /* A vessel met the ground during the step and now rests on it; told
      * before forcesIntegrated. */
     virtual void touchedDown(const VesselRecord& /*vessel*/, const Touchdown& /*where*/) {}
-    /* After the forces of a step are integrated, before the post-step. */
+    /* After a step's new states took effect, past the post-steps, before
+     * the deletions. */
     virtual void forcesIntegrated() {}
     /* The host's time jump moved the world's clock from one reading to
      * another, backwards too; nothing moved. */

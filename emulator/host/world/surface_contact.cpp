@@ -126,7 +126,7 @@ MATRIX3 Turned(const Body& planet, const MATRIX3& rot, double from, double to)
 
 /* Lifts a landed vessel that the step's added forces pushed outward harder
  * than its weight; true when it left. */
-bool LiftOff(const World& world, const Body& planet, VesselRecord& v, double dt)
+bool LiftOff(const World& world, const Body& planet, VesselRecord& v, const VECTOR3& force, double dt)
 {
     VECTOR3 rel = v.pos - planet.pos;
     double r = length(rel);
@@ -134,10 +134,10 @@ bool LiftOff(const World& world, const Body& planet, VesselRecord& v, double dt)
         return false;
     VECTOR3 up = rel * (1.0 / r);
     double weight = world.gravity ? v.mass * planet.gm / (r * r) : 0.0;
-    if (!(dot(v.lastForce, up) > weight))
+    if (!(dot(force, up) > weight))
         return false;
     v.status = 0;
-    v.vel = v.vel + (v.lastForce * (1.0 / v.mass) - up * (weight / v.mass)) * dt;
+    v.vel = v.vel + (force * (1.0 / v.mass) - up * (weight / v.mass)) * dt;
     return true;
 }
 
@@ -167,7 +167,7 @@ void SurfaceContact::startStep(const World& world, const std::vector<OBJHANDLE>&
         if (!v)
             continue;
         if (v->status == 1) {
-            landed_.push_back(h);
+            landed_.push_back({h, v->force});  // the integration clears it
             continue;
         }
         // How far the step's way, and the curve taken for it, can stray
@@ -187,9 +187,9 @@ const std::vector<Touchdown>& SurfaceContact::endStep(World& world, double dt)
     if (!planet || !(planet->radius > 0.0) || !(dt > 0.0))
         return touchdowns_;
     double t1 = world.simt, t0 = t1 - dt;
-    for (OBJHANDLE h : landed_) {
-        VesselRecord* v = world.vessel(h);
-        if (v && v->status == 1 && !LiftOff(world, *planet, *v, dt))
+    for (const Landed& landed : landed_) {
+        VesselRecord* v = world.vessel(landed.vessel);
+        if (v && v->status == 1 && !LiftOff(world, *planet, *v, landed.force, dt))
             CarryLanded(*planet, *v, planetStart_, t0, t1);
     }
     for (const Start& start : starts_) {

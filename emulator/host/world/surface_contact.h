@@ -55,8 +55,13 @@ private:
         OBJHANDLE vessel;
         VECTOR3 pos, vel;
     };
+    /* A landed vessel and the forces added to it in the step */
+    struct Landed {
+        OBJHANDLE vessel;
+        VECTOR3 force;
+    };
     std::vector<Start> starts_;
-    std::vector<OBJHANDLE> landed_;
+    std::vector<Landed> landed_;
     std::vector<Touchdown> touchdowns_;
     VECTOR3 planetStart_{0, 0, 0};
 };

@@ -91,7 +91,7 @@ struct alignas(64) VesselRecord {
     VECTOR3 vel{0, 0, 0};
     VECTOR3 angularVel{0, 0, 0};
     double mass = 1000.0;  // the empty mass and every propellant's: see UpdateMass
-    VECTOR3 lastForce{0, 0, 0};  // what acted in the last integrated step
+    VECTOR3 keptAccel{0, 0, 0};  // at the end of the last (sub-)step: see World::integrate
     OBJHANDLE handle = nullptr;
     int status = 0;  // 0 free flight, 1 landed
     bool deletePending = false;

@@ -1,6 +1,7 @@
 #include "emulator/host/world/world.h"
 
 #include "emulator/host/world/frame_math.h"
+#include "emulator/host/world/integration.h"
 
 #include <algorithm>
 #include <cctype>
@@ -148,37 +149,59 @@ double World::altitude(const VesselRecord& vessel) const
     return length(vessel.pos - planet->pos) - planet->radius;
 }
 
+/* The planet moves without accelerating, so the vessels move relative to
+ * it as about a fixed centre; without gravity, relative to the origin. */
 void World::integrate(const std::vector<OBJHANDLE>& vessels, double dt)
 {
-    const Body* planet = bodyByIndex(0);
+    const Body* planet = gravity ? bodyByIndex(0) : nullptr;
+    VECTOR3 origin = planet ? planet->pos : VECTOR3{0, 0, 0};
+    VECTOR3 drift = planet ? planet->vel : VECTOR3{0, 0, 0};
+    StepIntegration step = PrepareStep(planet ? planet->gm : 0.0, dt);
+    newStates_.clear();
+    newTurns_.clear();
+    integratedDt_ = dt;
     for (OBJHANDLE h : vessels) {
         VesselRecord* v = vessels_.find(h);
         if (!v)
             continue;
-        VECTOR3 thrust{0, 0, 0};
+        VECTOR3 total = v->force;
         if (v->hasThrusters)
-            thrust = Burn(*v, dt);
-        VECTOR3 total = v->force + mul(v->rot, thrust);
-        v->lastForce = v->force;
+            total = total + mul(v->rot, Burn(*v, dt));
         v->force = {0, 0, 0};
         if (v->status == 1)
             continue;  // landed vessels stay where they are
-        VECTOR3 accel = total * (1.0 / v->mass);
-        if (gravity && planet) {
-            VECTOR3 r = v->pos - planet->pos;
-            double d = length(r);
-            if (d > 0.0)
-                accel = accel - r * (planet->gm / (d * d * d));
-        }
-        v->vel = v->vel + accel * dt;
-        v->pos = v->pos + v->vel * dt;
+        Motion end = Integrate(step, {v->pos - origin, v->vel - drift, v->keptAccel}, total * (1.0 / v->mass));
+        v->keptAccel = end.keptAccel;
+        newStates_.push_back({h, origin + drift * dt + end.pos, drift + end.vel});
         if (v->angularVel.x != 0.0 || v->angularVel.y != 0.0 || v->angularVel.z != 0.0)
-            v->rot = mul(v->rot, RotationFromAngularStep(v->angularVel, dt));
+            newTurns_.push_back({h, mul(v->rot, RotationFromAngularStep(v->angularVel, dt))});
     }
+}
+
+void World::applyIntegration()
+{
+    for (const NewState& s : newStates_)
+        if (VesselRecord* v = vessels_.find(s.handle)) {
+            v->pos = s.pos;
+            v->vel = s.vel;
+        }
+    for (const NewTurn& t : newTurns_)
+        if (VesselRecord* v = vessels_.find(t.handle))
+            v->rot = t.rot;
+    newStates_.clear();
+    newTurns_.clear();
     for (OBJHANDLE h : bodyOrder_) {
         Body* b = bodies_.find(h);
-        b->pos = b->pos + b->vel * dt;
+        b->pos = b->pos + b->vel * integratedDt_;
     }
+    simt += integratedDt_;
+    integratedDt_ = 0.0;
+}
+
+void World::seedAcceleration(VesselRecord& vessel) const
+{
+    const Body* planet = gravity ? bodyByIndex(0) : nullptr;
+    vessel.keptAccel = planet ? GravityAt(vessel.pos - planet->pos, planet->gm) : VECTOR3{0, 0, 0};
 }
 
 }  // namespace emu

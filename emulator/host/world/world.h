@@ -48,14 +48,24 @@ public:
     /* Height above body 0's surface, or 0 without a body. */
     double altitude(const VesselRecord& vessel) const;
 
-    /* One step of semi-implicit Euler for the given vessels: the forces added
-     * during the step, thrust, and the gravity of body 0 when switched on. */
+    /* Moves the given vessels over the step as the host does (see
+     * integration.h): the forces added during the step, thrust, and body 0's
+     * gravity when switched on. The new states, and the clock, wait as the
+     * host's do for applyIntegration: the post-steps between see the step's
+     * start. */
     void integrate(const std::vector<OBJHANDLE>& vessels, double dt);
+    /* The last integration's states take effect: the vessels', the bodies'
+     * and the clock's. */
+    void applyIntegration();
+    /* What a vessel just placed keeps as its last acceleration: gravity alone. */
+    void seedAcceleration(VesselRecord& vessel) const;
 
     /* The date of the current simulation time, as a modified Julian date */
-    double mjd() const { return mjdAtZero + simt / 86400.0; }
+    double mjd() const { return mjdAt(simt); }
+    double mjdAt(double worldTime) const { return mjdAtZero + worldTime / 86400.0; }
     /* The session's clock, which modules see: 0 when the session began. */
-    double sessionTime() const { return simt - sessionStart; }
+    double sessionTime() const { return sessionTimeAt(simt); }
+    double sessionTimeAt(double worldTime) const { return worldTime - sessionStart; }
 
     OBJHANDLE focus = nullptr;
     double simt = 0.0;  // the world's own clock, which turns the planets
@@ -77,6 +87,21 @@ private:
      * repeat, and the host finds them in any letter case. */
     std::unordered_map<std::string, std::map<std::uint64_t, OBJHANDLE>> vesselsByName_;
     std::unordered_set<std::string> classNames_;
+
+    /* A vessel's state at the end of the step being taken, and apart, as
+     * few vessels spin, the orientation of one that does. */
+    struct NewState {
+        OBJHANDLE handle;
+        VECTOR3 pos;
+        VECTOR3 vel;
+    };
+    struct NewTurn {
+        OBJHANDLE handle;
+        MATRIX3 rot;
+    };
+    std::vector<NewState> newStates_;
+    std::vector<NewTurn> newTurns_;
+    double integratedDt_ = 0.0;
 };
 
 }  // namespace emu

@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "[    14.25] deleted Nuke/10.000000/3.000000/50.000000"}},
         Example{"02-falling-bomb.scn",
                 {"|  -100000.000000", "created Nuke/-100000.000000/3.000000/10.000000",
-                 "debug: Nuke: A=199884.59 D=99884.59", "D=-", "deleted Nuke/-100000.000000/3.000000/10.000000"}},
+                 "debug: Nuke: A=199889.03 D=99889.03", "D=-", "deleted Nuke/-100000.000000/3.000000/10.000000"}},
         Example{"03-sequence.scn",
                 {"created Nuke/10.000000/3.000000/2.000000", "created Nuke/10.000000/3.000000/1.000000",
                  "Nuke/10.000000/3.000000/2.000000 pushed", "key G on WB", "Final state"}},
