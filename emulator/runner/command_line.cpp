@@ -85,7 +85,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLine
                defaults.scenarioFormat.string() +
                "\n\nFor example: brimstar-sim examples/04-rock-field.scn --report report.html\n"
                "\nExit status: 0 a whole run; 1 a failure; 2 a wrong command line; 3 a run ended by a library's "
-               "quick shutdown; 128 and the signal's number, a run interrupted (SIGINT 130, SIGTERM 143).\n");
+               "quick shutdown; 128 and the signal's number, a run interrupted (SIGHUP 129, SIGINT 130, SIGTERM 143); "
+               "0 for a live flight ended by any of them.\n");
     app.add_option("SCENARIO", texts.scenario, "The scenario to play")
         ->type_name("FILE")
         ->default_str(defaults.scenario.string());

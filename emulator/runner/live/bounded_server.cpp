@@ -98,7 +98,7 @@ void SocketAddress(Ask ask, socket_t sock, std::string& ip, int& port)
 class BoundedStream : public httplib::Stream {
 public:
     BoundedStream(socket_t sock, const ServerLimits& limits)
-        : sock_(sock), limits_(limits), requestDeadline_(Clock::now() + limits.requestDeadline)
+        : sock_(sock), limits_(limits), requestDeadline_(Clock::now() + limits.requestDeadline), head_(limits.head)
     {
     }
 
@@ -159,31 +159,12 @@ private:
             return false;
         taken_ = 0;
         buffered_ = size_t(n);
-        return headersDone_ || countHeaders();
-    }
-
-    /* Counts the header lines in what was just read; false, with a 431
-     * sent, beyond the limits. */
-    bool countHeaders()
-    {
-        for (size_t i = 0; i < buffered_ && !headersDone_; ++i) {
-            char c = buffer_[i];
-            ++headerBytes_;
-            if (c == '\n') {
-                headersDone_ = lineLength_ == 0 && lines_ > 0;
-                ++lines_;
-                lineLength_ = 0;
-            } else if (c != '\r') {
-                ++lineLength_;
-            }
-        }
-        // The request line is not a header line.
-        if (lines_ <= size_t(limits_.headerLines) + 2 && headerBytes_ <= limits_.headerBytes)
+        if (head_.take(buffer_.data(), buffered_) != RequestHead::State::tooLarge)
             return true;
         SendAll(sock_,
                 Answer(431, "Request Header Fields Too Large",
-                       "a request has at most " + std::to_string(limits_.headerLines) + " header lines, of " +
-                           std::to_string(limits_.headerBytes) + " bytes in all\n"),
+                       "a request has at most " + std::to_string(limits_.head.headerLines) + " header lines, of " +
+                           std::to_string(limits_.head.bytes) + " bytes in all\n"),
                 limits_.writeWait);
         refused_ = true;
         return false;
@@ -194,8 +175,7 @@ private:
     const Clock::time_point requestDeadline_;
     std::array<char, 4096> buffer_{};
     size_t buffered_ = 0, taken_ = 0;
-    bool headersDone_ = false;
-    size_t headerBytes_ = 0, lines_ = 0, lineLength_ = 0;
+    RequestHead head_;
     bool writing_ = false;
     bool refused_ = false;   // with a 431 of our own: nothing more is read or written
     bool refusing_ = false;  // the answer being written refuses the request

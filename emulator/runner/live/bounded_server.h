@@ -16,6 +16,8 @@
 #ifndef BRIMSTAR_RUNNER_LIVE_BOUNDED_SERVER_H
 #define BRIMSTAR_RUNNER_LIVE_BOUNDED_SERVER_H
 
+#include "request_head.h"
+
 #include <httplib.h>
 
 #include <map>
@@ -30,8 +32,7 @@ namespace live {
 struct ServerLimits {
     int threads = 96;
     int connectionsPerClient = 64;
-    int headerLines = 64;
-    size_t headerBytes = 8192;
+    HeadLimits head;
     std::chrono::milliseconds requestDeadline{3000};  // the whole request, its body too
     std::chrono::milliseconds readWait{1000}, writeWait{1000}, keepAlive{1000};
 };
