@@ -6,8 +6,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <string>
 
 namespace live {
 
@@ -18,10 +20,12 @@ using Clock = std::chrono::steady_clock;
 /* A connection kept alive is asked this many requests at most: a page
  * reconnects at once, and a client cannot keep one thread for itself. */
 const int requestsPerConnection = 100;
-/* After a refusal, what the client still sends is read and thrown away for
- * this long at most, so that its answer is not lost to a reset. */
+/* After the last answer (a refusal, often, of a request not read whole),
+ * what the client still sends is read and thrown away for this long at
+ * most, so that the answer is not lost to a reset. */
 const auto lingering = std::chrono::milliseconds(100);
 const size_t lingeringBytes = 16384;
+/* Connections the system holds until they are accepted. */
 const int pendingConnections = 128;
 
 bool Ready(socket_t sock, short events, std::chrono::milliseconds wait)
