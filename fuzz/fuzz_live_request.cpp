@@ -1,16 +1,37 @@
-/* The live page's request handling, as any client may drive it: the JSON
- * reader and the action decoder. A request taken must come back unchanged
- * from the scenario the session exports, so that a replay does what the
- * pilot did. */
+/* The live page's request handling, as any client may drive it: the head
+ * counted as it arrives, the JSON reader and the action decoder. A head is
+ * judged the same whatever pieces it comes in; a request taken must come
+ * back unchanged from the scenario the session exports, so that a replay
+ * does what the pilot did. */
 #include "emulator/runner/live/live_request.h"
 #include "emulator/runner/live/recorded_scenario.h"
+#include "emulator/runner/live/request_head.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+namespace {
+
+void CountHead(const char* text, std::size_t size)
+{
+    const live::HeadLimits limits{8, 256};
+    live::RequestHead whole(limits), inPieces(limits);
+    whole.take(text, size);
+    // Pieces as long as the first byte says.
+    const std::size_t piece = size ? std::size_t(std::uint8_t(text[0]) % 16 + 1) : 1;
+    for (std::size_t at = 0; at < size; at += piece)
+        inPieces.take(text + at, std::min(piece, size - at));
+    if (whole.state() != inPieces.state())
+        std::abort();
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    CountHead(reinterpret_cast<const char*>(data), size);
     static const live::KnownWorld world{{"GL-01", "ISS A"}, {"Weapons", "Collision Control"}, {"L"}, {"orbit"}};
     live::LiveCommand command;
     std::string error;

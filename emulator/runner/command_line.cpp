@@ -11,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -29,7 +30,7 @@ const char* const description =
     "world, carries out the pilot's actions at their times, steps the world, and prints a flight log.";
 
 struct Texts {
-    std::string scenario, root, log, trace, plot, report, maxSteps;
+    std::string scenario, root, log, trace, plot, report, maxSteps, port;
 };
 
 std::string UsageHint()
@@ -84,7 +85,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLine
                defaults.scenarioFormat.string() +
                "\n\nFor example: brimstar-sim examples/04-rock-field.scn --report report.html\n"
                "\nExit status: 0 a whole run; 1 a failure; 2 a wrong command line; 3 a run ended by a library's "
-               "quick shutdown; 128 and the signal's number, a run interrupted (SIGINT 130, SIGTERM 143).\n");
+               "quick shutdown; 128 and the signal's number, a run interrupted (SIGHUP 129, SIGINT 130, SIGTERM 143); "
+               "0 for a live flight ended by any of them.\n");
     app.add_option("SCENARIO", texts.scenario, "The scenario to play")
         ->type_name("FILE")
         ->default_str(defaults.scenario.string());
@@ -110,12 +112,19 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLine
     app.add_flag("--live", options.live,
                  "Fly the scenario live from a browser page served on 127.0.0.1, until Ctrl-C; the page can take "
                  "the session home as a scenario that replays it");
-    app.add_option("--port", options.port, "The port of --live's page; 0 for a free one, printed")
+    // Read as text, then as decimal digits: CLI11 would read 013075 as octal.
+    app.add_option("--port", texts.port, "The port of --live's page, from 0 to 65535; 0 for a free one, printed")
         ->type_name("N")
-        ->check(CLI::Range(0, 65535))
         ->default_str("0");
+    // "--" ends the options: the word after it is the scenario, even one
+    // that starts with '-'. CLI11 is given only the words before it.
+    std::vector<const char*> words(argv, argv + argc);
+    auto ending = std::find_if(words.begin() + std::min<ptrdiff_t>(1, argc), words.end(),
+                               [](const char* word) { return std::string(word) == "--"; });
+    std::vector<std::string> afterOptions(ending == words.end() ? ending : ending + 1, words.end());
+    words.erase(ending, words.end());
     try {
-        app.parse(argc, argv);
+        app.parse(int(words.size()), words.data());
     } catch (const CLI::CallForHelp&) {
         out << app.help();
         return result;
@@ -126,6 +135,15 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLine
         result.exitStatus = Mistake(err, error.what());
         return result;
     }
+    const bool scenarioAfterOptions = !afterOptions.empty() && !app.count("SCENARIO");
+    if (scenarioAfterOptions) {
+        texts.scenario = afterOptions.front();
+        afterOptions.erase(afterOptions.begin());
+    }
+    if (!afterOptions.empty()) {
+        result.exitStatus = Mistake(err, "more than one scenario ('" + afterOptions.front() + "' after the first)");
+        return result;
+    }
     if (std::string problem = ExtraWordProblem(app, app.remaining()); !problem.empty()) {
         result.exitStatus = Mistake(err, problem);
         return result;
@@ -134,6 +152,12 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLine
         result.exitStatus = Mistake(err, "--port is --live's");
         return result;
     }
+    long long port = 0;
+    if (app.count("--port") && !ReadWhole(texts.port, 0, 65535, port)) {
+        result.exitStatus = Mistake(err, "--port needs a whole number from 0 to 65535");
+        return result;
+    }
+    options.port = int(port);
     long long steps = std::int64_t(defaultMaxSteps);
     if (app.count("--max-steps") && !ReadWhole(texts.maxSteps, 1, mostSteps, steps)) {
         result.exitStatus = Mistake(err, "--max-steps needs a whole number of steps from 1 to 10^15");
@@ -149,7 +173,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const CommandLine
         {"--log", texts.log, options.log},              {"--trace", texts.trace, options.trace},
         {"--plot", texts.plot, options.plot},           {"--report", texts.report, options.report}};
     for (const auto& [name, text, path] : paths) {
-        if (!app.count(name))
+        if (!app.count(name) && !(name == std::string("SCENARIO") && scenarioAfterOptions))
             continue;
         if (text.empty()) {
             result.exitStatus = Mistake(err, std::string(name == std::string("SCENARIO") ? "the scenario" : name) +

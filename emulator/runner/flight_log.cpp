@@ -179,6 +179,8 @@ void FlightLog::finish(const RunEnding& ending)
         line("STOPPED by an error: " + ending.reason);
     else if (ending.kind == RunEnding::Kind::interrupted)
         line("INTERRUPTED by " + ending.reason + ": the run stops here");
+    else if (ending.kind == RunEnding::Kind::endedByPilot)
+        line("ENDED by the pilot (" + ending.reason + ")");
     listener_->runFinished(ending);
     stateTable();
 }

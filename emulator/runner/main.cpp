@@ -8,7 +8,9 @@
  * Every output is opened before the run starts, so that one that cannot be
  * written, or one that would overwrite an input, another output or the
  * program's own files, stops it before anything runs. Each is written
- * beside its target and takes its place only when whole.
+ * beside its target and takes its place only when whole. A live flight
+ * takes its port first, and one that cannot start (its port taken, its
+ * world not built) leaves every output as it was.
  */
 #include "class_check.h"
 #include "command_line.h"
@@ -151,6 +153,7 @@ int ExitStatus(const runner::RunEnding& ending, bool stoppedAsAsked, bool nothin
     case runner::RunEnding::Kind::failed: return 1;
     case runner::RunEnding::Kind::halted: return 3;
     case runner::RunEnding::Kind::interrupted: return 128 + runner::InterruptingSignal();
+    case runner::RunEnding::Kind::endedByPilot: return 0;
     }
     return 1;
 }
@@ -188,7 +191,13 @@ int main(int argc, char** argv)
         std::cerr << "brimstar-sim: " << problem << ": refused, so that nothing is overwritten (nothing was run)\n";
         return 1;
     }
-#if !BRIMSTAR_LIVE
+#if BRIMSTAR_LIVE
+    std::unique_ptr<live::LiveServer> server;
+    if (options.live && !(server = live::ListenOn(options.port, error))) {
+        std::cerr << "brimstar-sim: " << error << " (nothing was run)\n";
+        return 1;
+    }
+#else
     if (options.live) {
         std::cerr << "brimstar-sim: this build has no live mode\n";
         return 1;
@@ -203,7 +212,7 @@ int main(int argc, char** argv)
         std::cerr << "brimstar-sim: " << runner::Printable(error) << " (nothing was run)\n";
         return 1;
     }
-    runner::CatchInterruptions();
+    runner::CatchInterruptions(options.live ? runner::FurtherSignals::wait : runner::FurtherSignals::endAtOnce);
 
     TeeBuffer tee;
     std::ostream out(&tee);
@@ -248,13 +257,14 @@ int main(int argc, char** argv)
         host.setObserver(&observers);
 
 #if BRIMSTAR_LIVE
-    bool played = options.live ? live::FlyLive(host, script, log, pageLines, *recorder, files, options.port, error)
+    bool played = options.live ? live::FlyLive(host, script, log, pageLines, *recorder, files, *server, error)
                                : runner::PlayScript(host, script, log, error, options.maxSteps);
 #else
     bool played = runner::PlayScript(host, script, log, error, options.maxSteps);
 #endif
     const runner::RunEnding& ending = log.ending();
-    const bool stoppedAsAsked = options.live && ending.kind == runner::RunEnding::Kind::interrupted;
+    const bool stoppedAsAsked = options.live && (ending.kind == runner::RunEnding::Kind::interrupted ||
+                                                 ending.kind == runner::RunEnding::Kind::endedByPilot);
     host.setObserver(nullptr);
     host.shutdown();
     out.flush();
@@ -265,9 +275,11 @@ int main(int argc, char** argv)
                    ending.early() ? "the run " + ending.text() : "");
     if (reportFile.isOpen())
         report::WritePage(reportFile.stream(), recorder->finish());
+    // A flight that never started has nothing to replace the outputs with.
+    const bool started = played || !options.live;
     bool written = true;
     for (const Output& output : outputs)
-        written = Written(output) && written;
+        written = (!started || Written(output)) && written;
     if (!options.quiet && !std::cout.flush()) {
         std::cerr << "brimstar-sim: the flight log could not be written whole to the standard output\n";
         written = false;

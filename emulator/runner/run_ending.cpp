@@ -12,6 +12,7 @@ std::string RunEnding::text() const
     case Kind::failed: return "stopped " + at + " by an error: " + Printable(reason);
     case Kind::interrupted: return "was interrupted by " + reason + " " + at;
     case Kind::halted: return "was ended " + at + " at a library's request, with nothing saved";
+    case Kind::endedByPilot: return "was ended by the pilot (" + reason + ") " + at;
     case Kind::completed: break;
     }
     return "completed " + at;
@@ -19,7 +20,7 @@ std::string RunEnding::text() const
 
 const char* RunEnding::name() const
 {
-    const char* const names[] = {"completed", "failed", "interrupted", "halted"};
+    const char* const names[] = {"completed", "failed", "interrupted", "halted", "ended"};
     return names[int(kind)];
 }
 

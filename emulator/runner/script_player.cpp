@@ -5,6 +5,7 @@
 #include "run_length.h"
 
 #include <algorithm>
+#include <csignal>
 
 namespace runner {
 
@@ -94,7 +95,7 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
     return played;
 }
 
-void FinishRun(emu::Host& host, FlightLog& log, const std::string& error)
+void FinishRun(emu::Host& host, FlightLog& log, const std::string& error, bool live)
 {
     RunEnding ending;
     if (!error.empty())
@@ -103,7 +104,9 @@ void FinishRun(emu::Host& host, FlightLog& log, const std::string& error)
         ending = {RunEnding::Kind::failed, 0, host.faults().front()};
     else if (host.runEnded())
         ending.kind = RunEnding::Kind::halted;
-    else if (int signal = InterruptingSignal())
+    else if (int signal = InterruptingSignal(); live && signal == SIGINT)
+        ending = {RunEnding::Kind::endedByPilot, 0, "Ctrl-C"};
+    else if (signal)
         ending = {RunEnding::Kind::interrupted, 0, SignalName(signal)};
     ending.time = host.world().simt;
     log.finish(ending);

@@ -28,8 +28,9 @@ bool PlayScript(emu::Host& host, const Script& script, FlightLog& log, std::stri
 
 /* Tells the log how the run ended, and ends it with the final state: the
  * error when there is one, else the host's first fault, the library's quick
- * shutdown, or the signal that stopped it. */
-void FinishRun(emu::Host& host, FlightLog& log, const std::string& error);
+ * shutdown, or the signal that stopped it; a live flight's SIGINT is the
+ * pilot's Ctrl-C, its normal end. */
+void FinishRun(emu::Host& host, FlightLog& log, const std::string& error, bool live = false);
 
 }  // namespace runner
 

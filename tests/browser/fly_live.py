@@ -166,12 +166,14 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
         errors_in(driver)
     finally:
         stop(driver, process)
-    # Ctrl-C wrote every output whole, telling how the flight ended.
+    # Ctrl-C wrote every output whole, telling how the flight ended: by its
+    # pilot, the normal end, not a fault.
     with open(log_file) as f:
         ending = f.read().splitlines()
     with open(report_file) as f:
         ended_report = f.read()
-    if not any("interrupted by SIGINT" in line for line in ending) or "Nuke/10.000000/3.000000/50.000000" not in ended_report:
+    if (not any("ended by the pilot (Ctrl-C)" in line for line in ending) or '"ending":{"kind":"ended"' not in ended_report
+            or "Nuke/10.000000/3.000000/50.000000" not in ended_report):
         sys.exit("the log and the report written at the stop do not tell the flight to its end:\n" + "\n".join(ending[-5:]))
     exported = os.path.join(folder, "live.scn")
     # Played back, with the display printed in the log at the moment the
@@ -195,9 +197,9 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
     with open(trace, "rb") as a, open(replay, "rb") as b:
         live, played = a.read(), b.read()
     # The live trace ends saying how it was stopped; the trajectory is the rest.
-    stopped = re.search(rb"# the run was interrupted by SIGINT at [^\n]*\n$", live)
+    stopped = re.search(rb"# the run was ended by the pilot \(Ctrl-C\) at [^\n]*\n$", live)
     if not stopped:
-        sys.exit("the live trace does not end saying the flight was interrupted: " + repr(live[-200:]))
+        sys.exit("the live trace does not end saying the pilot ended the flight: " + repr(live[-200:]))
     live = live[:stopped.start()]
     if live != played:
         sys.exit(f"the exported scenario replays another trajectory ({len(live)} bytes live, {len(played)} replayed); "

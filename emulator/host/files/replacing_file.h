@@ -3,7 +3,8 @@
  * failure part-way, a full disk or an interruption leaves the file that was
  * there before as it was, and a reader that has the old file open or mapped
  * keeps reading the old one. A target reached through symbolic links is the
- * file they lead to, so a link stays a link. */
+ * file they lead to, so a link stays a link. The temporary's name fits
+ * wherever the target's does, however long that is. */
 #ifndef BRIMSTAR_EMULATOR_HOST_REPLACING_FILE_H
 #define BRIMSTAR_EMULATOR_HOST_REPLACING_FILE_H
 
@@ -32,11 +33,16 @@ public:
      * was. */
     bool commit(std::string& error);
 
+    /* Removes every temporary not yet committed, of every ReplacingFile:
+     * for a program ending at once on a signal, so safe in its handler. */
+    static void RemoveTemporaries();
+
 private:
     void discard();
 
     std::filesystem::path target_, temporary_;
     std::ofstream out_;
+    int listed_ = -1;  // its place among the temporaries a signal removes
 };
 
 }  // namespace emu

@@ -1,5 +1,6 @@
 #include "live_server.h"
 
+#include "bounded_server.h"
 #include "live_page_assets.h"
 #include "same_site.h"
 
@@ -22,17 +23,49 @@ void Refuse(httplib::Response& response, int status, const std::string& why)
     response.set_content(runner::Printable(why) + "\n", "text/plain; charset=utf-8");
 }
 
+/* Whether the request's body, by its length or in chunks, may be longer
+ * than an action's: the length is read as decimal digits, and one with more
+ * digits than the limit has is too long whatever they say. */
+bool MayBeTooLong(const httplib::Request& request)
+{
+    if (request.has_header("Transfer-Encoding"))
+        return false;  // counted as it is read
+    const std::string length = request.get_header_value("Content-Length");
+    if (length.size() > std::to_string(largestRequest).size())
+        return true;
+    size_t value = 0;
+    for (char c : length) {
+        if (c < '0' || c > '9')
+            return true;
+        value = value * 10 + size_t(c - '0');
+    }
+    return value > largestRequest;
+}
+
+bool HasBody(const httplib::Request& request)
+{
+    const std::string length = request.get_header_value("Content-Length");
+    return request.has_header("Transfer-Encoding") || (!length.empty() && length != "0");
+}
+
+const std::string tooLong = "a request is at most " + std::to_string(largestRequest) + " bytes";
+
 }  // namespace
 
-LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::make_unique<httplib::Server>())
+LiveServer::LiveServer() : server_(std::make_unique<BoundedServer>())
 {
     httplib::Server& s = *server_;
     s.set_payload_max_length(largestRequest);
     s.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
-        if (SameSite(request.get_header_value("Host"), request.get_header_value("Origin"),
-                     request.get_header_value("Sec-Fetch-Site"), port_))
+        if (!SameSite(request.get_header_value("Host"), request.get_header_value("Origin"),
+                      request.get_header_value("Sec-Fetch-Site"), port_))
+            Refuse(response, 403, "only a page of this server, on 127.0.0.1 or localhost, may ask");
+        else if (HasBody(request) && (request.method != "POST" || request.path != "/action"))
+            Refuse(response, 413, "only an action has a body");
+        else if (MayBeTooLong(request))
+            Refuse(response, 413, tooLong);
+        else
             return httplib::Server::HandlerResponse::Unhandled;
-        Refuse(response, 403, "only a page of this server, on 127.0.0.1 or localhost, may ask");
         return httplib::Server::HandlerResponse::Handled;
     });
     // What the library refuses by itself (a body over the limit, a path it
@@ -41,7 +74,7 @@ LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::m
         if (!response.body.empty())
             return;
         if (response.status == 413)
-            return Refuse(response, 413, "a request is at most " + std::to_string(largestRequest) + " bytes");
+            return Refuse(response, 413, tooLong);
         Refuse(response, response.status, response.status == 404 ? "no such page" : "refused");
     });
     const std::pair<const char*, std::pair<const char*, const char*>> files[] = {
@@ -76,7 +109,7 @@ LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::m
                 if (stopping_)
                     return false;
                 std::string state;
-                std::string event = session_.nextState(seen, std::chrono::milliseconds(500), state)
+                std::string event = session_->nextState(seen, std::chrono::milliseconds(500), state)
                                         ? "data: " + state + "\n\n"
                                         : ":\n\n";
                 return sink.write(event.data(), event.size());
@@ -85,21 +118,34 @@ LiveServer::LiveServer(LiveSession& session) : session_(session), server_(std::m
     });
     s.Get("/scenario", [this](const httplib::Request&, httplib::Response& response) {
         response.set_header("Content-Disposition", "attachment; filename=\"live.scn\"");
-        response.set_content(session_.scenario(), "text/plain; charset=utf-8");
+        response.set_content(session_->scenario(), "text/plain; charset=utf-8");
     });
     s.Get("/report", [this](const httplib::Request&, httplib::Response& response) {
-        std::string page = session_.flightReport(std::chrono::seconds(30));
+        std::string page = session_->flightReport(std::chrono::seconds(30));
         if (page.empty())
             return Refuse(response, 503, "the simulation did not make the report in time");
         response.set_header("Content-Disposition", "attachment; filename=\"live-report.html\"");
         response.set_content(page, "text/html; charset=utf-8");
     });
-    s.Post("/action", [this](const httplib::Request& request, httplib::Response& response) {
+    // The body is read here, as it comes, and no further than the limit:
+    // a chunked one has no length to refuse it by beforehand.
+    s.Post("/action", [this](const httplib::Request&, httplib::Response& response,
+                             const httplib::ContentReader& read) {
+        std::string body;
+        bool longer = false;
+        read([&](const char* data, size_t length) {
+            longer = body.size() + length > largestRequest;
+            if (!longer)
+                body.append(data, length);
+            return !longer;
+        });
+        if (longer)
+            return Refuse(response, 413, tooLong);
         LiveCommand command;
         std::string error;
-        if (!DecodeRequest(request.body, session_.known(), command, error))
+        if (!DecodeRequest(body, session_->known(), command, error))
             return Refuse(response, 400, error);
-        if (!session_.submit(command))
+        if (!session_->submit(command))
             return Refuse(response, 429, "too many actions are waiting for the world; try again");
         response.set_content("queued\n", "text/plain");
     });
@@ -109,22 +155,20 @@ LiveServer::~LiveServer() = default;
 
 int LiveServer::bind(int port)
 {
-    if (port == 0)
-        port_ = server_->bind_to_any_port("127.0.0.1");
-    else
-        port_ = server_->bind_to_port("127.0.0.1", port) ? port : -1;
+    port_ = server_->bindLoopback(port);
     return port_;
 }
 
-void LiveServer::serve()
+void LiveServer::serve(LiveSession& session)
 {
+    session_ = &session;
     server_->listen_after_bind();
 }
 
 void LiveServer::stop()
 {
     stopping_ = true;
-    server_->stop();
+    server_->stopAll();
 }
 
 }  // namespace live

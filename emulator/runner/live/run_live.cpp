@@ -1,13 +1,14 @@
 #include "run_live.h"
 
-#include "live_server.h"
 #include "live_session.h"
 
 #include "emulator/runner/interruption.h"
 #include "emulator/runner/script_player.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <iostream>
 #include <thread>
 
@@ -19,39 +20,50 @@ namespace {
 const auto interruptionPoll = std::chrono::milliseconds(20);
 
 bool Fly(emu::Host& host, const runner::Script& script, runner::FlightLog& log, const LogLines& lines,
-         report::Recorder& recorder, const runner::RunFiles& files, int port, std::string& error)
+         report::Recorder& recorder, const runner::RunFiles& files, LiveServer& server, std::string& error)
 {
     if (!runner::BuildWorld(host, script, log, error))
         return false;
     LiveSession session(host, script, log, lines, &recorder, files);
-    LiveServer server(session);
-    int bound = server.bind(port);
-    if (bound < 0) {
-        error = "cannot listen on 127.0.0.1:" + std::to_string(port);
-        return false;
-    }
-    std::cout << "brimstar-sim: flying live at http://127.0.0.1:" << bound << "/ (Ctrl-C ends it)" << std::endl;
+    std::cout << "brimstar-sim: flying live at http://127.0.0.1:" << server.port() << "/ (Ctrl-C ends it)"
+              << std::endl;
 
     std::atomic<bool> stop{false};
     std::thread simulation([&] { session.run(stop); });
-    std::thread serving([&] { server.serve(); });
+    std::thread serving([&] { server.serve(session); });
     while (!runner::InterruptingSignal())
         std::this_thread::sleep_for(interruptionPoll);
-    stop = true;
-    simulation.join();
+    // The server first, while the simulation still answers what its
+    // requests wait for (a report).
     server.stop();
     serving.join();
+    stop = true;
+    simulation.join();
     std::cout << "brimstar-sim: stopped at t = " << host.world().simt << " s" << std::endl;
     return true;
 }
 
 }  // namespace
 
-bool FlyLive(emu::Host& host, const runner::Script& script, runner::FlightLog& log, const LogLines& lines,
-             report::Recorder& recorder, const runner::RunFiles& files, int port, std::string& error)
+std::unique_ptr<LiveServer> ListenOn(int port, std::string& error)
 {
-    bool flown = Fly(host, script, log, lines, recorder, files, port, error);
-    runner::FinishRun(host, log, flown ? "" : error);
+    auto server = std::make_unique<LiveServer>();
+    errno = 0;
+    if (server->bind(port) >= 0)
+        return server;
+    error = "cannot listen on 127.0.0.1:" + std::to_string(port);
+    if (errno == EADDRINUSE)
+        error += ": the port is in use (one world per port: another flight, or another program, has it)";
+    else if (errno)
+        error += std::string(": ") + std::strerror(errno);
+    return nullptr;
+}
+
+bool FlyLive(emu::Host& host, const runner::Script& script, runner::FlightLog& log, const LogLines& lines,
+             report::Recorder& recorder, const runner::RunFiles& files, LiveServer& server, std::string& error)
+{
+    bool flown = Fly(host, script, log, lines, recorder, files, server, error);
+    runner::FinishRun(host, log, flown ? "" : error, true);
     return flown;
 }
 

@@ -87,7 +87,33 @@ INSTANTIATE_TEST_SUITE_P(
         MistakeCase{{"a.scn", "--log", ""}, "--log needs a file name, not an empty one"},
         MistakeCase{{""}, "the scenario needs a file name, not an empty one"},
         MistakeCase{{"a.scn", "--max-steps", "1e9"}, "--max-steps needs a whole number of steps from 1 to 10^15"},
-        MistakeCase{{"a.scn", "--max-steps", "0"}, "--max-steps needs a whole number of steps from 1 to 10^15"}));
+        MistakeCase{{"a.scn", "--max-steps", "0"}, "--max-steps needs a whole number of steps from 1 to 10^15"},
+        MistakeCase{{"a.scn", "--live", "--port", "65536"}, "--port needs a whole number from 0 to 65535"},
+        MistakeCase{{"a.scn", "--live", "--port", "0x50"}, "--port needs a whole number from 0 to 65535"},
+        MistakeCase{{"a.scn", "--live", "--port", "-1"}, "--port needs a whole number from 0 to 65535"},
+        MistakeCase{{"a.scn", "--", "-b.scn"}, "more than one scenario ('-b.scn' after the first)"},
+        MistakeCase{{"--", "a.scn", "--live"}, "more than one scenario ('--live' after the first)"}));
+
+TEST(CommandLinePort, IsReadInDecimalWithLeadingZeros)
+{
+    const std::pair<const char*, int> ports[] = {{"013075", 13075}, {"08080", 8080}, {"0", 0}, {"65535", 65535}};
+    for (const auto& [text, port] : ports) {
+        Outcome outcome = Read({"a.scn", "--live", "--port", text});
+        ASSERT_TRUE(outcome.line.run) << text << ": " << outcome.err;
+        EXPECT_EQ(outcome.line.options.port, port) << text;
+    }
+}
+
+TEST(CommandLineOptionsEnd, AtTwoDashesAndTheNextWordIsTheScenarioWhateverItLooksLike)
+{
+    for (const char* name : {"-dash.scn", "--live", "--"}) {
+        Outcome outcome = Read({"--quiet", "--", name});
+        ASSERT_TRUE(outcome.line.run) << name << ": " << outcome.err;
+        EXPECT_EQ(outcome.line.options.scenario, fs::absolute(name));
+        EXPECT_FALSE(outcome.line.options.live);
+        EXPECT_TRUE(outcome.line.options.quiet);
+    }
+}
 
 TEST(CommandLineRun, TakesEveryOptionAsGivenAndDefaultsTheRest)
 {

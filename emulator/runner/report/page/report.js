@@ -127,11 +127,13 @@ function verdict() {
   }
   lines.push(c.contacts ? plural(c.contacts, 'contact', 'contacts') + (contacts.length ? ', the first at ' + num(contacts[0].t, 5) + ' s: ' +
     contacts[0].rock.name + ' against ' + contacts[0].other : '') + '.' : 'No contacts.');
-  // How the run ended is the runner's word when it gives one.
+  // How the run ended is the runner's word when it gives one; a live
+  // flight ended by its pilot ended as it should.
   const ended = data.events.find((e) => e[1] === 'ended');
   if (data.ending) lines.push('The run ' + data.ending.text + '.');
   else if (ended) lines.push('The run ended early, at ' + num(ended[0], 6) + ' s: ' + ended[3] + '.');
-  return { lines, pushed, early: !!(data.ending || ended) };
+  const byPilot = data.ending && data.ending.kind === 'ended';
+  return { lines, pushed, early: !byPilot && !!(data.ending || ended) };
 }
 (function header() {
   const h = document.getElementById('header');
