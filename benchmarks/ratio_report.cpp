@@ -70,6 +70,9 @@ public:
         for (const char* n : sizes)
             Ratio(std::string("host step per vessel / step floor, ") + n + " vessels", "BM_HostStep/" + std::string(n),
                   "BM_HostStepFloor/" + std::string(n), 0);
+        for (const char* n : {"1000", "100000"})
+            Ratio(std::string("proxy look per vessel / three sorts per point, ") + n + " vessels",
+                  "BM_ProxyLooks/" + std::string(n), "BM_ProxyLooksFloor/" + std::string(n), 0);
         if (perItemNs_.count("BM_IdlePreStep")) {
             Spread idle = perItemNs_["BM_IdlePreStep"];
             Print("idle pre-step, ns", idle, 0);

@@ -2,9 +2,11 @@
  * services never set), then version 2 and the reference body, which is
  * passed on as the host finds it: null for a name of no body. The
  * arguments give orientation before angular velocity and latitude before
- * longitude; the record holds them the other way round. */
+ * longitude; the record holds them the other way round. A class without a
+ * class file is never asked for: the host would end the simulation. */
 #include "creation_services.h"
 
+#include "host/spawn_vessel.h"
 #include "vessel_state.h"
 
 #include <cstring>
@@ -20,6 +22,8 @@ void StartRecord(VesselStateEx& state, const char* bodyName)
 
 int Create(const char* name, const char* className, const VesselStateEx& state)
 {
+    if (!ClassFileInPlace(className))
+        return 0;
     return oapiCreateVesselEx(name, className, &state) ? 1 : 0;
 }
 

@@ -10,10 +10,12 @@ namespace {
 
 const int classFilePathSize = 256;
 
-/* The host ends the whole simulation when asked for a vessel whose class
- * file is missing, as it is when the module could not write its own. */
+}  // namespace
+
 bool ClassFileInPlace(const char* className)
 {
+    if (!className)
+        return false;
     char path[classFilePathSize];
     int length = std::snprintf(path, sizeof path, "config\\vessels\\%s.cfg", className);
     if (length < 0 || std::size_t(length) >= sizeof path)
@@ -24,8 +26,6 @@ bool ClassFileInPlace(const char* className)
     std::fclose(file);
     return true;
 }
-
-}  // namespace
 
 bool SpawnVessel(const char* name, const char* className, const VECTOR3& gpos, const VECTOR3& gvel)
 {

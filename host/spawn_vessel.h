@@ -5,6 +5,12 @@
 
 #include "host/host_api.h"
 
+/* True when the class file of the class can be read, written by the module
+ * or already there. The host ends the whole simulation when asked for a
+ * vessel whose class file is missing, as it is when the module could not
+ * write its own: every creation the module asks for checks this first. */
+bool ClassFileInPlace(const char* className);
+
 /* True when the host created the vessel. */
 bool SpawnVessel(const char* name, const char* className, const VECTOR3& gpos, const VECTOR3& gvel);
 

@@ -56,10 +56,12 @@ DLLCLBK void opcPreStep(double simt, double simdt, double)
 {
     NotePluginCall();
     // Each session starts its clock at 0, and the module stays loaded from
-    // one to the next: the timers start again with the clock.
+    // one to the next; within a session a time jump sets the clock anywhere,
+    // below 0 too. A clock that went back restarts the timers from now, or
+    // they would wait for it to come back to where they last fired.
     if (simt < lastStepTime) {
-        RestartWeaponSequences();
-        RestartRockSpawner();
+        RestartWeaponSequences(simt);
+        RestartRockSpawner(simt);
     }
     lastStepTime = simt;
     WeaponSequenceStep(simt);

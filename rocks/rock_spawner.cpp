@@ -22,9 +22,9 @@ double Offset(double spread)
 
 }  // namespace
 
-void RestartRockSpawner()
+void RestartRockSpawner(double simt)
 {
-    lastRockTime = 0.0;
+    lastRockTime = simt;
 }
 
 void RockSpawnerStep(double simt)

@@ -8,8 +8,9 @@
 /* Spawns at most one rock, when more than 5 s have passed since the last. */
 void RockSpawnerStep(double simt);
 
-/* The session's clock started again: the next rock comes 5 s from 0. Names
- * go on counting, so no rock of an earlier session shares one. */
-void RestartRockSpawner();
+/* The clock went back, to a new session's 0 or by a time jump, even below
+ * 0: the next rock comes 5 s from simt, not when the clock is back where it
+ * was. Names go on counting, so no rock of an earlier session shares one. */
+void RestartRockSpawner(double simt);
 
 #endif

@@ -7,7 +7,7 @@
 #include "host/vector_math.h"
 
 #include <cstdio>
-#include <unordered_set>
+#include <unordered_map>
 
 namespace {
 
@@ -15,23 +15,36 @@ const double fullHealth = 100.0;
 const double damagePerHit = 10.0;
 const double maxRange = 800.0;  // m from the vessel in focus
 
-Attached<std::unordered_set<const void*>> liveRocks;
+/* Zero names no rock. Counted for as long as the module is loaded, never
+ * reset: even at a rock in every step, a 32-bit count would take years of
+ * flight to come round. */
+std::uintptr_t lastSerial = 0;
+
+/* By serial number */
+Attached<std::unordered_map<std::uintptr_t, Roid*>> liveRocks;
 
 }  // namespace
 
-Roid::Roid(OBJHANDLE hVessel, int flightModel) : OwnVessel(hVessel, flightModel), health(fullHealth)
+Roid::Roid(OBJHANDLE hVessel, int flightModel)
+    : OwnVessel(hVessel, flightModel), health(fullHealth), serial(++lastSerial)
 {
-    liveRocks->insert(this);
+    (*liveRocks)[serial] = this;
 }
 
 Roid::~Roid()
 {
-    liveRocks->erase(this);
+    liveRocks->erase(serial);
 }
 
-bool Roid::IsLive(const void* rock)
+void* Roid::CollisionContext() const
 {
-    return liveRocks->count(rock) != 0;
+    return reinterpret_cast<void*>(serial);
+}
+
+Roid* Roid::FromCollisionContext(const void* context)
+{
+    auto found = liveRocks->find(reinterpret_cast<std::uintptr_t>(context));
+    return found == liveRocks->end() ? nullptr : found->second;
 }
 
 void Roid::clbkSetClassCaps(FILEHANDLE)
@@ -73,11 +86,11 @@ void Roid::OnHit()
 void Roid::RegisterForCollisions()
 {
     if (collisionModule.VSSetOnCollide)
-        collisionModule.VSSetOnCollide(GetHandle(), this, RockCollideCallback);
+        collisionModule.VSSetOnCollide(GetHandle(), CollisionContext(), RockCollideCallback);
 }
 
 void RockCollideCallback(void* context)
 {
-    if (Roid::IsLive(context))
-        static_cast<Roid*>(context)->OnHit();
+    if (Roid* rock = Roid::FromCollisionContext(context))
+        rock->OnHit();
 }

@@ -7,6 +7,8 @@
 
 #include "host/own_vessel.h"
 
+#include <cstdint>
+
 class Roid : public OwnVessel {
 public:
     Roid(OBJHANDLE hVessel, int flightModel);
@@ -17,17 +19,25 @@ public:
     void clbkPreStep(double simt, double simdt, double mjd) override;
     virtual void OnHit();
 
-    /* True while the rock exists: the collision library may hold a
-     * registration longer than the rock it names. */
-    static bool IsLive(const void* rock);
+    /* What the rock hands the collision library as its callback's context:
+     * a serial number no other rock gets while the module is loaded. The
+     * host reuses a deleted vessel's handle, and the heap its object's
+     * address, for later vessels, and the library may keep a registration
+     * longer than the rock it names: such a registration must reach no rock. */
+    void* CollisionContext() const;
+
+    /* The live rock a collision context names, or null. */
+    static Roid* FromCollisionContext(const void* context);
 
     double health;
 
 private:
     void RegisterForCollisions();
+
+    std::uintptr_t serial;
 };
 
-/* The collision callback: the context is the rock that registered it. */
+/* The collision callback: the context names the rock that registered it. */
 void RockCollideCallback(void* context);
 
 #endif

@@ -38,7 +38,7 @@ Nuke::Nuke(OBJHANDLE hVessel, int flightModel) : OwnVessel(hVessel, flightModel)
     delay = values[0];
     duration = values[1];
     double powerKt = values[2];
-    startTime = -1.0;
+    flightTime = 0.0;
     blastRadius = 200000.0;
     exhaustSize = powerKt + 100.0;
     power = powerKt * joulesPerKiloton;
@@ -69,11 +69,10 @@ void Nuke::clbkLoadStateEx(FILEHANDLE scn, void* status)
         ParseScenarioLineEx(line, status);
 }
 
-void Nuke::clbkPreStep(double simt, double, double)
+void Nuke::clbkPreStep(double, double simdt, double)
 {
-    if (startTime == -1.0)
-        startTime = simt;
-    double elapsed = simt - startTime;
+    double elapsed = flightTime;
+    flightTime += simdt;
 
     if (delay < 0) {
         double altitude = GetAltitude();

@@ -2,8 +2,9 @@
  * waits for its delay (or, with a negative delay, to fall below that many
  * metres), then for its blast's duration pushes every other vessel within
  * 200 km away with power / distance^2, fading linearly, and deletes itself.
- * Nothing of its own is saved: loaded again, it counts anew from its first
- * step. */
+ * It counts its time from the lengths of the steps it lives, not from the
+ * clock, which a time jump sets anywhere, backwards too. Nothing of its own
+ * is saved: loaded again, it counts anew from its first step. */
 #ifndef BRIMSTAR_WEAPONS_NUKE_H
 #define BRIMSTAR_WEAPONS_NUKE_H
 
@@ -22,7 +23,7 @@ public:
     THRUSTER_HANDLE thruster = nullptr;
     THGROUP_HANDLE thrusterGroup = nullptr;
     MESHHANDLE mesh = nullptr;
-    double startTime;    // s of simulation time; -1 until the first step
+    double flightTime;   // s: the lengths of the steps it lived before this one
     double delay;        // s; while negative, the trigger altitude in m
     double blastRadius;  // m
     double power;        // J

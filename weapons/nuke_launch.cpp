@@ -13,7 +13,7 @@ bool FormatNukeName(char* buffer, std::size_t size, const WeaponSlot& slot)
     if (!std::isfinite(slot.delay) || !std::isfinite(slot.duration) || !std::isfinite(slot.powerKt))
         return false;
     int length = std::snprintf(buffer, size, "Nuke/%f/%f/%f", slot.delay, slot.duration, slot.powerKt);
-    return length > 0 && std::size_t(length) < size;
+    return length > 0 && std::size_t(length) < size && std::size_t(length) <= longestNukeName;
 }
 
 namespace {
@@ -48,7 +48,7 @@ bool FireNuke(int slotIndex)
     char name[nukeNameSize];
     if (!FormatNukeName(name, sizeof name, slot))
         return false;
-    return SpawnVessel(name, "nuke", pos, vel);
+    return SpawnVessel(name, nukeClassName, pos, vel);
 }
 
 void WeaponSequenceStep(double simt)

@@ -34,10 +34,10 @@ void ReleaseWeaponSlot(OBJHANDLE hVessel)
             slot = freeSlot;
 }
 
-void RestartWeaponSequences()
+void RestartWeaponSequences(double simt)
 {
     for (WeaponSlot& slot : weaponSlots)
-        slot.lastSeqTime = 0.0;
+        slot.lastSeqTime = simt;
 }
 
 int FindWeaponSlot(OBJHANDLE hVessel)

@@ -34,7 +34,8 @@ int FindWeaponSlot(OBJHANDLE hVessel);
 /* Frees the vessel's slot, if it has one, with a free slot's settings. */
 void ReleaseWeaponSlot(OBJHANDLE hVessel);
 
-/* The session's clock started again: every sequence counts from 0. */
-void RestartWeaponSequences();
+/* The clock went back, to a new session's 0 or by a time jump, even below
+ * 0: every sequence counts from simt, not from a time still to come. */
+void RestartWeaponSequences(double simt);
 
 #endif

@@ -122,20 +122,23 @@ void Host::step(double dt)
     for (const auto& m : modules_.modules())
         if (m->opcPreStep)
             m->opcPreStep(t0, dt, mjd0);
-    stepVessels_ = world_.vessels();
-    for (OBJHANDLE h : stepVessels_)
-        if (VesselRecord* v = world_.vessel(h); v && v->callbacks) {
-            actingVessel_ = h;
+    // Deletions wait for the step's end, so the list only grows while the
+    // vessels are called: re-reading its length, as the host does, calls a
+    // vessel made by an earlier one in the same pass.
+    for (size_t i = 0; i < world_.vesselCount(); ++i)
+        if (VesselRecord* v = world_.vessel(world_.vessels()[i]); v->callbacks) {
+            actingVessel_ = v->handle;
             v->callbacks->clbkPreStep(t0, dt, mjd0);
         }
     actingVessel_ = nullptr;
-    world_.integrate(stepVessels_, dt);
+    proxies_.beforeIntegration(world_);
+    world_.integrate(world_.vessels(), dt);
     world_.simt += dt;
     double t1 = world_.sessionTime(), mjd1 = world_.mjd();
     observer_->forcesIntegrated();
-    for (OBJHANDLE h : stepVessels_)
-        if (VesselRecord* v = world_.vessel(h); v && v->callbacks) {
-            actingVessel_ = h;
+    for (size_t i = 0; i < world_.vesselCount(); ++i)
+        if (VesselRecord* v = world_.vessel(world_.vessels()[i]); v->callbacks) {
+            actingVessel_ = v->handle;
             v->callbacks->clbkPostStep(t1, dt, mjd1);
         }
     actingVessel_ = nullptr;
@@ -144,6 +147,7 @@ void Host::step(double dt)
             m->opcPostStep(t1, dt, mjd1);
     stepping_ = false;
     processDeletions();
+    proxies_.afterStep(world_, dt);
     noticeDebugLine();
 }
 
@@ -177,6 +181,7 @@ void Host::endSession()
     mfds_.closeAll();
     inputBox_.cancel();
     world_.focus = nullptr;  // nothing to hand it on to: every vessel goes
+    proxies_.clear();
     while (!world_.vessels().empty())
         deleteNow(world_.vessels().back());
     for (const auto& m : modules_.modules())

@@ -8,7 +8,9 @@
  *
  * A step: plug-in pre-steps, each vessel's pre-step, integration of forces,
  * each vessel's post-step, plug-in post-steps, then the deletions requested
- * during the step. Vessels created during a step join from the next one.
+ * during the step. A vessel created during the pre-steps takes part in the
+ * rest of the step, one created during the post-steps gets a post-step, one
+ * created in a plug-in's post-step joins from the next step.
  * While paused, or once the run has ended, a step does nothing.
  *
  * The run ends when a library asks for the process to end (ExitProcess):
@@ -22,6 +24,7 @@
 #include "emulator/host/session/call_log.h"
 #include "emulator/host/world/camera.h"
 #include "emulator/host/world/handle_table.h"
+#include "emulator/host/world/proxy_watch.h"
 #include "emulator/host/session/host_observer.h"
 #include "emulator/host/session/input_box.h"
 #include "emulator/host/files/class_file_cache.h"
@@ -177,12 +180,16 @@ private:
     bool checkScenario(ScenarioFile& file, ScenarioPlan& plan, std::string& why);
     bool buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::string& why);
     void deleteNow(OBJHANDLE vessel);
+    /* Where the focus goes when its vessel leaves: its proxy, unless that
+     * is going too; else the nearest vessel that stays; else nowhere. */
+    OBJHANDLE focusHeir(const VesselRecord& leaving);
     /* The vessel nearest the one leaving that is not going too, or null */
     OBJHANDLE nearestStaying(const VesselRecord& leaving) const;
 
     std::filesystem::path root_;
     std::filesystem::path previousDirectory_;
     World world_;
+    ProxyWatch proxies_;
     MfdHost mfds_;
     InputBox inputBox_;
     ModuleRegistry modules_;
@@ -200,7 +207,6 @@ private:
     char debugLine_[debugLineSize] = {};
     std::string lastNoticedDebugLine_;
     std::vector<MessageBoxRecord> messageBoxes_;
-    std::vector<OBJHANDLE> stepVessels_;
     OBJHANDLE actingVessel_ = nullptr;
     /* Vessels asked to go and not yet gone: the deletion pass runs only
      * when there are some. */

@@ -360,6 +360,9 @@ bool Host::buildScenario(ScenarioFile& file, const ScenarioPlan& plan, std::stri
         if (v.name == plan.focus && !focus)
             focus = h;
     }
+    // Every vessel of the file is placed at once: each finds its proxy
+    // among all of them.
+    proxies_.settlePlacements(world_, true);
     if (!focus && !made.empty())
         focus = made.front();
     setFocus(focus);

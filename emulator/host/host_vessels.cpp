@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_set>
 
 namespace emu {
 
@@ -58,6 +59,12 @@ OBJHANDLE Host::loadVessel(ScenarioFile& file, const std::string& name, const st
         state.version = 2;
         if (Body* planet = world_.bodyByIndex(0))
             state.rbody = planet->handle;
+        // A vessel read from a file starts with its tanks empty: only its
+        // PRPLEVEL line fills them.
+        VesselRecord* v = world_.vessel(vessel->GetHandle());
+        for (Propellant& tank : v->details->propellants)
+            tank.mass = 0.0;
+        UpdateMass(*v);
         // The host applies a loaded state with its own setter, not the
         // vessel's clbkSetStateEx.
         if (callbacks) {
@@ -128,6 +135,7 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
     if (v->callbacks)
         v->callbacks->clbkSetClassCaps(&cls);
     setState(v->iface, v->callbacks);
+    proxies_.placed(*v);
     if (postCreation && v->callbacks)
         v->callbacks->clbkPostCreation();
     if (!world_.focus)
@@ -162,17 +170,22 @@ void Host::processDeletions()
 {
     if (pendingDeletions_ == 0)
         return;
-    // In the world's order, as the requests may come in any; a request
-    // whose vessel went another way since finds nothing.
+    // From the list's end to its start, as the host goes, whatever order
+    // the requests came in: a gap is then only ever filled by a vessel that
+    // stays. A request whose vessel went another way since finds nothing.
     std::vector<OBJHANDLE> doomed;
     doomed.swap(deletionRequests_);
     auto gone = [this](OBJHANDLE h) { return !world_.vessel(h); };
     doomed.erase(std::remove_if(doomed.begin(), doomed.end(), gone), doomed.end());
     std::sort(doomed.begin(), doomed.end(), [this](OBJHANDLE a, OBJHANDLE b) {
-        return world_.vessel(a)->details->serial < world_.vessel(b)->details->serial;
+        return world_.vessel(a)->details->orderIndex > world_.vessel(b)->details->orderIndex;
     });
+    // The vessels placed since the host last looked find their proxies
+    // while the doomed are still there to be found.
+    proxies_.settlePlacements(world_);
     for (OBJHANDLE h : doomed)
         deleteNow(h);
+    proxies_.departed(world_, std::unordered_set<OBJHANDLE>(doomed.begin(), doomed.end()));
 }
 
 void Host::deleteNow(OBJHANDLE vessel)
@@ -180,10 +193,10 @@ void Host::deleteNow(OBJHANDLE vessel)
     VesselRecord* v = world_.vessel(vessel);
     if (!v)
         return;
-    // The focus, and with it the displays, goes first to the nearest vessel
-    // that stays; with none left, the displays close.
+    // The focus, and with it the displays, goes first to its heir; with
+    // none left, the displays close.
     if (world_.focus == vessel)
-        setFocus(nearestStaying(*v));
+        setFocus(focusHeir(*v));
     for (const auto& m : modules_.modules())
         if (m->opcDeleteVessel)
             m->opcDeleteVessel(vessel);
@@ -202,6 +215,12 @@ void Host::deleteNow(OBJHANDLE vessel)
     // The vessel's load of its module goes with it, after its ovcExit.
     if (record->details->module)
         modules_.release(*record->details->module);
+}
+
+OBJHANDLE Host::focusHeir(const VesselRecord& leaving)
+{
+    VesselRecord* proxy = ProxyWatch::proxyOf(world_, leaving);
+    return proxy && !proxy->deletePending ? proxy->handle : nearestStaying(leaving);
 }
 
 OBJHANDLE Host::nearestStaying(const VesselRecord& leaving) const

@@ -84,3 +84,14 @@ TEST_F(CreationServices, AnUnknownBodyGoesToTheHostAsNullAndARefusalAnswers0)
     EXPECT_EQ(SvcCreateVesselLanded("R-2", "Ship", "Earth", 0, 0, 0), 0);
     EXPECT_EQ(SvcCreateVesselInFlight("R-3", nullptr, nullptr, {}, {}, {}, {}), 0);
 }
+
+TEST_F(CreationServices, AClassWithoutAClassFileCreatesNothing)
+{
+    // The host would end the whole simulation on such a request.
+    host.calls().clear();
+    EXPECT_EQ(SvcCreateVesselInFlight("R-1", "Nowhere", "Earth", {7e6, 0, 0}, {}, {}, {}), 0);
+    EXPECT_EQ(SvcCreateVesselLanded("Base-1", "Nowhere", "Earth", 0, 0, 0), 0);
+    EXPECT_EQ(host.calls().count("oapiCreateVesselEx"), 0);
+    EXPECT_TRUE(host.faults().empty());
+    EXPECT_EQ(SvcCreateVesselInFlight("R-2", "Ship", "Earth", {7e6, 0, 0}, {}, {}, {}), 1) << "a class in place";
+}

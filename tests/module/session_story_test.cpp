@@ -90,3 +90,23 @@ TEST(ModuleName, InstalledUnderAnotherNameItsVesselsAreBareAndInert)
     EXPECT_EQ(bomb->callbacks, nullptr);
     EXPECT_TRUE(host.faults().empty());
 }
+
+TEST_F(WeaponsTest, AJumpOfTheClockEitherWayStallsNeitherTheFieldNorTheSequences)
+{
+    OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0});
+    Press(OpenWeapons(ship), KeyG);
+    Simulate(30.0, 0.5);
+    for (double jumpTo : {-100.0, 20.0, 5000.0}) {
+        ASSERT_TRUE(host->jumpTime(jumpTo));
+        Births births(*host);
+        host->setObserver(&births);
+        Simulate(30.0, 0.5);
+        host->setObserver(nullptr);
+
+        // A rock more than every 5 s, a bomb more than every 13 s.
+        ASSERT_GE(births.rocks.size(), 5u) << "jumped to " << jumpTo;
+        EXPECT_LE(births.rocks.front(), jumpTo + 5.5) << "jumped to " << jumpTo;
+        ASSERT_GE(births.bombs.size(), 2u) << "jumped to " << jumpTo;
+        EXPECT_LE(births.bombs.front(), jumpTo + 13.5) << "jumped to " << jumpTo;
+    }
+}

@@ -93,8 +93,9 @@ TEST(VesselExit, DestroysExactlyTheObjectsTheModuleMadeAsTheirOwnClass)
     VESSEL* vessel = ovcInit(handle, 1);
     auto* rock = dynamic_cast<Roid*>(OwnVessel::Find(vessel));
     ASSERT_NE(rock, nullptr);
+    void* context = rock->CollisionContext();
     ovcExit(vessel);
-    EXPECT_FALSE(Roid::IsLive(rock)) << "the rock's own destructor ran";
+    EXPECT_EQ(Roid::FromCollisionContext(context), nullptr) << "the rock's own destructor ran";
     EXPECT_EQ(OwnVessel::Find(vessel), nullptr);
 
     // The host's own bare vessel, made when ovcInit gave none, is the host's

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <new>
 
 namespace {
 
@@ -37,18 +38,18 @@ protected:
 
 TEST_F(RoidTest, EachHitCostsTenHealthAndTheEleventhDestroysTheRock)
 {
-    RockCollideCallback(rock.get());
+    RockCollideCallback(rock->CollisionContext());
     EXPECT_EQ(host.debugLine(), "Hits: 100.000000 %");
     EXPECT_EQ(rock->health, 90.0);
-    RockCollideCallback(rock.get());
+    RockCollideCallback(rock->CollisionContext());
     EXPECT_EQ(host.debugLine(), "Hits: 90.000000 %");
     for (int i = 2; i < 10; ++i)
-        RockCollideCallback(rock.get());
+        RockCollideCallback(rock->CollisionContext());
     rock->clbkPreStep(1, 1, 0);
     EXPECT_EQ(rock->health, 0.0);
     EXPECT_EQ(DeletionRequests(), 0) << "at zero the rock stays";
 
-    RockCollideCallback(rock.get());
+    RockCollideCallback(rock->CollisionContext());
     rock->clbkPreStep(2, 1, 0);
     EXPECT_EQ(rock->health, -10.0);
     EXPECT_EQ(DeletionRequests(), 1);
@@ -76,7 +77,7 @@ TEST_F(RoidTest, ARockInFocusIsNeverOutOfRange)
 
 TEST_F(RoidTest, ACallbackForARockThatIsGoneReachesNothing)
 {
-    Roid* gone = rock.get();
+    void* gone = rock->CollisionContext();
     rock.reset();
     RockCollideCallback(gone);
     RockCollideCallback(nullptr);
@@ -126,7 +127,7 @@ TEST_F(RoidTest, RegistersOnceAtCreationAndOnceInEveryStepWithTheSameThreeValues
     ASSERT_EQ(registrations.size(), 4u);
     for (const Registration& r : registrations) {
         EXPECT_EQ(r.vessel, rockHandle);
-        EXPECT_EQ(r.context, rock.get());
+        EXPECT_EQ(r.context, rock->CollisionContext());
         EXPECT_EQ(r.callback, RockCollideCallback);
     }
 }
@@ -138,4 +139,28 @@ TEST_F(RoidTest, ARockWhoseDistanceIsNoNumberIsOutOfRange)
     EXPECT_EQ(DeletionRequests(), 1);
     rock->clbkPreStep(2, 1, 0);
     EXPECT_EQ(DeletionRequests(), 1) << "asked once: the host deletes it after the step";
+}
+
+TEST_F(RoidTest, ARegistrationOutlivingItsRockNeverHitsALaterRockAtTheSameAddress)
+{
+    registrations.clear();
+    SetOnCollideFn saved = collisionModule.VSSetOnCollide;
+    collisionModule.VSSetOnCollide = RecordRegistration;
+    // The host hands a later vessel the deleted one's handle, and the heap
+    // the deleted object's memory: the worst case, both at once.
+    alignas(Roid) unsigned char memory[sizeof(Roid)];
+    auto* first = new (memory) Roid(rockHandle, 1);
+    first->clbkPostCreation();
+    first->~Roid();
+    auto* later = new (memory) Roid(rockHandle, 1);
+    later->clbkPostCreation();
+    collisionModule.VSSetOnCollide = saved;
+
+    ASSERT_EQ(registrations.size(), 2u);
+    registrations[0].callback(registrations[0].context);
+    EXPECT_EQ(later->health, 100.0) << "the first rock's contact reached the later one";
+    EXPECT_EQ(host.debugLine(), "");
+    registrations[1].callback(registrations[1].context);
+    EXPECT_EQ(later->health, 90.0) << "its own registration still reaches it";
+    later->~Roid();
 }

@@ -6,7 +6,9 @@
 #include "emulator/host/world/frame_math.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 using testing_support::WeaponsTest;
 using namespace testing_support;
@@ -324,5 +326,50 @@ TEST_F(BombTest, ABombIsFiredOnlyFromAFiniteStartPositionAndVelocity)
         Press(display, KeyB);
         EXPECT_EQ(Calls().matching("oapiCreateVesselEx").size(), finiteStart ? 1u : 0u)
             << s.distance << " m, " << s.velocity << " km/s";
+    }
+}
+
+TEST_F(BombTest, ABombIsFiredOnlyWithANameTheHostCanLoadBack)
+{
+    // The host formats "nuke (name)" into 256 bytes: 248 characters at most.
+    // A delay of n * 10^k prints k + 1 digits and six decimals, so with
+    // "Nuke/" and "/3.000000/0.000000" the name is k + 31 characters long.
+    const struct {
+        const char* delay;
+        std::size_t length;
+        bool fired;
+    } cases[] = {{"9e216", 247, true}, {"2e217", 248, true}, {"2e218", 249, false}, {"5e223", 254, false}};
+    OBJHANDLE ship = AddShip("GL-01", {7e6, 0, 0});
+    int display = OpenWeapons(ship);
+    for (const auto& c : cases) {
+        char name[300];
+        std::snprintf(name, sizeof name, "Nuke/%f/3.000000/0.000000", std::atof(c.delay));
+        ASSERT_EQ(std::strlen(name), c.length) << c.delay;
+        ASSERT_TRUE(Enter(display, KeyL, c.delay));
+        Calls().clear();
+        Press(display, KeyB);
+        EXPECT_EQ(Calls().matching("oapiCreateVesselEx").size(), c.fired ? 1u : 0u) << c.length << " characters";
+        EXPECT_EQ(VesselNamed(name) != nullptr, c.fired) << c.length << " characters";
+    }
+}
+
+TEST_F(BombTest, ABombFliesItsDelayAndDurationWhereverTheClockJumps)
+{
+    const std::string name = "Nuke/10.000000/3.000000/1.000000";
+    for (double jumpTo : {-5000.0, 50000.0}) {
+        const std::string target = "T" + std::to_string(jumpTo);
+        OBJHANDLE bomb = Bomb(name);
+        AddVessel(target, "Station", {1000, 0, 0});
+        Simulate(4.0, 0.5);  // 3.5 s of flight at its last step
+        ASSERT_TRUE(host->jumpTime(jumpTo));
+        Simulate(3.0, 0.5);  // flight 4.0 to 6.5 s
+        ASSERT_TRUE(oapiIsVessel(bomb)) << "jumped to " << jumpTo;
+        Simulate(3.0, 0.5);  // flight 7.0 to 9.5 s
+        EXPECT_TRUE(Forces(target).empty()) << "jumped to " << jumpTo;
+        Simulate(3.0, 0.5);  // flight 10.0 to 12.5 s: the window
+        EXPECT_EQ(Forces(target).size(), 6u) << "jumped to " << jumpTo;
+        EXPECT_TRUE(oapiIsVessel(bomb)) << "jumped to " << jumpTo;
+        Simulate(0.5, 0.5);  // flight 13.0 s: the window has closed
+        EXPECT_FALSE(oapiIsVessel(bomb)) << "jumped to " << jumpTo;
     }
 }

@@ -41,7 +41,7 @@ TEST_P(NukeName, GivesDelayDurationAndPower)
     EXPECT_PRED2(same, nuke.duration, GetParam().duration);
     EXPECT_DOUBLE_EQ(nuke.power, GetParam().powerJ);
     EXPECT_EQ(nuke.exhaustSize, GetParam().exhaust);
-    EXPECT_EQ(nuke.startTime, -1.0);
+    EXPECT_EQ(nuke.flightTime, 0.0);
     EXPECT_EQ(nuke.blastRadius, 200000.0);
 }
 

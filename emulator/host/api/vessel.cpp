@@ -4,6 +4,7 @@
 #include "emulator/host/api/vessel_call.h"
 #include "emulator/host/files/vessel_amount.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -221,8 +222,13 @@ THGROUP_HANDLE VESSEL::CreateThrusterGroup(THRUSTER_HANDLE* th, int nth, THGROUP
 
 namespace {
 
+/* As the host does, the level is kept between 0 and 1; one that is no
+ * number leaves the level as it was, as a control surface's does. */
 void SetGroupLevel(VesselRecord& v, ThrusterGroup& group, double level)
 {
+    if (std::isnan(level))
+        return;
+    level = std::clamp(level, 0.0, 1.0);
     group.level = level;
     for (int t : group.thrusters)
         v.details->thrusters[size_t(t)].level = level;

@@ -1,15 +1,35 @@
 /* A vessel's default lines in a host scenario: where it is, how it moves and
- * turns, and, for a vessel of the host's own, its size and mass. A value
- * that could not be written faithfully (not finite) refuses the save; a
- * line no one knows, or a default item that is malformed, refuses the load. */
+ * turns, how full its tanks are (only those that hold something, since a
+ * vessel read from a scenario starts with every tank empty), and, for a
+ * vessel of the host's own, its size and mass. A value that could not be
+ * written faithfully (not finite) refuses the save; a line no one knows, or
+ * a default item that is malformed, refuses the load. */
 #include "emulator/host/world/frame_math.h"
 #include "emulator/host/files/scenario_file.h"
+#include "emulator/host/files/scenario_text.h"
 #include "emulator/host/files/vessel_state_items.h"
 #include "emulator/host/api/vessel_call.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 using namespace emu;
+
+namespace {
+
+/* As the host does, a level for a tank the vessel does not have fills
+ * nothing: the vessel makes its tanks, the file only fills them. */
+void FillTanks(VesselRecord& v, const std::vector<TankLevel>& levels)
+{
+    std::vector<Propellant>& tanks = v.details->propellants;
+    for (const TankLevel& t : levels)
+        if (t.tank < tanks.size())
+            tanks[t.tank].mass = t.level * tanks[t.tank].maxMass;
+    UpdateMass(v);
+}
+
+}  // namespace
 
 void VESSEL::SaveDefaultState(FILEHANDLE scn) const
 {
@@ -30,6 +50,14 @@ void VESSEL::SaveDefaultState(FILEHANDLE scn) const
     }
     file->writeNumbers(owner, "AROT", {s.arot.x, s.arot.y, s.arot.z});
     file->writeNumbers(owner, "VROT", {s.vrot.x, s.vrot.y, s.vrot.z});
+    std::string levels;
+    const std::vector<Propellant>& tanks = v->details->propellants;
+    for (size_t i = 0; i < tanks.size(); ++i)
+        if (tanks[i].mass > 0.0 && tanks[i].maxMass > 0.0)
+            levels += (levels.empty() ? "" : " ") + std::to_string(i) + ":" +
+                      NumberText(std::min(1.0, tanks[i].mass / tanks[i].maxMass));
+    if (!levels.empty())
+        file->writeItem("PRPLEVEL", levels);
     if (!v->details->module) {
         file->writeNumbers(owner, "SIZE", {v->size});
         file->writeNumbers(owner, "MASS", {v->details->emptyMass});
@@ -66,5 +94,6 @@ void VESSEL::ParseScenarioLineEx(char* line, void* status) const
     case StateItem::Surf: s->surf_lng = d[0]; s->surf_lat = d[1]; s->surf_hdg = d[2]; break;
     case StateItem::Size: v->size = d[0]; break;
     case StateItem::Mass: v->details->emptyMass = d[0]; UpdateMass(*v); break;
+    case StateItem::PrpLevel: FillTanks(*v, item.levels); break;
     }
 }

@@ -23,7 +23,32 @@ const ItemShape shapes[] = {
     {"SURF", StateItem::Surf, 3, "three finite numbers"},
     {"SIZE", StateItem::Size, 1, "one positive number, as a class file's Size"},
     {"MASS", StateItem::Mass, 1, "one positive number, as a class file's Mass"},
+    {"PRPLEVEL", StateItem::PrpLevel, 0, "words TANK:LEVEL, a tank's number and a level from 0 to 1"},
 };
+
+/* A tank's number: a few digits, so that no count of tanks a vessel could
+ * make is out of reach and none overflows. */
+bool ReadTank(const std::string& word, std::size_t& tank)
+{
+    if (word.empty() || word.size() > 6 || word.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    tank = std::size_t(std::stoul(word));
+    return true;
+}
+
+bool ReadTankLevels(const std::string& text, std::vector<TankLevel>& levels)
+{
+    std::vector<std::string> words = SplitWords(text);
+    for (const std::string& word : words) {
+        size_t colon = word.find(':');
+        TankLevel t{};
+        if (colon == std::string::npos || !ReadTank(word.substr(0, colon), t.tank) ||
+            !ReadNumber(word.substr(colon + 1), t.level) || t.level < 0.0 || t.level > 1.0)
+            return false;
+        levels.push_back(t);
+    }
+    return !words.empty();
+}
 
 }  // namespace
 
@@ -37,7 +62,10 @@ StateItemRead ReadStateItem(const std::string& line, StateItemValue& value, std:
             continue;
         value.item = shape.item;
         bool good;
-        if (shape.item == StateItem::Status) {
+        if (shape.item == StateItem::PrpLevel) {
+            value.levels.clear();
+            good = ReadTankLevels(rest, value.levels);
+        } else if (shape.item == StateItem::Status) {
             std::vector<std::string> words = SplitWords(rest);
             good = words.size() == 1 && (words[0] == "Landed" || words[0] == "Flying");
             value.values[0] = good && words[0] == "Landed" ? 1 : 0;

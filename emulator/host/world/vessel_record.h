@@ -49,6 +49,8 @@ struct VesselDetails {
     void* ownObject = nullptr;     // the host's own vessel object, without a module
     std::uint64_t serial = 0;      // creation order, never reused
     std::uint32_t orderIndex = 0;  // where the world's order holds it
+    OBJHANDLE proxy = nullptr;     // the vessel nearest it when last looked: see ProxyWatch
+    std::uint64_t proxySerial = 0;
 
     double emptyMass = 1000.0;
     std::vector<Propellant> propellants;

@@ -326,4 +326,22 @@ TEST_F(HostServices, ControlsAreKeptWithinTheirRange)
     EXPECT_EQ(ship.GetWheelbrakeLevel(3), 0.0);
     ship.SetTouchdownPoints({0, -3, 2}, {-2, -3, -2}, {2, -3, -2});
     EXPECT_DOUBLE_EQ(ship.GetCOG_elev(), 3.0) << "the points' plane lies 3 m below";
+
+    // Thrust levels, set through the group's handle or its type, between 0
+    // and 1; a level that is no number leaves the one before.
+    THRUSTER_HANDLE engine = ship.CreateThruster({0, 0, 0}, {0, 0, 1}, 100.0, nullptr, 1e4);
+    THGROUP_HANDLE main = ship.CreateThrusterGroup(&engine, 1, THGROUP_MAIN);
+    const struct {
+        double asked, kept;
+    } levels[] = {{1.7, 1.0}, {0.25, 0.25}, {-0.5, 0.0}, {0.5, 0.5}, {std::nan(""), 0.5}, {1e300, 1.0}};
+    for (bool byType : {false, true})
+        for (const auto& l : levels) {
+            SCOPED_TRACE(testing::Message() << (byType ? "by type " : "by handle ") << l.asked);
+            if (byType)
+                ship.SetThrusterGroupLevel(THGROUP_MAIN, l.asked);
+            else
+                ship.SetThrusterGroupLevel(main, l.asked);
+            EXPECT_EQ(ship.GetThrusterGroupLevel(main), l.kept);
+            EXPECT_EQ(Record(ship.GetHandle()).details->thrusters[0].level, l.kept) << "what the thruster burns";
+        }
 }

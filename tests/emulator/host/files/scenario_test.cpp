@@ -192,3 +192,23 @@ TEST_F(HostTest, ASizeOrMassAClassFileWouldRefuseIsRefusedEverywhere)
     EXPECT_EQ(v->GetSize(), 20.0);
     EXPECT_EQ(v->GetMass(), 10000.0);
 }
+
+TEST_F(HostTest, ATankLevelThatIsNotATankAndALevelFrom0To1IsRefused)
+{
+    Ship("Keep", {7e6, 0, 0});
+    std::string error;
+    ASSERT_TRUE(host.saveScenario(root / "good.scn", error)) << error;
+    std::string good = testing_support::ReadFile(root / "good.scn");
+    for (const char* line : {"PRPLEVEL", "PRPLEVEL 0:1.5", "PRPLEVEL 0:-0.1", "PRPLEVEL x:1", "PRPLEVEL 0",
+                             "PRPLEVEL 0:nan", "PRPLEVEL -1:1", "PRPLEVEL 1234567:1", "PRPLEVEL 0:1 :1"}) {
+        std::string text = good;
+        text.replace(text.find("SIZE 20"), 7, line);
+        std::ofstream(root / "bad.scn", std::ios::binary) << text;
+        EXPECT_FALSE(host.loadScenario(root / "bad.scn", error)) << line;
+        EXPECT_NE(error.find("item PRPLEVEL must hold"), std::string::npos) << error;
+    }
+    std::string text = good;
+    text.replace(text.find("SIZE 20"), 7, "PRPLEVEL 0:1 3:0.5");
+    std::ofstream(root / "tankless.scn", std::ios::binary) << text;
+    EXPECT_TRUE(host.loadScenario(root / "tankless.scn", error)) << "a level for a tank not made fills nothing: " << error;
+}

@@ -1,7 +1,7 @@
 /* The world's order is the host's list: a vessel that leaves it is replaced
  * by the last one; a name, in any letter case, finds the earliest vessel
- * that still has it; deletions asked for in any order happen in creation
- * order; the focus goes to the nearest vessel that stays. */
+ * that still has it; deletions asked for in any order happen from the end
+ * of the list to its start; the focus goes to the nearest vessel that stays. */
 #include "tests/emulator/host/host_fixture.h"
 
 #include "emulator/host/session/host_observer.h"
@@ -54,11 +54,14 @@ TEST_F(HostTest, RemovalMovesTheLastVesselIntoTheGapAndNamesFindTheEarliest)
     EXPECT_EQ(oapiGetVesselByName("X"), x4) << "a newer vessel of the name takes over";
 }
 
-TEST_F(HostTest, DeletionsAskedForInAnyOrderHappenInCreationOrder)
+TEST_F(HostTest, DeletionsAskedForInAnyOrderHappenInDescendingListOrder)
 {
     std::vector<OBJHANDLE> ships;
-    for (const char* name : {"A", "B", "C", "D", "E"})
+    for (const char* name : {"A", "B", "C", "D", "E", "F"})
         ships.push_back(Ship(name));
+    // F moves into A's gap: the list is F B C D E, no longer creation order.
+    Delete(host, ships[0]);
+    ships.erase(ships.begin());
     Deletions seen;
     host.setObserver(&seen);
     for (size_t i : {3u, 0u, 4u, 1u})
@@ -67,8 +70,10 @@ TEST_F(HostTest, DeletionsAskedForInAnyOrderHappenInCreationOrder)
     host.step(0.1);
     host.setObserver(nullptr);
 
-    EXPECT_EQ(seen.names, (std::vector<std::string>{"A", "B", "D", "E"}));
-    EXPECT_EQ(Order(host.world()), (std::vector<std::string>{"C"}));
+    // Asked for E, B, F, C (at list places 4, 1, 0, 2): carried out from the
+    // list's end, so no gap is ever filled by a vessel still to go.
+    EXPECT_EQ(seen.names, (std::vector<std::string>{"E", "C", "B", "F"}));
+    EXPECT_EQ(Order(host.world()), (std::vector<std::string>{"D"}));
 }
 
 TEST_F(HostTest, TheFocusMovesToTheNearestVesselThatStays)
