@@ -3,7 +3,8 @@
 # and exported under the system's name. Where __stdcall decorates names
 # (32-bit), that is the decorated name the callers import.
 set(STANDIN_FUNCTIONS  # name, then the bytes of its arguments
-  MessageBoxA 16 OutputDebugStringA 4 TextOutA 20 ExitProcess 4 LoadLibraryA 4 GetProcAddress 8 FreeLibrary 4)
+  MessageBoxA 16 OutputDebugStringA 4 TextOutA 20 ExitProcess 4 LoadLibraryA 4 GetProcAddress 8 FreeLibrary 4
+  GetModuleHandleExA 12)
 set(definitions "EXPORTS\n    SetPlatformSink\n")
 while(STANDIN_FUNCTIONS)
   list(POP_FRONT STANDIN_FUNCTIONS name bytes)

@@ -6,6 +6,7 @@
 #define BRIMSTAR_COLLISION_COLLISION_MFD_H
 
 #include "host/host_api.h"
+#include "host/stay_loaded.h"
 
 /* Pixels; 0 until the first display of the mode opens. */
 extern int collisionMfdWidth;
@@ -19,6 +20,9 @@ public:
     bool ConsumeButton(int bt, int event) override;
     char* ButtonLabel(int bt) override;
     int ButtonMenu(const MFDBUTTONMENU** menu) const override;
+
+private:
+    DisplayHold hold;
 };
 
 OAPI_MSGTYPE CollisionMFDMsgProc(UINT msg, UINT mfd, WPARAM wparam, LPARAM lparam);

@@ -4,6 +4,7 @@
 
 #include "collision/collision_mfd.h"
 #include "host/collision_module.h"
+#include "host/stay_loaded.h"
 #include "rocks/rock_spawner.h"
 #include "weapons/class_files.h"
 #include "weapons/nuke_launch.h"
@@ -53,6 +54,7 @@ DLLCLBK void ExitModule(HINSTANCE)
 
 DLLCLBK void opcPreStep(double simt, double simdt, double)
 {
+    NotePluginCall();
     // Each session starts its clock at 0, and the module stays loaded from
     // one to the next; within a session a time jump sets the clock anywhere,
     // below 0 too. A clock that went back restarts the timers from now, or
@@ -70,18 +72,21 @@ DLLCLBK void opcPreStep(double simt, double simdt, double)
 
 DLLCLBK void opcPostStep(double simt, double simdt, double)
 {
+    NotePluginCall();
     if (collisionModule.maincall)
         collisionModule.maincall(simt, simdt, COLLISION_PHASE_POST);
 }
 
 DLLCLBK void opcSaveState(FILEHANDLE scn)
 {
+    NotePluginCall();
     if (collisionModule.stats)
         collisionModule.stats(scn);
 }
 
 DLLCLBK void opcLoadState(FILEHANDLE scn)
 {
+    NotePluginCall();
     if (collisionModule.statl)
         collisionModule.statl(scn);
 }
@@ -90,12 +95,14 @@ DLLCLBK void opcLoadState(FILEHANDLE scn)
  * not inherit the settings, or the sequence, of a weapon slot. */
 DLLCLBK void opcDeleteVessel(OBJHANDLE hVessel)
 {
+    NotePluginCall();
     ReleaseWeaponSlot(hVessel);
 }
 
 /* The session ends: no handle of it names anything in the next. */
 DLLCLBK void opcCloseRenderViewport()
 {
+    NotePluginCall();
     InitWeaponSlots(startVelocity, startPowerKt);
 }
 

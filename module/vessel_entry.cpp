@@ -3,6 +3,7 @@
 #include "host/host_api.h"
 
 #include "host/own_vessel.h"
+#include "host/stay_loaded.h"
 #include "rocks/roid.h"
 #include "weapons/nuke.h"
 
@@ -39,4 +40,5 @@ DLLCLBK void ovcExit(VESSEL* vessel)
     // A plain vessel the host made itself, when ovcInit gave none, comes
     // back here too: it is the host's to delete, and is not found.
     delete OwnVessel::Find(vessel);
+    StayLoadedIfHeld();
 }

@@ -133,6 +133,7 @@ bool WeaponsMFD::ConsumeKeyBuffered(DWORD key)
     for (size_t i = 0; i < std::size(inputKeys); ++i)
         if (inputKeys[i].key == key) {
             openedBoxes |= 1u << i;
+            NoteInputBoxOpened();
             oapiOpenInputBox(HostText(inputKeys[i].prompt), inputKeys[i].parser, nullptr, inputBoxWidth, this);
             return true;
         }

@@ -6,6 +6,7 @@
 #define BRIMSTAR_WEAPONS_WEAPONS_MFD_H
 
 #include "host/host_api.h"
+#include "host/stay_loaded.h"
 
 class WeaponsMFD : public MFD {
 public:
@@ -28,6 +29,7 @@ public:
     int slot;  // -1 when all slots are held by other vessels
 
 private:
+    DisplayHold hold;
     unsigned openedBoxes = 0;  // one bit for each input key whose box this display opened
 };
 

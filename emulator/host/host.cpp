@@ -24,6 +24,9 @@ Host::Host(const std::filesystem::path& root)
     std::filesystem::current_path(root_);
     currentHost = this;
     SetPlatformSink(&Host::RecordPlatformCall, this);
+    FaultReport report = [this](const std::string& call, const std::string& why) { fail(call, why); };
+    mfds_.setFaultReport(report);
+    inputBox_.setFaultReport(report);
 }
 
 Host::~Host()
@@ -104,7 +107,7 @@ void Host::noticeDebugLine()
 ModuleInstance* Host::loadPlugin(const std::string& modulePath)
 {
     calls_.record("LoadPlugin", modulePath);
-    return modules_.load(modulePath);
+    return modules_.loadPlugin(modulePath);
 }
 
 void Host::step(double dt)

@@ -81,6 +81,8 @@ public:
 
     const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
 
+    /* Loads the module as an active plug-in, as the launchpad's list does:
+     * it then hears the plug-in callbacks. Null when it cannot be loaded. */
     ModuleInstance* loadPlugin(const std::string& modulePath);
 
     /* Creates a vessel through its class file; null when refused. */
@@ -160,7 +162,8 @@ public:
 
     /* A session is one scenario's run: it starts with the clock the modules
      * see at 0, and ends with every display closed and every vessel deleted.
-     * The modules stay loaded from one session to the next. */
+     * The plug-ins stay loaded from one session to the next; a module
+     * loaded by its vessels alone goes with the last of them. */
     void startSession();
     void endSession();
 

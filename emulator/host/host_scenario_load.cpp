@@ -272,7 +272,7 @@ bool Host::checkScenario(ScenarioFile& file, ScenarioPlan& plan, std::string& wh
                         return false;
                     }
                     std::string modulePath = cls.value("Module");
-                    if (!modulePath.empty() && !modules_.load(modulePath)) {
+                    if (!modulePath.empty() && !modules_.loadable(modulePath)) {
                         w = "vessel " + QuoteText(v.name) + ": its class's module " + modulePath +
                             " cannot be loaded";
                         return false;

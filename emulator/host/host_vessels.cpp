@@ -111,20 +111,23 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
     if (!handle) {
         creationRefusal_ = "the world holds as many vessels as it can";
         calls_.record("oapiCreateVesselEx", name, "refused: " + creationRefusal_);
+        if (module)
+            modules_.release(*module);
         return nullptr;
     }
     VesselRecord* v = world_.vessel(handle);
 
-    if (module && module->ovcInit) {
+    v->details->module = module;
+    if (module && module->ovcInit)
         v->iface = module->ovcInit(handle, 1);
-        v->details->module = module;
-    }
     if (!v->iface) {
         v->details->ownObject = ownVessels_.insert(VESSEL(handle, 1));
         v->iface = ownVessels_.find(v->details->ownObject);
     }
     if (!v->iface) {
         world_.removeVessel(handle);
+        if (module)
+            modules_.release(*module);
         return nullptr;
     }
     // The interface version tells a module's VESSEL2 from a bare VESSEL.
@@ -209,6 +212,9 @@ void Host::deleteNow(OBJHANDLE vessel)
         record->details->module->ovcExit(record->iface);
     if (record->details->ownObject)
         ownVessels_.erase(record->details->ownObject);
+    // The vessel's load of its module goes with it, after its ovcExit.
+    if (record->details->module)
+        modules_.release(*record->details->module);
 }
 
 OBJHANDLE Host::focusHeir(const VesselRecord& leaving)

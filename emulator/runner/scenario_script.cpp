@@ -18,7 +18,25 @@ namespace runner {
 const emu::TextLimits scenarioLimits{"a scenario", 32u << 20, 64u << 10, 1u << 20};
 const size_t maxActionWords = 8;
 
+const std::vector<Plugin> rootPlugins{{"brimstar", "plugin\\brimstar!"}};
+
+std::vector<std::string> RootPluginPaths()
+{
+    std::vector<std::string> paths;
+    for (const Plugin& p : rootPlugins)
+        paths.push_back(p.modulePath);
+    return paths;
+}
+
 namespace {
+
+std::string PluginNames()
+{
+    std::string names;
+    for (const Plugin& p : rootPlugins)
+        names += (names.empty() ? "" : ", ") + std::string(p.name);
+    return names;
+}
 
 namespace fs = std::filesystem;
 
@@ -174,6 +192,28 @@ bool ReadAction(Statement& s, Script& script, int line, std::string& error)
     return true;
 }
 
+/* "plugins NAME..." or "plugins none": the plug-ins the pilot left active */
+bool ReadPlugins(Statement& s, Script& script, std::string& error)
+{
+    script.plugins.clear();
+    std::string name;
+    if (!s.word(name, "a plug-in's name, or none", error))
+        return false;
+    if (name == "none")
+        return s.done() ? true : s.fail("nothing may follow 'none'", error);
+    for (;;) {
+        auto known = std::find_if(rootPlugins.begin(), rootPlugins.end(),
+                                  [&name](const Plugin& p) { return name == p.name; });
+        if (known == rootPlugins.end())
+            return s.fail("unknown plug-in '" + name + "' (the root holds " + PluginNames() + ")", error);
+        if (std::find(script.plugins.begin(), script.plugins.end(), known->modulePath) == script.plugins.end())
+            script.plugins.push_back(known->modulePath);
+        if (s.done())
+            return true;
+        s.word(name, "a plug-in's name", error);
+    }
+}
+
 bool ReadStatement(Statement& s, Script& script, std::unordered_set<std::string>& vesselNames, int line,
                    std::string& error)
 {
@@ -206,10 +246,13 @@ bool ReadStatement(Statement& s, Script& script, std::unordered_set<std::string>
             return false;
         return script.duration >= 0 ? true : s.fail("the duration must not be negative", error);
     }
+    if (keyword == "plugins")
+        return ReadPlugins(s, script, error);
     if (keyword == "at")
         return ReadAction(s, script, line, error);
-    return s.fail("unknown keyword '" + keyword + "' (expected planet, vessel, focus, gravity, step, run or at)",
-                  error);
+    return s.fail(
+        "unknown keyword '" + keyword + "' (expected planet, vessel, focus, gravity, plugins, step, run or at)",
+        error);
 }
 
 bool IsControl(unsigned char c)

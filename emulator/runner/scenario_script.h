@@ -28,8 +28,20 @@ struct Action {
     std::vector<std::string> args;  // checked when read
 };
 
+/* A plug-in the runner's root holds: its name in a scenario, and its module
+ * path, as the simulator's plug-in list and the class files name it. */
+struct Plugin {
+    const char* name;
+    const char* modulePath;
+};
+
+/* Every plug-in of the root, active unless a scenario says otherwise */
+extern const std::vector<Plugin> rootPlugins;
+std::vector<std::string> RootPluginPaths();
+
 struct Script {
     std::string file;
+    std::vector<std::string> plugins = RootPluginPaths();  // the active ones' module paths
     emu::Body planet;
     bool gravity = false;
     std::vector<VesselSpec> vessels;

@@ -9,8 +9,6 @@
 
 namespace runner {
 
-const char* const moduleInstallPath = "plugin\\brimstar!";
-
 bool BuildWorld(emu::Host& host, const Script& script, FlightLog& log, std::string& error)
 {
     emu::World& world = host.world();
@@ -18,12 +16,14 @@ bool BuildWorld(emu::Host& host, const Script& script, FlightLog& log, std::stri
     world.clearBodies();
     world.addBody(script.planet);
 
-    log.note("loading module " + std::string(moduleInstallPath));
-    if (!host.loadPlugin(moduleInstallPath)) {
-        std::string library = emu::ModuleRegistry::LibraryPath(moduleInstallPath);
-        std::replace(library.begin(), library.end(), '\\', char(std::filesystem::path::preferred_separator));
-        error = "cannot load the module from " + (host.root() / library).string();
-        return false;
+    for (const std::string& plugin : script.plugins) {
+        log.note("loading module " + plugin);
+        if (!host.loadPlugin(plugin)) {
+            std::string library = emu::ModuleRegistry::LibraryPath(plugin);
+            std::replace(library.begin(), library.end(), '\\', char(std::filesystem::path::preferred_separator));
+            error = "cannot load the module from " + (host.root() / library).string();
+            return false;
+        }
     }
     for (const VesselSpec& vessel : script.vessels) {
         if (!host.createVesselAt(vessel.name, vessel.className, vessel.pos, vessel.vel)) {

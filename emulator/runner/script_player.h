@@ -12,10 +12,7 @@
 
 namespace runner {
 
-/* The module as its class files name it, under the root's "modules". */
-extern const char* const moduleInstallPath;
-
-/* Loads the module and makes the script's world with its focus, at the
+/* Loads the active plug-ins and makes the script's world with its focus, at the
  * clock's start; false with a message when the host refuses. */
 bool BuildWorld(emu::Host& host, const Script& script, FlightLog& log, std::string& error);
 

@@ -31,4 +31,12 @@ BOOL WINAPI STANDIN(FreeLibrary)(HMODULE module)
     NotifyPlatformSink("FreeLibrary", "", "");
     return FreeLibrary(module);
 }
+
+BOOL WINAPI STANDIN(GetModuleHandleExA)(DWORD flags, LPCSTR moduleName, HMODULE* module)
+{
+    BOOL found = GetModuleHandleExA(flags, moduleName, module);
+    bool pin = flags & GET_MODULE_HANDLE_EX_FLAG_PIN;
+    NotifyPlatformSink("GetModuleHandleExA", "", !found ? "missing" : pin ? "pinned" : "found");
+    return found;
+}
 }

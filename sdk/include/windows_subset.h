@@ -3,7 +3,8 @@
  * On Windows this is <windows.h> itself; a build for the emulated host links
  * the host's stand-in ahead of the system's libraries, which records the
  * library calls and keeps message boxes and text inside the host. Elsewhere
- * that stand-in implements the same names on POSIX: libraries through dlopen,
+ * that stand-in implements the same names on POSIX: libraries through dlopen
+ * (GetModuleHandleExA only for an address inside a library),
  * message boxes into a recorder, TextOutA into a text canvas.
  */
 #ifndef BRIMSTAR_SDK_WINDOWS_SUBSET_H
@@ -54,6 +55,10 @@ typedef std::intptr_t (*FARPROC)();
 #define DLL_THREAD_ATTACH 2
 #define DLL_THREAD_DETACH 3
 
+#define GET_MODULE_HANDLE_EX_FLAG_PIN 0x00000001u
+#define GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT 0x00000002u
+#define GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS 0x00000004u
+
 #define MB_OK 0x00000000u
 #define IDOK 1
 
@@ -61,6 +66,7 @@ extern "C" {
 WINAPI_STANDIN HMODULE LoadLibraryA(LPCSTR fileName);
 WINAPI_STANDIN FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
 WINAPI_STANDIN BOOL FreeLibrary(HMODULE module);
+WINAPI_STANDIN BOOL GetModuleHandleExA(DWORD flags, LPCSTR moduleName, HMODULE* module);
 WINAPI_STANDIN int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 WINAPI_STANDIN void OutputDebugStringA(LPCSTR text);
 WINAPI_STANDIN BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);

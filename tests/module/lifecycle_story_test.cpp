@@ -31,8 +31,7 @@ TEST_F(ModuleTest, StartUpRegistersModesThenLoadsTheCollisionLibraryAndHandsItTh
                                  "GetProcAddress(maincall", "GetProcAddress(drmfd", "GetProcAddress(mfdev",
                                  "GetProcAddress(statl", "GetProcAddress(stats", "GetProcAddress(VSSetOnCollide"}),
               (std::vector<std::string>{
-                  "InitLib()",
-                  "GetProcAddress(ExitModule, found)",
+                  "InitLib()",  // which starts the module, inside the attach
                   "oapiRegisterMFDMode(Collision Control, 0x2F)",
                   "oapiRegisterMFDMode(Weapons, 0x11)",
                   "LoadLibraryA(modules\\collision.dll, loaded)",
@@ -44,6 +43,7 @@ TEST_F(ModuleTest, StartUpRegistersModesThenLoadsTheCollisionLibraryAndHandsItTh
                   "GetProcAddress(statl, found)",
                   "GetProcAddress(stats, found)",
                   "GetProcAddress(VSSetOnCollide, found)",
+                  "GetProcAddress(ExitModule, found)",  // the attach goes on once InitLib returns
               }));
     EXPECT_TRUE(host->messageBoxes().empty());
     EXPECT_EQ(Probe().initintCalls, 1);

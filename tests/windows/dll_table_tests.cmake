@@ -4,9 +4,9 @@
 set(MODULE_EXPORTS
   InitModule,ExitModule,opcPreStep,opcPostStep,opcSaveState,opcLoadState,ovcInit,ovcExit,GetModuleVersion,opcDeleteVessel,opcCloseRenderViewport)
 set(COLLISION_EXPORTS initint,maincall,drmfd,mfdev,statl,stats,VSSetOnCollide,CollisionProbeState)
-set(PLATFORM_FUNCTIONS LoadLibraryA GetProcAddress FreeLibrary MessageBoxA TextOutA)
+set(PLATFORM_FUNCTIONS LoadLibraryA GetProcAddress FreeLibrary GetModuleHandleExA MessageBoxA TextOutA)
 set(SYSTEM_IMPORTS
-  kernel32.dll:LoadLibraryA,kernel32.dll:GetProcAddress,kernel32.dll:FreeLibrary,user32.dll:MessageBoxA,gdi32.dll:TextOutA)
+  kernel32.dll:LoadLibraryA,kernel32.dll:GetProcAddress,kernel32.dll:FreeLibrary,kernel32.dll:GetModuleHandleExA,user32.dll:MessageBoxA,gdi32.dll:TextOutA)
 set(STANDIN $<TARGET_FILE_NAME:winapi_standin>)
 list(TRANSFORM PLATFORM_FUNCTIONS PREPEND ${STANDIN}: OUTPUT_VARIABLE STANDIN_IMPORTS)
 list(JOIN STANDIN_IMPORTS , STANDIN_IMPORTS)

@@ -7,10 +7,17 @@
 
 using emu::Host;
 
-void InitLib(HINSTANCE)
+/* Called from the library's attach: the host's loader starts the module
+ * here, inside the attach, before LoadLibrary has returned its handle. */
+void InitLib(HINSTANCE module)
 {
-    if (Host* host = Host::current())
-        host->calls().record("InitLib");
+    Host* host = Host::current();
+    if (!host)
+        return;
+    host->calls().record("InitLib");
+    host->modules().attached(module);
+    if (auto initModule = FunctionCast<void (*)(HINSTANCE)>(GetProcAddress(module, "InitModule")))
+        initModule(module);
 }
 
 int Date2Int(char* date)
@@ -37,7 +44,7 @@ int oapiRegisterMFDMode(MFDMODESPEC& modeSpec)
     char key[16];
     std::snprintf(key, sizeof key, "0x%02X", unsigned(modeSpec.key));
     host->calls().record("oapiRegisterMFDMode", modeSpec.name, key);
-    return host->mfds().registerMode(modeSpec);
+    return host->mfds().registerMode(modeSpec, host->modules().holding(reinterpret_cast<const void*>(modeSpec.msgproc)));
 }
 
 bool oapiUnregisterMFDMode(int mode)
@@ -59,7 +66,8 @@ void oapiOpenInputBox(char* title, bool (*callback)(void*, char*, void*), char* 
     if (!host)
         return;
     host->calls().record("oapiOpenInputBox", title, vislen);
-    host->inputBox().open(title, callback, buf, vislen, usrdata);
+    host->inputBox().open(title, callback, buf, vislen, usrdata,
+                          host->modules().holding(reinterpret_cast<const void*>(callback)));
     host->observer().inputBoxOpened(host->inputBox().title());
 }
 

@@ -6,8 +6,9 @@
 namespace emu {
 
 void InputBox::open(const char* title, InputBoxCallback callback, const char* text, int visibleLength,
-                    void* userData)
+                    void* userData, const ModuleInstance* owner)
 {
+    owner_ = owner;
     open_ = true;
     title_ = title ? title : "";
     initialText_ = text ? text : "";
@@ -23,6 +24,12 @@ bool InputBox::confirm(const std::string& text)
     open_ = false;
     if (!callback_)
         return false;
+    if (owner_ && !owner_->mapped()) {
+        if (faultReport_)
+            faultReport_("confirming the input box", "its callback belongs to the module " + owner_->path +
+                                                         ", whose library is unloaded");
+        return false;
+    }
     // The host's edit field holds what it can, and the callback may write
     // into it; the box passes itself as the callback's id.
     std::vector<char> buffer(text.begin(), text.begin() + std::min(text.size(), maxLength));

@@ -29,11 +29,38 @@ std::string Screen::row(int y) const
     return text;
 }
 
-int MfdHost::registerMode(const MFDMODESPEC& modeSpec)
+int MfdHost::registerMode(const MFDMODESPEC& modeSpec, const ModuleInstance* owner)
 {
     int id = nextModeId_++;
-    modes_.push_back({id, modeSpec.name ? modeSpec.name : "", modeSpec.key, modeSpec.msgproc});
+    modes_.push_back({id, modeSpec.name ? modeSpec.name : "", modeSpec.key, modeSpec.msgproc, owner});
     return id;
+}
+
+bool MfdHost::reachable(const Display& d, const char* call)
+{
+    if (!d.owner || d.owner->mapped())
+        return true;
+    if (faultReport_)
+        faultReport_(call, "display " + std::to_string(d.id) + " belongs to the module " + d.owner->path +
+                               ", whose library is unloaded");
+    return false;
+}
+
+const Display* MfdHost::callable(int id, const char* call)
+{
+    const Display* d = display(id);
+    return d && reachable(*d, call) ? d : nullptr;
+}
+
+void MfdHost::destroy(const Display& d)
+{
+    if (reachable(d, "closing a display")) {
+        delete d.object;
+        return;
+    }
+    // Its destructor is gone with its library; the memory at least goes
+    // back, the run having failed already.
+    ::operator delete(static_cast<void*>(d.object));
 }
 
 bool MfdHost::unregisterMode(int id)
@@ -41,12 +68,6 @@ bool MfdHost::unregisterMode(int id)
     auto it = std::find_if(modes_.begin(), modes_.end(), [id](const MfdMode& m) { return m.id == id; });
     if (it == modes_.end())
         return false;
-    std::vector<int> open;
-    for (const Display& d : displays_)
-        if (d.modeId == id)
-            open.push_back(d.id);
-    for (int d : open)
-        close(d);
     modes_.erase(it);
     return true;
 }
@@ -65,10 +86,13 @@ int MfdHost::open(const std::string& modeName, OBJHANDLE vessel, VESSEL* iface, 
     if (!m || !m->msgproc)
         return -1;
     int id = nextDisplayId_++;
-    MFD* made = MakeDisplayObject(*m, id, width, height, iface);
-    if (!made)
+    Display d{id, m->id, nullptr, vessel, width, height, m->owner};
+    if (!reachable(d, "opening a display"))
         return -1;
-    displays_.push_back({id, m->id, made, vessel, width, height});
+    d.object = MakeDisplayObject(*m, id, width, height, iface);
+    if (!d.object)
+        return -1;
+    displays_.push_back(d);
     return id;
 }
 
@@ -82,33 +106,33 @@ const Display* MfdHost::display(int id) const
 
 bool MfdHost::pressKey(int id, DWORD key)
 {
-    const Display* d = display(id);
+    const Display* d = callable(id, "a key on a display");
     return d && d->object->ConsumeKeyBuffered(key);
 }
 
 bool MfdHost::clickButton(int id, int button, int event)
 {
-    const Display* d = display(id);
+    const Display* d = callable(id, "a button of a display");
     return d && d->object->ConsumeButton(button, event);
 }
 
 std::string MfdHost::buttonLabel(int id, int button)
 {
-    const Display* d = display(id);
+    const Display* d = callable(id, "a display's button label");
     const char* label = d ? d->object->ButtonLabel(button) : nullptr;
     return label ? label : "";
 }
 
 int MfdHost::buttonMenu(int id, const MFDBUTTONMENU** menu)
 {
-    const Display* d = display(id);
+    const Display* d = callable(id, "a display's button menu");
     return d ? d->object->ButtonMenu(menu) : 0;
 }
 
 Screen MfdHost::redraw(int id)
 {
     Screen screen;
-    const Display* d = display(id);
+    const Display* d = callable(id, "redrawing a display");
     if (!d)
         return screen;
     d->object->Update(screen.canvas.dc());
@@ -133,9 +157,9 @@ void MfdHost::close(int id)
     auto it = std::find_if(displays_.begin(), displays_.end(), [id](const Display& d) { return d.id == id; });
     if (it == displays_.end())
         return;
-    MFD* object = it->object;
+    Display closing = *it;
     displays_.erase(it);
-    delete object;
+    destroy(closing);
 }
 
 void MfdHost::follow(OBJHANDLE vessel, VESSEL* iface)
@@ -143,14 +167,16 @@ void MfdHost::follow(OBJHANDLE vessel, VESSEL* iface)
     // Each display keeps its place and its mode; its object is made anew for
     // the new vessel, and one its mode does not make closes.
     for (Display& d : displays_) {
-        delete d.object;
+        destroy(d);
         d.object = nullptr;
         d.vessel = vessel;
         const MfdMode* m = nullptr;
         for (const MfdMode& candidate : modes_)
             if (candidate.id == d.modeId)
                 m = &candidate;
-        d.object = m ? MakeDisplayObject(*m, d.id, d.width, d.height, iface) : nullptr;
+        d.owner = m ? m->owner : nullptr;
+        d.object = m && reachable(d, "opening a display") ? MakeDisplayObject(*m, d.id, d.width, d.height, iface)
+                                                          : nullptr;
     }
     displays_.erase(std::remove_if(displays_.begin(), displays_.end(), [](const Display& d) { return !d.object; }),
                     displays_.end());

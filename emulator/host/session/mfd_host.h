@@ -1,10 +1,16 @@
 /* MFD modes and open displays. A display is opened in a registered mode on a
  * vessel at a size, takes keys and button events, redraws into a text canvas
- * and is destroyed through its virtual destructor when it closes. */
+ * and is destroyed through its virtual destructor when it closes.
+ *
+ * A display's code is its module's: once that module's library is unmapped
+ * (its mode unregistered or not, as the host leaves the displays open), any
+ * call into the display would run code that is gone. Such a call is not
+ * made; it is reported as the fault it would be in the host. */
 #ifndef BRIMSTAR_EMULATOR_HOST_MFD_HOST_H
 #define BRIMSTAR_EMULATOR_HOST_MFD_HOST_H
 
 #include "Orbitersdk.h"
+#include "emulator/host/session/module_registry.h"
 #include "emulator/windows/text_canvas.h"
 
 #include <string>
@@ -20,6 +26,7 @@ struct MfdMode {
     std::string name;
     DWORD key;
     MfdMsgProc msgproc;
+    const ModuleInstance* owner;  // null for code the host does not load
 };
 
 struct Display {
@@ -29,6 +36,7 @@ struct Display {
     OBJHANDLE vessel;
     int width;
     int height;
+    const ModuleInstance* owner;
 };
 
 /* A redrawn display: its title and texts, and the same laid out as lines. */
@@ -42,8 +50,10 @@ struct Screen {
 
 class MfdHost {
 public:
-    int registerMode(const MFDMODESPEC& modeSpec);
-    /* Closes the mode's open displays first: their code leaves with it. */
+    void setFaultReport(FaultReport report) { faultReport_ = std::move(report); }
+
+    int registerMode(const MFDMODESPEC& modeSpec, const ModuleInstance* owner);
+    /* The mode's open displays stay open, as the host leaves them. */
     bool unregisterMode(int id);
     const MfdMode* mode(const std::string& name) const;
     const std::vector<MfdMode>& modes() const { return modes_; }
@@ -67,6 +77,12 @@ public:
     const std::vector<Display>& displays() const { return displays_; }
 
 private:
+    /* The display, when its code is still mapped; null after reporting. */
+    const Display* callable(int id, const char* call);
+    bool reachable(const Display& d, const char* call);
+    void destroy(const Display& d);
+
+    FaultReport faultReport_;
     std::vector<MfdMode> modes_;
     std::vector<Display> displays_;
     int nextModeId_ = 1;

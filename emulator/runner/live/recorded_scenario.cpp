@@ -2,6 +2,7 @@
 
 #include "emulator/runner/printable_text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -25,6 +26,18 @@ std::string Word(const std::string& text)
 std::string Vector(const VECTOR3& v)
 {
     return Exact(v.x) + " " + Exact(v.y) + " " + Exact(v.z);
+}
+
+/* The plugins statement, for a flight whose plug-ins were not the root's */
+std::string Plugins(const std::vector<std::string>& paths)
+{
+    if (paths.empty())
+        return "plugins none\n";
+    std::string line = "plugins";
+    for (const runner::Plugin& p : runner::rootPlugins)
+        if (std::find(paths.begin(), paths.end(), p.modulePath) != paths.end())
+            line += ' ' + std::string(p.name);
+    return line + '\n';
 }
 
 }  // namespace
@@ -54,6 +67,8 @@ std::string RecordedWorld(const runner::Script& start)
         << Exact(p.obliquity) << " theta " << Exact(p.theta) << " period " << Exact(p.rotationPeriod)
         << " rotation " << Exact(p.rotationAtZero) << '\n';
     out << "gravity " << (start.gravity ? "on" : "off") << '\n';
+    if (start.plugins != runner::RootPluginPaths())
+        out << Plugins(start.plugins);
     for (const runner::VesselSpec& v : start.vessels)
         out << "vessel " << Word(v.name) << " class " << Word(v.className) << " pos " << Vector(v.pos) << " vel "
             << Vector(v.vel) << '\n';

@@ -37,7 +37,10 @@ TEST_P(BadScenario, IsRefusedWithItsLineAndWhatWasExpected)
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, BadScenario,
     ::testing::Values(
-        BadCase{"fly 3\n", "s.scn:3: unknown keyword 'fly' (expected planet, vessel, focus, gravity, step, run or at)"},
+        BadCase{"fly 3\n", "s.scn:3: unknown keyword 'fly' (expected planet, vessel, focus, gravity, plugins, step, run or at)"},
+        BadCase{"plugins brimstar orbitersound\n",
+                "s.scn:3: unknown plug-in 'orbitersound' (the root holds brimstar)"},
+        BadCase{"plugins none brimstar\n", "s.scn:3: nothing may follow 'none'"},
         BadCase{"step fast\n", "s.scn:3: expected a step length in s as a number, found 'fast'"},
         BadCase{"vessel X class Ship pos 1 2\n", "s.scn:3: expected a position x y z in m"},
         BadCase{"vessel GL-01 class Ship pos 0 0 0\n", "s.scn:3: vessel 'GL-01' is defined twice"},
@@ -124,6 +127,24 @@ TEST(GoodScenario, ReadsTheWorldAndThePilotsActionsInOrder)
               (std::vector<std::string>{"Collision Control", "on", "GL-01", "as", "C", "size", "300", "200"}));
     EXPECT_EQ(script.actions[1].args, std::vector<std::string>{""});
     EXPECT_EQ(script.actions[2].line, 8);
+}
+
+TEST(GoodScenario, NamesTheActivePluginsEveryOneOfTheRootsUnlessItSaysOtherwise)
+{
+    const struct {
+        const char* statement;
+        std::vector<std::string> plugins;
+    } cases[] = {
+        {"", {"plugin\\brimstar!"}},
+        {"plugins none\n", {}},
+        {"plugins brimstar brimstar\n", {"plugin\\brimstar!"}},
+    };
+    for (const auto& c : cases) {
+        runner::Script script;
+        std::string error;
+        ASSERT_TRUE(runner::ParseScript("s.scn", world + c.statement, script, error)) << error;
+        EXPECT_EQ(script.plugins, c.plugins) << c.statement;
+    }
 }
 
 TEST(GoodScenario, MayBeginWithAByteOrderMarkAndEndLinesWithCarriageReturns)
