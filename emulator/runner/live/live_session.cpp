@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <sstream>
 #include <utility>
@@ -31,6 +32,20 @@ const char* const displayNames[] = {"L", "R"};
 
 using report::JsonNumber;
 using report::JsonString;
+
+struct WrittenAt {
+    bool exists = false;
+    std::filesystem::file_time_type time;
+};
+
+WrittenAt WrittenAtOf(const std::filesystem::path& file)
+{
+    std::error_code failed;
+    WrittenAt at;
+    at.time = std::filesystem::last_write_time(file, failed);
+    at.exists = !failed && std::filesystem::is_regular_file(file, failed) && !failed;
+    return at;
+}
 
 double Distance(const VECTOR3& a, const VECTOR3& b)
 {
@@ -102,14 +117,21 @@ void LiveSession::perform(runner::Action action)
             return;
         }
     }
+    const std::filesystem::path saved = host_.root() / (action.verb == "save" ? action.args[0] : "");
+    const WrittenAt before = WrittenAtOf(saved);
     std::string error;
     if (!runner::PerformAction(host_, action, displays_, log_, error)) {
         log_.note("not done: " + error);
         return;
     }
     host_.noticeDebugLine();
-    if (action.verb == "save")
+    if (action.verb == "save") {
         savedScenarios_ = SavedScenarios(host_.root());
+        // The host says why when it could not; the page says where when it could.
+        const WrittenAt after = WrittenAtOf(saved);
+        if (after.exists && (!before.exists || after.time != before.time))
+            log_.note("saved as " + std::filesystem::absolute(saved).lexically_normal().string());
+    }
     recordedBytes_ += line.size();
     ++recordedLines_;
     std::lock_guard<std::mutex> lock(published_);
