@@ -28,6 +28,13 @@ struct ExpectedWorld {
  * looked for when its action is carried out. */
 bool CheckAction(const Action& action, ExpectedWorld& world, std::string& error);
 
+/* The most vessels of one name "focus NAME NTH" tells apart. */
+const long long mostOfOneName = 1000000;
+
+/* Which of the living vessels of its name the vessel is, from 1, oldest
+ * first: what "focus NAME NTH" takes. */
+long long NameOrdinal(const emu::World& world, const emu::VesselRecord& vessel);
+
 /* The displays a running scenario has opened, by name. */
 using OpenDisplays = std::map<std::string, int>;
 

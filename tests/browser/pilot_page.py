@@ -4,7 +4,8 @@ named as the simulator names them, every text at least 12 px and the page
 no wider than the window; a mode chosen from a display's list, and the
 key typed next goes to the display; a row of the vessel list clicked with
 the pressed-and-released click of a hand, and the focus is that vessel;
-the speed column says what it is relative to; the flight report so far
+two bombs fired alike both drawn, and the second clicked is the one
+focused; the speed column says what it is relative to; the flight report so far
 opens in a tab of its own, with its download beside it; a save says that
 it saved and where. Without the collision library, Collision Control says
 it draws nothing rather than opening blank.
@@ -62,6 +63,26 @@ def keys_after_mode(driver):
     wait_for(driver, "Weapons open", lambda d: "opened Weapons on GL-01 as L" in log_text(d))
     ActionChains(driver).send_keys("b").perform()
     wait_for(driver, "the B key on display L", lambda d: "key 0x30 on L" in log_text(d), 5)
+
+
+def two_bombs_alike(driver):
+    """A second bomb fired alike shares the first's name: both drawn, both
+    listed, and a click on the second's row focuses that one."""
+    wait_for(driver, "the first bomb", lambda d: "created Nuke/" in log_text(d), 5)
+    ActionChains(driver).send_keys("b").perform()
+    rows = lambda d: [r for r in d.find_elements(By.CSS_SELECTOR, "#vessels tbody tr")
+                      if r.get_attribute("data-vessel").startswith("Nuke/")]
+    wait_for(driver, "two bombs in the list", lambda d: len(rows(d)) == 2, 10)
+    first, second = rows(driver)
+    if first.get_attribute("data-vessel") != second.get_attribute("data-vessel"):
+        sys.exit("the two bombs do not share a name")
+    drawn = driver.execute_script("return window.liveViews.source.vessels.filter(v => v.name.startsWith('Nuke/')).length")
+    if drawn != 2:
+        sys.exit(f"{drawn} bombs drawn for two")
+    wanted = second.get_attribute("data-id")
+    ActionChains(driver).move_to_element(second).click_and_hold().pause(0.2).release().perform()
+    wait_for(driver, "the focus on the second bomb",
+             lambda d: d.execute_script("const r = document.querySelector('#vessels tr.focus'); return r && r.dataset.id;") == wanted, 5)
 
 
 def click_row(driver):
@@ -122,6 +143,7 @@ def main():
             wait_for(driver, "the vessel list", lambda d: d.find_elements(By.CSS_SELECTOR, "#vessels tr[data-vessel='ISS-A']"))
             layout(driver)
             keys_after_mode(driver)
+            two_bombs_alike(driver)
             click_row(driver)
             save_says_where(driver, sim)
             errors_in(driver)

@@ -123,7 +123,8 @@ function drawVesselList() {
   shown.forEach((v, i) => {
     const row = body.rows[i];
     row.dataset.vessel = v.n;
-    row.className = v.n === state.focus ? 'focus' : '';
+    row.dataset.id = v.i;
+    row.className = v.i === state.focus ? 'focus' : '';
     [v.n, v.c, formatLength(v.d), v.s.toFixed(2) + ' m/s'].forEach((text, c) => {
       if (row.cells[c].textContent !== text) row.cells[c].textContent = text;
     });
@@ -238,10 +239,10 @@ function start() {
   $('save').addEventListener('click', () => send({do: 'save', name: $('save-name').value.trim()}));
   $('vessels').querySelector('tbody').addEventListener('click', event => {
     const row = event.target.closest('tr');
-    if (row) send({do: 'focus', vessel: row.dataset.vessel});
+    if (row) send({do: 'focus', vessel: Number(row.dataset.id)});
   });
   $('load').addEventListener('click', () => send({do: 'load', name: $('saved').value}));
-  world = liveWorld($('world-controls'), v => send({do: 'focus', vessel: v.name}));
+  world = liveWorld($('world-controls'), v => send({do: 'focus', vessel: v.id}));
   window.liveViews = world;  // what the browser checks read
   window.addEventListener('resize', () => world.draw());
   document.addEventListener('keydown', event => {
