@@ -13,7 +13,7 @@ const scanCodes = (() => {
   return codes;
 })();
 
-const faceSize = 256;
+const faceSize = 320;
 /* As the simulator names its two displays. */
 const displayLabels = {L: 'Left display', R: 'Right display'};
 
