@@ -26,8 +26,7 @@ bool Control(char c)
  * The reader knows no escapes, so a word holding a '"' can only go bare. */
 bool Bare(const std::string& text)
 {
-    return !text.empty() && text.front() != '"' &&
-           text.find_first_of(" #") == std::string::npos;
+    return !text.empty() && text.front() != '"' && text.find_first_of(" #") == std::string::npos;
 }
 
 /* Quoted unless it holds a '"'; see Recordable for what neither way holds. */
