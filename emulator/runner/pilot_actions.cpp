@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <vector>
 
 namespace runner {
@@ -113,6 +114,21 @@ int KeyCode(const std::string& name)
                                                                                 : std::tolower(name[i]) - 'a' + 10);
     }
     return code;
+}
+
+std::string KeyName(int code)
+{
+    std::vector<std::string> names{"comma", "period"};
+    for (char c = 'A'; c <= 'Z'; ++c)
+        names.push_back(std::string(1, c));
+    for (char c = '0'; c <= '9'; ++c)
+        names.push_back(std::string(1, c));
+    for (const std::string& name : names)
+        if (KeyCode(name) == code)
+            return name;
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02x", unsigned(code) & 0xFFu);
+    return hex;
 }
 
 bool CheckAction(const Action& action, ExpectedWorld& world, std::string& error)
@@ -234,7 +250,8 @@ bool FindVessel(emu::Host& host, const std::string& name, OBJHANDLE& handle, std
     return true;
 }
 
-/* A button by its label, or by its index; -1 for none. */
+}  // namespace
+
 int ButtonIndex(emu::Host& host, int display, const std::string& which)
 {
     for (int b = 0; b < buttonCount; ++b)
@@ -243,8 +260,6 @@ int ButtonIndex(emu::Host& host, int display, const std::string& which)
     long long index = -1;
     return ReadWhole(which, 0, buttonCount - 1, index) ? int(index) : -1;
 }
-
-}  // namespace
 
 long long NameOrdinal(const emu::World& world, const emu::VesselRecord& vessel)
 {
@@ -349,8 +364,14 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
     } else if (action.verb == "button") {
         int index = ButtonIndex(host, display, args[1]);
         bool up = args.size() == 3;
+        // A label no button shows is a flight gone another way than the
+        // one the scenario was written for.
+        if (index < 0) {
+            error = "display '" + args[0] + "' shows no button '" + args[1] + "'";
+            return false;
+        }
         log.note("button " + args[1] + (up ? " up" : "") + " on " + args[0]);
-        if (index < 0 || !host.mfds().clickButton(display, index, up ? buttonUp : buttonDown))
+        if (!host.mfds().clickButton(display, index, up ? buttonUp : buttonDown))
             log.note("  (the display ignored the button)");
     } else if (action.verb == "show") {
         log.screen(args[0], host.mfds().redraw(display), *host.mfds().display(display));

@@ -15,6 +15,9 @@ namespace runner {
 /* The scan code of a key named as the pilot sees it: a letter, a digit,
  * "comma", "period", or a code such as 0x19; -1 for no such key. */
 int KeyCode(const std::string& name);
+/* The name KeyCode reads back as the code: the pilot's own where there is
+ * one, else the code in hex. */
+std::string KeyName(int code);
 
 /* What checking a scenario's actions in their order knows of the world they
  * will act on. */
@@ -34,6 +37,10 @@ const long long mostOfOneName = 1000000;
 /* Which of the living vessels of its name the vessel is, from 1, oldest
  * first: what "focus NAME NTH" takes. */
 long long NameOrdinal(const emu::World& world, const emu::VesselRecord& vessel);
+
+/* A display's button by its label (the first that shows it), or by its
+ * index; -1 for none. */
+int ButtonIndex(emu::Host& host, int display, const std::string& which);
 
 /* The displays a running scenario has opened, by name. */
 using OpenDisplays = std::map<std::string, int>;

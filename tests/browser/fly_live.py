@@ -124,10 +124,10 @@ def fly_one_bomb(driver, sim, scenario, folder, screenshot):
             sys.exit("the log does not say the 50 was taken:\n" + log)
         wait_for(driver, "the answer beside the displays",
                  lambda d: d.find_element(By.ID, "answer").text == 'typed "50" into "Select power (Kt)": accepted')
-        # Fired from the keyboard, the pointer over the display: B, as the
-        # host's key code.
+        # Fired from the keyboard, the pointer over the display: B, sent as
+        # the host's key code and written down by its name.
         ActionChains(driver).move_to_element(display.find_element(By.CSS_SELECTOR, ".face")).send_keys("b").perform()
-        wait_for(driver, "the bomb", lambda d: "key 0x30 on L" in d.find_element(By.ID, "log").text
+        wait_for(driver, "the bomb", lambda d: "key B on L" in d.find_element(By.ID, "log").text
                  and "created Nuke/10.000000/3.000000/50.000000" in d.find_element(By.ID, "log").text)
         before = wait_for(driver, "ISS-A in the list", lambda d: distance_in_list(d, "ISS-A"))
         Select(driver.find_element(By.ID, "warp")).select_by_value("10")

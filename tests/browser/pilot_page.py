@@ -62,7 +62,7 @@ def keys_after_mode(driver):
     Select(display.find_element(By.CSS_SELECTOR, "select")).select_by_value("Weapons")
     wait_for(driver, "Weapons open", lambda d: "opened Weapons on GL-01 as L" in log_text(d))
     ActionChains(driver).send_keys("b").perform()
-    wait_for(driver, "the B key on display L", lambda d: "key 0x30 on L" in log_text(d), 5)
+    wait_for(driver, "the B key on display L", lambda d: "key B on L" in log_text(d), 5)
 
 
 def two_bombs_alike(driver):

@@ -5,8 +5,8 @@
 #include "saved_scenarios.h"
 
 #include "emulator/runner/number_text.h"
+#include "emulator/runner/pilot_actions.h"
 
-#include <cstdio>
 #include <limits>
 
 namespace live {
@@ -84,9 +84,7 @@ bool DecodeAction(const std::string& verb, Decoding& d, runner::Action& action, 
         long long key = 0;
         if (!d.display(display, true) || !d.whole("key", 0, highestKey, key))
             return false;
-        char code[8];
-        std::snprintf(code, sizeof code, "0x%02llx", key);
-        args = {display, code};
+        args = {display, runner::KeyName(int(key))};
         return true;
     }
     if (verb == "button") {
@@ -105,7 +103,7 @@ bool DecodeAction(const std::string& verb, Decoding& d, runner::Action& action, 
             return false;
         }
         if (!Recordable(text)) {
-            d.error = "the text holds a '\"' or a control character";
+            d.error = "a scenario cannot hold the text: a control character, or a '\"' with a blank or a '#'";
             return false;
         }
         args = {text};
@@ -128,7 +126,8 @@ bool DecodeAction(const std::string& verb, Decoding& d, runner::Action& action, 
         std::string name;
         if (!d.text("name", name) || !ScenarioName(name, d.error))
             return false;
-        if (verb == "load" && !d.world.scenarios.count(name)) {
+        // A full list may leave names out: the load then looks for the file.
+        if (verb == "load" && d.world.scenarios.size() < mostSavedScenarios && !d.world.scenarios.count(name)) {
             d.error = "no scenario \"" + name + "\" has been saved";
             return false;
         }

@@ -4,6 +4,7 @@
 #include "saved_scenarios.h"
 #include "view_feed.h"
 
+#include "emulator/runner/number_text.h"
 #include "emulator/runner/report/json_writer.h"
 #include "emulator/runner/report/report_page.h"
 
@@ -123,6 +124,8 @@ void LiveSession::perform(runner::Action action)
         if (displays_.count(action.args.back()))
             perform(runner::Action{0, 0, "close", {action.args.back()}});
     }
+    if (action.verb == "button")
+        action.args[1] = buttonName(action.args[0], action.args[1]);
     // A name a module gave may be one no scenario can hold.
     if (!std::all_of(action.args.begin(), action.args.end(), Recordable)) {
         log_.note("not done: a name in it cannot be written in a scenario");
@@ -131,6 +134,10 @@ void LiveSession::perform(runner::Action action)
     const std::string line = RecordedAction(action);
     if (recordingFull(line.size())) {
         log_.note("not done: the session holds as much as a scenario can: take it home, and fly on from a new one");
+        return;
+    }
+    if (std::string problem = fileProblem(action); !problem.empty()) {
+        log_.note(problem);
         return;
     }
     if (action.verb == "save") {
@@ -156,11 +163,48 @@ void LiveSession::perform(runner::Action action)
         if (after.exists && (!before.exists || after.time != before.time))
             log_.note("saved as " + std::filesystem::absolute(saved).lexically_normal().string());
     }
+    if (action.verb == "load")
+        loaded_.insert(action.args[0]);
     recordedBytes_ += line.size();
     ++recordedLines_;
     std::lock_guard<std::mutex> lock(published_);
     taken_.push_back(action);
     clock_ = action.time;
+}
+
+/* The button as the pilot reads it, its label, where the runner finds that
+ * label at the same index; else the index. Read before the click, which
+ * may relabel the buttons. */
+std::string LiveSession::buttonName(const std::string& display, const std::string& index)
+{
+    auto found = displays_.find(display);
+    long long b = -1;
+    if (found == displays_.end() || !host_.mfds().display(found->second) ||
+        !runner::ReadWhole(index, 0, buttonsShown - 1, b))
+        return index;
+    std::string label = host_.mfds().buttonLabel(found->second, int(b));
+    bool named = !label.empty() && Recordable(label) && runner::ButtonIndex(host_, found->second, label) == b;
+    return named ? label : index;
+}
+
+/* The take-home scenario names the files it saves and loads: they must hold,
+ * when it is played, what they held in the flight. So a save goes only over
+ * a host scenario, and never over one the flight has loaded. */
+std::string LiveSession::fileProblem(const runner::Action& action) const
+{
+    if (action.verb != "save" && action.verb != "load")
+        return "";
+    const std::filesystem::path file = host_.root() / action.args[0];
+    if (action.verb == "load")
+        return HostScenarioFile(file) ? "" : "not loaded: " + action.args[0] + " is not a saved host scenario";
+    if (loaded_.count(action.args[0]))
+        return "not saved: the flight has loaded " + action.args[0] +
+               ", which its replay loads again; save under another name";
+    std::error_code unknown;
+    if (std::filesystem::symlink_status(file, unknown).type() != std::filesystem::file_type::not_found &&
+        !HostScenarioFile(file))
+        return "not saved: " + action.args[0] + " is there and is not a host scenario";
+    return "";
 }
 
 bool LiveSession::recordingFull(size_t lineLength) const

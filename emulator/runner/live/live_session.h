@@ -59,6 +59,8 @@ private:
     void perform(runner::Action action);
     void focus(std::uint64_t serial);
     bool recordingFull(size_t lineLength) const;
+    std::string buttonName(const std::string& display, const std::string& index);
+    std::string fileProblem(const runner::Action& action) const;
     void performScriptedActions();
     void step();
     void publish();
@@ -76,6 +78,7 @@ private:
     size_t nextScripted_ = 0;
     bool keepingUp_ = true;
     std::set<std::string> savedScenarios_;
+    std::set<std::string> loaded_;  // the files the flight loaded, as its actions name them
     // What taking the session home would write, so far: it must stay a
     // scenario the runner reads.
     size_t recordedBytes_ = 0, recordedLines_ = 0;

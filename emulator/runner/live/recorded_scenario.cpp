@@ -17,10 +17,22 @@ std::string Exact(double value)
     return text;
 }
 
-/* Names may hold blanks or '#'; see Recordable for what they may not. */
+bool Control(char c)
+{
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+/* Read bare, a word runs to a blank or a '#'; read quoted, to the next '"'.
+ * The reader knows no escapes, so a word holding a '"' can only go bare. */
+bool Bare(const std::string& text)
+{
+    return !text.empty() && text.front() != '"' && text.find_first_of(" #") == std::string::npos;
+}
+
+/* Quoted unless it holds a '"'; see Recordable for what neither way holds. */
 std::string Word(const std::string& text)
 {
-    return '"' + text + '"';
+    return text.find('"') == std::string::npos ? '"' + text + '"' : text;
 }
 
 std::string Vector(const VECTOR3& v)
@@ -44,10 +56,9 @@ std::string Plugins(const std::vector<std::string>& paths)
 
 bool Recordable(const std::string& word)
 {
-    for (char c : word)
-        if (c == '"' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return false;
-    return true;
+    if (std::any_of(word.begin(), word.end(), Control))
+        return false;
+    return word.find('"') == std::string::npos || Bare(word);
 }
 
 std::string RecordedScenario(const runner::Script& start, const std::vector<runner::Action>& taken, double end)

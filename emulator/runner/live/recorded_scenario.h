@@ -17,8 +17,9 @@ namespace live {
  * its time), and a run that ends at `end`. */
 std::string RecordedScenario(const runner::Script& start, const std::vector<runner::Action>& taken, double end);
 
-/* Whether a scenario can hold the text as one quoted word: no '"', no
- * control character. */
+/* Whether a scenario can hold the text as one word: no control character,
+ * and a '"' only in a word without blanks or '#' that does not open with
+ * one. Every word the runner reads passes. */
 bool Recordable(const std::string& word);
 
 /* Its parts, in that order: the world, one line for each action, the run's

@@ -13,17 +13,24 @@ namespace {
 
 const char* const extension = ".scn";
 
-/* Whether the file opens as the host's own scenarios do: a runner scenario
- * beside them is not one the host can load. */
-bool HostScenario(const std::filesystem::path& file)
+}  // namespace
+
+bool HostScenarioFile(const std::filesystem::path& file)
 {
+    std::error_code unreadable;
+    if (std::filesystem::symlink_status(file, unreadable).type() != std::filesystem::file_type::regular)
+        return false;
     const size_t length = std::strlen(emu::scenarioMagic);
     std::string start(length, '\0');
     std::ifstream in(file, std::ios::binary);
     return in.read(&start[0], std::streamsize(length)) && start == emu::scenarioMagic;
 }
 
-}  // namespace
+bool SavedScenario(const std::filesystem::path& root, const std::string& name)
+{
+    std::string why;
+    return ScenarioName(name, why) && HostScenarioFile(root / ScenarioFile(name));
+}
 
 bool ScenarioName(const std::string& name, std::string& error)
 {
@@ -50,11 +57,8 @@ std::set<std::string> SavedScenarios(const std::filesystem::path& root)
     std::filesystem::directory_iterator entries(root, failed), end;
     for (; !failed && entries != end && names.size() < mostSavedScenarios; entries.increment(failed)) {
         const std::filesystem::path& file = entries->path();
-        std::string name = file.stem().string(), why;
-        std::error_code unreadable;
-        if (file.extension() == extension && ScenarioName(name, why) && entries->is_regular_file(unreadable) &&
-            HostScenario(file))
-            names.insert(name);
+        if (file.extension() == extension && SavedScenario(root, file.stem().string()))
+            names.insert(file.stem().string());
     }
     return names;
 }

@@ -21,6 +21,15 @@ bool ScenarioName(const std::string& name, std::string& error);
 /* The file a name is saved in, relative to the root folder. */
 std::string ScenarioFile(const std::string& name);
 
+/* Whether the file is one of the host's own scenarios: a plain file, not a
+ * link, that opens as they do. A runner scenario beside them is not one. */
+bool HostScenarioFile(const std::filesystem::path& file);
+
+/* Whether NAME.scn in the root folder is a host scenario under a name the
+ * page may use: one the page lists, and loads by name however many there
+ * are. */
+bool SavedScenario(const std::filesystem::path& root, const std::string& name);
+
 /* The names of the host's scenario files in the root folder, in order, at
  * most mostSavedScenarios of them. */
 std::set<std::string> SavedScenarios(const std::filesystem::path& root);

@@ -147,3 +147,14 @@ TEST(PlayFaults, ActionsAfterALoadCountFromTheLoadedTime)
     EXPECT_NE(run.log.find("[     6.00] focus on B\n"), std::string::npos) << run.log;
     EXPECT_NE(run.log.find("[     7.00] focus on A\n"), std::string::npos) << run.log;
 }
+
+// A button named by a label no button shows is a flight gone another way
+// than the one written down: the run fails rather than play on without it.
+TEST(PlayFaults, AButtonByALabelNoButtonShowsFailsTheRun)
+{
+    const std::string text = "planet Earth\nvessel A class Ship pos 7e6 0 0\nstep 0.1\nrun 1\n"
+                             "at 0 open Weapons on A as L\nat 0.5 button L NOPE\n";
+    Played run = Play(text, 100);
+    EXPECT_FALSE(run.played);
+    EXPECT_NE(run.error.find("display 'L' shows no button 'NOPE'"), std::string::npos) << run.error << run.log;
+}

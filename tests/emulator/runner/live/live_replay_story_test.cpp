@@ -127,6 +127,9 @@ TEST(LiveReplay, TheSessionTakenHomePlaysBackBitForBit)
         << flown.scenario;
     EXPECT_NE(flown.scenario.find("open \"Weapons\" \"on\" \"ISS-B\" \"as\" \"W\""), std::string::npos)
         << flown.scenario;
+    // Buttons by the labels the pilot read on them.
+    EXPECT_NE(flown.scenario.find("button \"L\" \"POW\""), std::string::npos) << flown.scenario;
+    EXPECT_NE(flown.scenario.find("button \"L\" \"BMB\""), std::string::npos) << flown.scenario;
     ASSERT_GT(flown.trace.size(), 1000u);
     std::string replayed = Replay(flown.scenario);
     EXPECT_TRUE(replayed == flown.trace) << "the replay went another way\n" << flown.scenario;

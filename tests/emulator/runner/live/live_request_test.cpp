@@ -19,7 +19,9 @@ TEST(LiveRequest, DecodesEachActionAsAScenarioWritesIt)
     const Decoded cases[] = {
         {R"({"do":"open","display":"R","mode":"Weapons"})", "open", {"Weapons", "on", "", "as", "R"}},
         {R"({"do":"open","display":"L","mode":"none"})", "close", {"L"}},
-        {R"({"do":"key","display":"L","key":25})", "key", {"L", "0x19"}},
+        {R"({"do":"key","display":"L","key":25})", "key", {"L", "P"}},
+        {R"({"do":"key","display":"L","key":11})", "key", {"L", "0"}},
+        {R"({"do":"key","display":"L","key":51})", "key", {"L", "comma"}},
         {R"({"do":"key","display":"L","key":255})", "key", {"L", "0xff"}},
         {R"({"do":"button","display":"L","index":11})", "button", {"L", "11"}},
         {R"( { "text" : "5\u00e90", "do" : "type" } )", "type", {"5\xC3\xA9" "0"}},

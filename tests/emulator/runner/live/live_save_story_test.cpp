@@ -6,10 +6,13 @@
 #include "support/live_flight.h"
 
 #include "emulator/runner/live/live_session.h"
+#include "emulator/runner/live/saved_scenarios.h"
 #include "emulator/runner/script_player.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -106,6 +109,92 @@ TEST(LiveSave, NoActionIsRecordedThatAScenarioCannotHold)
     runner::Script back;
     EXPECT_TRUE(runner::ParseScript("home.scn", flight.session->scenario(), back, error)) << error;
     EXPECT_TRUE(back.actions.empty());
+}
+
+}  // namespace
+
+namespace {
+
+std::string Save(const std::string& name)
+{
+    return R"({"do":"save","name":")" + name + "\"}";
+}
+
+std::string Load(const std::string& name)
+{
+    return R"({"do":"load","name":")" + name + "\"}";
+}
+
+// The take-home scenario names the files it saves and loads, so a page save
+// goes only over a scenario the page could list, and never over one the
+// flight loaded: the replay must find in it what the flight found.
+TEST(LiveSave, SavesOnlyOverHostScenariosTheFlightHasNotLoaded)
+{
+    runner::Script script;
+    std::string error;
+    ASSERT_TRUE(runner::ParseScript("w.scn", world, script, error)) << error;
+    testing_support::LiveFlight flight(script);
+    const std::filesystem::path root = flight.root.path();
+    std::ofstream(root / "runner.scn", std::ios::binary) << world;
+    std::filesystem::create_directory(root / "folder.scn");
+    flight.act(Save("kept"));
+    std::filesystem::create_symlink(root / "kept.scn", root / "link.scn");
+    flight.act(Save("orbit"));
+    flight.session->advance(2);
+    flight.act(Save("orbit"));  // over its own earlier save: a host scenario
+    const std::string beforeLoad = Read(root / "orbit.scn");
+    flight.act(Load("orbit"));
+    flight.session->advance(2);
+    const std::string kept = Read(root / "kept.scn");
+    for (const char* refused : {"runner", "folder", "link", "orbit"}) {
+        flight.out.str("");
+        flight.act(Save(refused));
+        EXPECT_NE(flight.out.str().find("not saved: "), std::string::npos) << refused << ": " << flight.out.str();
+    }
+    EXPECT_EQ(Read(root / "runner.scn"), world);
+    EXPECT_TRUE(std::filesystem::is_directory(root / "folder.scn"));
+    EXPECT_EQ(Read(root / "kept.scn"), kept);
+    EXPECT_EQ(Read(root / "orbit.scn"), beforeLoad);
+    runner::Script back;
+    ASSERT_TRUE(runner::ParseScript("home.scn", flight.session->scenario(), back, error)) << error;
+    EXPECT_EQ(std::count_if(back.actions.begin(), back.actions.end(),
+                            [](const runner::Action& a) { return a.verb == "save"; }),
+              3);
+}
+
+// The page is offered a bounded list, but any scenario it could list loads
+// by its name, however many there are.
+TEST(LiveSave, LoadsAnyListableScenarioByNameBeyondTheList)
+{
+    runner::Script script;
+    std::string error;
+    ASSERT_TRUE(runner::ParseScript("w.scn", world, script, error)) << error;
+    testing_support::LiveFlight flight(script);
+    const std::filesystem::path root = flight.root.path();
+    flight.act(Save("base"));
+    for (size_t i = 0; i < live::mostSavedScenarios + 20; ++i)
+        std::filesystem::copy_file(root / "base.scn", root / ("s" + std::to_string(i) + ".scn"));
+    flight.act(Save("base"));  // lists the folder again
+    const std::set<std::string> listed = flight.session->known().scenarios;
+    ASSERT_EQ(listed.size(), live::mostSavedScenarios);
+    std::string unlisted;
+    for (size_t i = 0; unlisted.empty(); ++i)
+        if (!listed.count("s" + std::to_string(i)))
+            unlisted = "s" + std::to_string(i);
+    flight.act(Load(unlisted));
+    EXPECT_NE(flight.out.str().find("loaded the host scenario " + unlisted + ".scn"), std::string::npos)
+        << flight.out.str();
+    // A name with no file behind it is still refused, and records nothing.
+    flight.out.str("");
+    std::string why;
+    if (flight.ask(Load("never saved"), why)) {
+        flight.session->advance(0);
+        why = flight.out.str();
+    }
+    EXPECT_NE(why.find("never saved"), std::string::npos) << why;
+    runner::Script back;
+    ASSERT_TRUE(runner::ParseScript("home.scn", flight.session->scenario(), back, error)) << error;
+    EXPECT_EQ(back.actions.back().args, std::vector<std::string>{unlisted + ".scn"});
 }
 
 }  // namespace
