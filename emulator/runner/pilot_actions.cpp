@@ -4,8 +4,10 @@
 #include "near_miss.h"
 #include "number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <vector>
 
 namespace runner {
 
@@ -38,7 +40,7 @@ const Verb verbs[] = {
     {"cancel", 0, 0, "cancel"},
     {"show", 1, 1, "show DISPLAY"},
     {"close", 1, 1, "close DISPLAY"},
-    {"focus", 1, 1, "focus VESSEL"},
+    {"focus", 1, 2, "focus VESSEL [NTH]"},
     {"delete", 1, 1, "delete VESSEL"},
     {"save", 1, 1, "save FILE"},
     {"load", 1, 1, "load FILE"},
@@ -131,6 +133,7 @@ std::string KeyName(int code)
 
 bool CheckAction(const Action& action, ExpectedWorld& world, std::string& error)
 {
+    long long nth = 0;
     const Verb* verb = FindVerb(action.verb);
     if (!verb) {
         error = "unknown action '" + action.verb +
@@ -188,6 +191,10 @@ bool CheckAction(const Action& action, ExpectedWorld& world, std::string& error)
         world.openDisplays.erase(action.args[0]);
         return true;
     }
+    if (action.verb == "focus" && action.args.size() == 2 && !ReadWhole(action.args[1], 1, mostOfOneName, nth)) {
+        error = "expected which of the vessels of that name, oldest first, from 1, found '" + action.args[1] + "'";
+        return false;
+    }
     if (action.verb == "load")
         world.openDisplays.clear();  // the loaded world's vessels have none
     if (action.verb == "jump") {
@@ -202,10 +209,30 @@ bool CheckAction(const Action& action, ExpectedWorld& world, std::string& error)
 
 namespace {
 
-bool FindVessel(emu::Host& host, const std::string& name, OBJHANDLE& handle, std::string& error)
+/* The vessels living now that carry the name, as the host compares names,
+ * oldest first: two bombs fired with the same settings share one. */
+std::vector<const emu::VesselRecord*> VesselsNamed(const emu::World& world, const std::string& name)
 {
-    emu::VesselRecord* v = host.world().vesselByName(name.c_str());
-    if (!v) {
+    auto folded = [](std::string text) {
+        for (char& c : text)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    const std::string wanted = folded(name);
+    std::vector<const emu::VesselRecord*> named;
+    for (OBJHANDLE h : world.vessels())
+        if (const emu::VesselRecord* v = world.vessel(h); folded(v->details->name) == wanted)
+            named.push_back(v);
+    std::sort(named.begin(), named.end(),
+              [](const emu::VesselRecord* a, const emu::VesselRecord* b) { return a->details->serial < b->details->serial; });
+    return named;
+}
+
+/* The vessel of that name, or its nth (from 1, oldest first). */
+bool FindVessel(emu::Host& host, const std::string& name, OBJHANDLE& handle, std::string& error, long long nth = 1)
+{
+    std::vector<const emu::VesselRecord*> named = VesselsNamed(host.world(), name);
+    if (named.empty()) {
         std::vector<std::string> names;
         for (OBJHANDLE h : host.world().vessels())
             names.push_back(host.world().vessel(h)->details->name);
@@ -214,7 +241,12 @@ bool FindVessel(emu::Host& host, const std::string& name, OBJHANDLE& handle, std
                 (meant.empty() ? "" : " (did you mean '" + meant + "'?)");
         return false;
     }
-    handle = v->handle;
+    if (size_t(nth) > named.size()) {
+        error = std::to_string(named.size()) + " vessel(s) named '" + name + "' exist at " +
+                Fixed(host.world().simt, 2) + " s, not " + std::to_string(nth);
+        return false;
+    }
+    handle = named[size_t(nth - 1)]->handle;
     return true;
 }
 
@@ -227,6 +259,12 @@ int ButtonIndex(emu::Host& host, int display, const std::string& which)
             return b;
     long long index = -1;
     return ReadWhole(which, 0, buttonCount - 1, index) ? int(index) : -1;
+}
+
+long long NameOrdinal(const emu::World& world, const emu::VesselRecord& vessel)
+{
+    std::vector<const emu::VesselRecord*> named = VesselsNamed(world, vessel.details->name);
+    return std::find(named.begin(), named.end(), &vessel) - named.begin() + 1;
 }
 
 bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays, FlightLog& log,
@@ -264,11 +302,16 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
     }
     if (action.verb == "focus" || action.verb == "delete") {
         OBJHANDLE vessel;
-        if (!FindVessel(host, args[0], vessel, error))
+        long long nth = 1;
+        if (args.size() == 2 && !ReadWhole(args[1], 1, mostOfOneName, nth)) {
+            error = "expected which of the vessels named '" + args[0] + "', from 1, found '" + args[1] + "'";
+            return false;
+        }
+        if (!FindVessel(host, args[0], vessel, error, nth))
             return false;
         if (action.verb == "focus") {
             host.setFocus(vessel);
-            log.note("focus on " + args[0]);
+            log.note("focus on " + args[0] + (nth > 1 ? " (" + args[1] + ")" : ""));
         } else {
             log.note("deleting " + args[0]);
             if (!host.requestDeletion(vessel))

@@ -31,6 +31,13 @@ struct ExpectedWorld {
  * looked for when its action is carried out. */
 bool CheckAction(const Action& action, ExpectedWorld& world, std::string& error);
 
+/* The most vessels of one name "focus NAME NTH" tells apart. */
+const long long mostOfOneName = 1000000;
+
+/* Which of the living vessels of its name the vessel is, from 1, oldest
+ * first: what "focus NAME NTH" takes. */
+long long NameOrdinal(const emu::World& world, const emu::VesselRecord& vessel);
+
 /* A display's button by its label (the first that shows it), or by its
  * index; -1 for none. */
 int ButtonIndex(emu::Host& host, int display, const std::string& which);

@@ -7,6 +7,8 @@
 #include "emulator/runner/number_text.h"
 #include "emulator/runner/pilot_actions.h"
 
+#include <limits>
+
 namespace live {
 
 namespace {
@@ -57,7 +59,7 @@ struct Decoding {
     }
 };
 
-bool DecodeAction(const std::string& verb, Decoding& d, runner::Action& action)
+bool DecodeAction(const std::string& verb, Decoding& d, runner::Action& action, std::uint64_t& vessel)
 {
     action.verb = verb;
     std::vector<std::string>& args = action.args;
@@ -110,14 +112,14 @@ bool DecodeAction(const std::string& verb, Decoding& d, runner::Action& action)
     if (verb == "cancel")
         return true;
     if (verb == "focus") {
-        std::string vessel;
-        if (!d.text("vessel", vessel))
+        long long serial = 0;
+        if (!d.whole("vessel", 0, std::numeric_limits<long long>::max(), serial))
             return false;
-        if (!d.world.vessels.count(vessel) || !Recordable(vessel)) {
-            d.error = "no vessel \"" + vessel + "\"";
+        if (!d.world.vessels.count(std::uint64_t(serial))) {
+            d.error = "no vessel " + std::to_string(serial) + " (it may have gone)";
             return false;
         }
-        args = {vessel};
+        vessel = std::uint64_t(serial);
         return true;
     }
     if (verb == "save" || verb == "load") {
@@ -172,7 +174,7 @@ bool DecodeRequest(const std::string& body, const KnownWorld& world, LiveCommand
         error = "the session holds as much as a scenario can: take it home, and fly on from a new one";
         return false;
     }
-    return DecodeAction(verb, d, command.action);
+    return DecodeAction(verb, d, command.action, command.vessel);
 }
 
 }  // namespace live

@@ -9,7 +9,7 @@
  *   button display, index 0..11
  *   type   text (at most 127 characters, no '"')
  *   cancel
- *   focus  vessel
+ *   focus  vessel SERIAL                    (the host's creation order: names repeat)
  *   save   name                            (the host's scenario, NAME.scn)
  *   load   name                            (one of those saved)
  *   pause, resume, step, warp x 1|10|100|1000 */
@@ -18,6 +18,7 @@
 
 #include "emulator/runner/scenario_script.h"
 
+#include <cstdint>
 #include <set>
 #include <string>
 
@@ -31,11 +32,14 @@ struct LiveCommand {
     /* For an action: its verb and words as a scenario writes them. An open's
      * vessel is left empty: it is the focus when the action is carried out. */
     runner::Action action;
+    /* For a focus: the vessel, by its serial; its words are written when
+     * it is carried out, as a scenario tells it from others of its name. */
+    std::uint64_t vessel = 0;
 };
 
 /* What a request is checked against: the world as last published. */
 struct KnownWorld {
-    std::set<std::string> vessels;
+    std::set<std::uint64_t> vessels;  // by serial
     std::set<std::string> modes;
     std::set<std::string> openDisplays;  // "L", "R"
     std::set<std::string> scenarios;     // saved, by name

@@ -120,11 +120,13 @@ LiveServer::LiveServer() : server_(std::make_unique<BoundedServer>())
         response.set_header("Content-Disposition", "attachment; filename=\"live.scn\"");
         response.set_content(session_->scenario(), "text/plain; charset=utf-8");
     });
-    s.Get("/report", [this](const httplib::Request&, httplib::Response& response) {
+    // Read in a tab of its own; ?download for the file.
+    s.Get("/report", [this](const httplib::Request& request, httplib::Response& response) {
         std::string page = session_->flightReport(std::chrono::seconds(30));
         if (page.empty())
             return Refuse(response, 503, "the simulation did not make the report in time");
-        response.set_header("Content-Disposition", "attachment; filename=\"live-report.html\"");
+        if (request.has_param("download"))
+            response.set_header("Content-Disposition", "attachment; filename=\"live-report.html\"");
         response.set_content(page, "text/html; charset=utf-8");
     });
     // The body is read here, as it comes, and no further than the limit:

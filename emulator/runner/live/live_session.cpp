@@ -34,6 +34,20 @@ const char* const displayNames[] = {"L", "R"};
 using report::JsonNumber;
 using report::JsonString;
 
+struct WrittenAt {
+    bool exists = false;
+    std::filesystem::file_time_type time;
+};
+
+WrittenAt WrittenAtOf(const std::filesystem::path& file)
+{
+    std::error_code failed;
+    WrittenAt at;
+    at.time = std::filesystem::last_write_time(file, failed);
+    at.exists = !failed && std::filesystem::is_regular_file(file, failed) && !failed;
+    return at;
+}
+
 double Distance(const VECTOR3& a, const VECTOR3& b)
 {
     return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z));
@@ -66,8 +80,32 @@ void LiveSession::apply(const LiveCommand& command)
         host_.setPaused(true);
         break;
     case Control::warp: host_.setTimeAcceleration(command.warp); break;
-    case Control::action: perform(command.action); break;
+    case Control::action:
+        if (command.action.verb == "focus")
+            focus(command.vessel);
+        else
+            perform(command.action);
+        break;
     }
+}
+
+/* Recorded by name, and by which of that name it is when the name repeats
+ * (two bombs fired alike), so that the replay focuses the same one. */
+void LiveSession::focus(std::uint64_t serial)
+{
+    const emu::World& world = host_.world();
+    for (OBJHANDLE h : world.vessels()) {
+        const emu::VesselRecord* v = world.vessel(h);
+        if (v->details->serial != serial)
+            continue;
+        long long nth = runner::NameOrdinal(world, *v);
+        std::vector<std::string> words = {v->details->name};
+        if (nth > 1)
+            words.push_back(std::to_string(nth));
+        perform(runner::Action{0, 0, "focus", words});
+        return;
+    }
+    log_.note("not done: the vessel to focus on has gone");
 }
 
 void LiveSession::perform(runner::Action action)
@@ -110,14 +148,21 @@ void LiveSession::perform(runner::Action action)
             return;
         }
     }
+    const std::filesystem::path saved = host_.root() / (action.verb == "save" ? action.args[0] : "");
+    const WrittenAt before = WrittenAtOf(saved);
     std::string error;
     if (!runner::PerformAction(host_, action, displays_, log_, error)) {
         log_.note("not done: " + error);
         return;
     }
     host_.noticeDebugLine();
-    if (action.verb == "save")
+    if (action.verb == "save") {
         savedScenarios_ = SavedScenarios(host_.root());
+        // The host says why when it could not; the page says where when it could.
+        const WrittenAt after = WrittenAtOf(saved);
+        if (after.exists && (!before.exists || after.time != before.time))
+            log_.note("saved as " + std::filesystem::absolute(saved).lexically_normal().string());
+    }
     if (action.verb == "load")
         loaded_.insert(action.args[0]);
     recordedBytes_ += line.size();
@@ -295,7 +340,7 @@ void LiveSession::publish()
     std::vector<std::pair<double, const emu::VesselRecord*>> byDistance;
     for (OBJHANDLE h : world.vessels()) {
         const emu::VesselRecord* v = world.vessel(h);
-        known.vessels.insert(v->details->name);
+        known.vessels.insert(v->details->serial);
         // A vessel flown off to infinity beside a focus there is at no
         // distance a sort can order: it goes last.
         double distance = focus ? Distance(v->pos, focus->pos) : 0.0;
@@ -323,7 +368,7 @@ void LiveSession::publish()
     out << "{\"t\":" << JsonNumber(world.simt, 12) << ",\"paused\":" << (host_.paused() ? "true" : "false")
         << ",\"warp\":" << JsonNumber(host_.timeAcceleration()) << ",\"keepingUp\":" << (keepingUp_ ? "true" : "false")
         << ",\"ended\":" << (host_.runEnded() ? "true" : "false")
-        << ",\"focus\":" << (focus ? JsonString(focus->details->name) : "null") << ",\"count\":" << world.vesselCount()
+        << ",\"focus\":" << (focus ? std::to_string(focus->details->serial) : "null") << ",\"count\":" << world.vesselCount()
         << ",\"kept\":" << keptSeconds << ",\"planetView\":" << (frame.altitudes ? "true" : "false")
         << ",\"planetRadius\":" << JsonNumber(frame.planetRadius, 9) << ",\"vessels\":[";
     for (size_t i = 0; i < shown; ++i) {

@@ -18,6 +18,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <set>
 #include <string>
@@ -56,6 +57,7 @@ public:
 private:
     void apply(const LiveCommand& command);
     void perform(runner::Action action);
+    void focus(std::uint64_t serial);
     bool recordingFull(size_t lineLength) const;
     std::string buttonName(const std::string& display, const std::string& index);
     std::string fileProblem(const runner::Action& action) const;

@@ -36,7 +36,7 @@ void WriteShownVessel(std::ostream& out, const emu::VesselRecord& v, double dist
     const VECTOR3 fromPlanet = Minus(v.pos, frame.planetPos);
     const VECTOR3 relative = frame.focus ? Minus(v.vel, frame.focus->vel) : v.vel;
     // Ten digits keep a millimetre at an orbit's radius.
-    out << "{\"n\":" << JsonString(v.details->name) << ",\"c\":" << JsonString(*v.className) << ",\"p\":["
+    out << "{\"i\":" << v.details->serial << ",\"n\":" << JsonString(v.details->name) << ",\"c\":" << JsonString(*v.className) << ",\"p\":["
         << JsonNumber(fromPlanet.x, 10) << ',' << JsonNumber(fromPlanet.y, 10) << ',' << JsonNumber(fromPlanet.z, 10)
         << "],\"d\":" << JsonNumber(distance) << ",\"s\":" << JsonNumber(Length(relative))
         << ",\"v\":" << JsonNumber(Length(Minus(v.vel, frame.planetVel)), 4);
@@ -67,7 +67,7 @@ void WriteGone(std::ostream& out, const report::FlightRecord& record, double sin
     for (auto e = record.events.rbegin(); e != record.events.rend() && e->t >= since && written < mostGone; ++e) {
         if (e->kind != report::EventKind::deleted || e->subject < 0 || size_t(e->subject) >= record.vessels.size())
             continue;
-        out << (written++ ? "," : "") << '[' << JsonString(record.vessels[size_t(e->subject)].name) << ','
+        out << (written++ ? "," : "") << '[' << record.vessels[size_t(e->subject)].serial << ','
             << JsonNumber(e->t, 9) << ']';
     }
     out << ']';

@@ -30,13 +30,13 @@ struct FeedFrame {
     double since = 0;        // contacts from this time on
 };
 
-/* One vessel shown, `distance` from the focus; `track` is the record's, or
+/* One vessel shown, known by the host's serial (names repeat), `distance` from the focus; `track` is the record's, or
  * nullptr for a vessel it keeps none of. */
 void WriteShownVessel(std::ostream& out, const emu::VesselRecord& v, double distance, const FeedFrame& frame,
                       const report::VesselTrack* track);
 
 /* The vessels the record saw go at or after `since`, newest first:
- * [[name, time], ...]. */
+ * [[serial, time], ...]. */
 void WriteGone(std::ostream& out, const report::FlightRecord& record, double since);
 
 }  // namespace live

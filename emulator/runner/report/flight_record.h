@@ -5,6 +5,7 @@
 #ifndef BRIMSTAR_RUNNER_REPORT_FLIGHT_RECORD_H
 #define BRIMSTAR_RUNNER_REPORT_FLIGHT_RECORD_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@ struct VesselTrack {
     double detonated = -1;        // when a bomb's blast began; -1 for never
     std::vector<TrackPoint> points;
     std::vector<double> hits;     // a rock's contacts
+    std::uint64_t serial = 0;     // the host's creation order: names repeat
 };
 
 /* How far one bomb was from one vessel it pushed, over the blast. */

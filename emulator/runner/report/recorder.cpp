@@ -167,6 +167,7 @@ void Recorder::vesselCreated(const emu::VesselRecord& v)
     int index = int(record_.vessels.size());
     VesselTrack track;
     track.name = v.details->name;
+    track.serial = v.details->serial;
     track.className = *v.className;
     track.created = now();
     if (bomb) {

@@ -13,7 +13,9 @@ const scanCodes = (() => {
   return codes;
 })();
 
-const faceSize = 256;
+const faceSize = 320;
+/* As the simulator names its two displays. */
+const displayLabels = {L: 'Left display', R: 'Right display'};
 
 let state = null;
 let shownLogLines = 0;
@@ -42,7 +44,11 @@ function buildDisplay(name) {
   const root = $('display-' + name);
   const select = document.createElement('select');
   select.className = 'mode';
-  select.addEventListener('change', () => send({do: 'open', display: name, mode: select.value}));
+  select.addEventListener('change', () => {
+    send({do: 'open', display: name, mode: select.value});
+    // The mode chosen, the keys typed next are the display's, not the list's.
+    root.focus();
+  });
   const sides = [document.createElement('div'), document.createElement('div')];
   const face = document.createElement('div');
   face.className = 'face';
@@ -56,7 +62,10 @@ function buildDisplay(name) {
       side.appendChild(button);
     }
   });
-  root.append(select, sides[0], face, sides[1]);
+  const label = document.createElement('span');
+  label.className = 'label';
+  label.textContent = displayLabels[name];
+  root.append(label, select, sides[0], face, sides[1]);
   root.addEventListener('mouseenter', () => { hoveredDisplay = name; });
   root.addEventListener('mouseleave', () => { if (hoveredDisplay === name) hoveredDisplay = null; });
 }
@@ -78,6 +87,13 @@ function drawDisplay(name, display) {
     b.disabled = !label;
   });
   if (!display) return;
+  if (!display.title && !display.items.length) {
+    const empty = document.createElement('p');
+    empty.className = 'empty';
+    empty.textContent = display.mode + ' draws nothing here: a library it needs may be missing (see the log).';
+    face.appendChild(empty);
+    return;
+  }
   const scaleX = faceSize / display.width, scaleY = faceSize / display.height;
   const title = document.createElement('span');
   title.className = 'title';
@@ -94,15 +110,24 @@ function drawDisplay(name, display) {
   });
 }
 
+/* The rows are kept and only their texts change: a row rebuilt ten times a
+ * second is gone between the press and the release of a click. */
 function drawVesselList() {
   const body = $('vessels').querySelector('tbody');
-  body.textContent = '';
-  state.vessels.slice(0, 100).forEach(v => {
+  const shown = state.vessels.slice(0, 100);
+  while (body.rows.length > shown.length) body.deleteRow(-1);
+  while (body.rows.length < shown.length) {
     const row = body.insertRow();
+    for (let i = 0; i < 4; ++i) row.insertCell();
+  }
+  shown.forEach((v, i) => {
+    const row = body.rows[i];
     row.dataset.vessel = v.n;
-    if (v.n === state.focus) row.className = 'focus';
-    [v.n, v.c, formatLength(v.d), v.s.toFixed(2) + ' m/s'].forEach(text => { row.insertCell().textContent = text; });
-    row.addEventListener('click', () => send({do: 'focus', vessel: v.n}));
+    row.dataset.id = v.i;
+    row.className = v.i === state.focus ? 'focus' : '';
+    [v.n, v.c, formatLength(v.d), v.s.toFixed(2) + ' m/s'].forEach((text, c) => {
+      if (row.cells[c].textContent !== text) row.cells[c].textContent = text;
+    });
   });
 }
 
@@ -115,6 +140,9 @@ function drawLog() {
   // What the module answered the input box, beside the displays.
   const answers = fresh.filter(line => /\] (typed "|input box cancelled)/.test(line));
   if (answers.length) $('answer').textContent = answers[answers.length - 1].replace(/^\[[^\]]*\] /, '');
+  // Whether the host's scenario was saved, and where, beside the Save button.
+  const saves = fresh.filter(line => /\] (saved as |could not save the host scenario|not saved: )/.test(line));
+  if (saves.length) $('saved-where').textContent = saves[saves.length - 1].replace(/^\[[^\]]*\] saved as /, 'saved as ').replace(/^\[[^\]]*\] /, '');
   log.textContent += fresh.join('\n') + '\n';
   shownLogLines = first + lines.length;
   if (log.textContent.length > 200000) log.textContent = log.textContent.slice(-100000);
@@ -209,18 +237,25 @@ function start() {
   $('step').addEventListener('click', () => send({do: 'step'}));
   $('warp').addEventListener('change', () => send({do: 'warp', x: Number($('warp').value)}));
   $('save').addEventListener('click', () => send({do: 'save', name: $('save-name').value.trim()}));
+  $('vessels').querySelector('tbody').addEventListener('click', event => {
+    const row = event.target.closest('tr');
+    if (row) send({do: 'focus', vessel: Number(row.dataset.id)});
+  });
   $('load').addEventListener('click', () => send({do: 'load', name: $('saved').value}));
-  world = liveWorld($('world-controls'), v => send({do: 'focus', vessel: v.name}));
+  world = liveWorld($('world-controls'), v => send({do: 'focus', vessel: v.id}));
   window.liveViews = world;  // what the browser checks read
   window.addEventListener('resize', () => world.draw());
   document.addEventListener('keydown', event => {
     // A field being typed in, or a list being chosen from, takes its own keys.
-    if ($('input-box').open || $('message-box').open || !hoveredDisplay) return;
+    // The display under the pointer, else the one the keyboard is in.
+    const within = event.target.closest && event.target.closest('.display');
+    const display = hoveredDisplay || (within && within.dataset.display);
+    if ($('input-box').open || $('message-box').open || !display) return;
     if (['SELECT', 'INPUT'].includes(event.target.tagName)) return;
     const key = scanCodes[event.code];
     if (key === undefined) return;
     event.preventDefault();
-    send({do: 'key', display: hoveredDisplay, key});
+    send({do: 'key', display, key});
   });
   $('input-box').addEventListener('close', () => {
     const dialog = $('input-box');

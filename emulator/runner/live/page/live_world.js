@@ -5,7 +5,8 @@
  * window and no further, and forgets vessels gone or unseen for as long:
  * a world of ten thousand costs the page what the nearest of them cost.
  * A vessel not in the newest state is not drawn now: its track ends where
- * it was last seen. */
+ * it was last seen. Vessels are known by the host's serial: two bombs
+ * fired alike share a name. */
 'use strict';
 
 const liveTrailChoices = [[10, '10 s'], [60, '1 min'], [600, '10 min']];
@@ -13,7 +14,7 @@ const pointSpacing = 1;  // s between the points kept, the newest aside
 const mostVesselsKept = 3000;
 
 function liveWorld(container, pick) {
-  const vessels = [], byName = new Map(), focus = [], frameByName = new Map();
+  const vessels = [], byId = new Map(), focus = [], frameByName = new Map();
   let serial = 0, bombs = 0, kept = 600, framesKey = '';
   const clock = { t: 0, trail: 60, drawn: {}, marks: {} };
   const source = {
@@ -31,7 +32,7 @@ function liveWorld(container, pick) {
 
   function vesselOf(shown, t) {
     const v = {
-      name: shown.n, cls: shown.c, index: serial, color: colourOf(serial), created: t, end: t, deleted: -1, detonated: -1,
+      id: shown.i, name: shown.n, cls: shown.c, index: serial, color: colourOf(serial), created: t, end: t, deleted: -1, detonated: -1,
       hits: [], t: [], wx: [], wy: [], wz: [], s: [], lv: [],
     };
     serial++;
@@ -39,7 +40,7 @@ function liveWorld(container, pick) {
     v.label = isBomb(v) ? 'B' + (++bombs) : v.name.length > 14 ? v.name.slice(0, 13) + '…' : v.name;
     if (shown.a !== undefined) v.alt = [];
     vessels.push(v);
-    byName.set(v.name, v);
+    byId.set(v.id, v);
     return v;
   }
 
@@ -65,7 +66,7 @@ function liveWorld(container, pick) {
     if (keep.length > mostVesselsKept) keep = keep.sort((a, b) => b.end - a.end).slice(0, mostVesselsKept).sort((a, b) => a.index - b.index);
     if (keep.length === vessels.length) return;
     const staying = new Set(keep);
-    for (const v of vessels) if (!staying.has(v) && byName.get(v.name) === v) byName.delete(v.name);
+    for (const v of vessels) if (!staying.has(v) && byId.get(v.id) === v) byId.delete(v.id);
     vessels.splice(0, vessels.length, ...keep);
     while (focus.length > 1 && !staying.has(focus[0][1])) focus.shift();
   }
@@ -77,7 +78,7 @@ function liveWorld(container, pick) {
   // replaced: what was known of that one goes.
   function startAfresh() {
     vessels.length = 0; focus.length = 0; source.detonated = [];
-    byName.clear(); frameByName.clear();
+    byId.clear(); frameByName.clear();
     serial = 0; bombs = 0; framesKey = ''; source.start = null;
     world.frames = [];
     views[0].chosen = false;
@@ -92,18 +93,18 @@ function liveWorld(container, pick) {
     source.planetRadius = state.planetRadius;
     if (source.start === null) source.start = t;
     for (const shown of vessels.length ? state.vessels : firstColours(state.vessels)) {
-      let v = byName.get(shown.n);
+      let v = byId.get(shown.i);
       if (!v || (v.deleted >= 0 && t > v.deleted)) v = vesselOf(shown, t);
       addPoint(v, t, shown);
       v.end = t;
       if (shown.dt !== undefined) v.detonated = shown.dt;
       for (const hit of shown.h || []) if (!v.hits.length || hit > v.hits[v.hits.length - 1]) v.hits.push(hit);
     }
-    for (const [name, when] of state.gone) {
-      const v = byName.get(name);
+    for (const [id, when] of state.gone) {
+      const v = byId.get(id);
       if (v && v.deleted < 0 && when >= v.created) { v.deleted = when; v.end = when; }
     }
-    const focused = byName.get(state.focus);
+    const focused = byId.get(state.focus);
     if (focused && (!focus.length || focus[focus.length - 1][1] !== focused)) focus.push([t, focused]);
     forget(t);
     // A blast's frame rides with the bomb as it was when it went off: once

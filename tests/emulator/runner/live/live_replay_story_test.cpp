@@ -12,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -26,6 +29,15 @@ step 0.1
 at 0.5 open Weapons on ISS-B as W
 run 1
 )";
+
+const std::string bomb = "Nuke/10.000000/3.000000/50.000000";
+
+std::string SerialOf(testing_support::LiveFlight& flight, const char* name)
+{
+    const emu::VesselRecord* v = flight.host.world().vesselByName(name);
+    EXPECT_TRUE(v) << name;
+    return v ? std::to_string(v->details->serial) : "0";
+}
 
 struct Flown {
     std::string trace;
@@ -46,13 +58,24 @@ Flown FlyLive(const runner::Script& script)
     session.advance(1);
     flight.act(R"({"do":"type","text":"50"})");
     flight.act(R"({"do":"button","display":"L","index":7})");
+    session.advance(1);
+    // A second bomb fired alike: the two share a name.
+    flight.act(R"({"do":"button","display":"L","index":7})");
     flight.act(R"({"do":"pause"})");
-    // The bomb, made during the flight, is looked at: the scenario names a
-    // vessel its world did not start with.
-    flight.act(R"({"do":"focus","vessel":"Nuke/10.000000/3.000000/50.000000"})");
+    // The second bomb, made during the flight, is looked at: the scenario
+    // names a vessel its world did not start with, and tells it from the
+    // first.
+    std::vector<std::uint64_t> bombs;
+    for (OBJHANDLE h : flight.host.world().vessels())
+        if (flight.host.world().vessel(h)->details->name == bomb)
+            bombs.push_back(flight.host.world().vessel(h)->details->serial);
+    EXPECT_EQ(bombs.size(), 2u);
+    flight.act(R"({"do":"focus","vessel":)" + std::to_string(*std::max_element(bombs.begin(), bombs.end())) + "}");
+    EXPECT_EQ(flight.host.world().vessel(flight.host.world().focus)->details->serial,
+              *std::max_element(bombs.begin(), bombs.end()));
     flight.act(R"({"do":"step"})");
     flight.act(R"({"do":"save","name":"mid flight"})");
-    flight.act(R"({"do":"focus","vessel":"ISS-A"})");
+    flight.act(R"({"do":"focus","vessel":)" + SerialOf(flight, "ISS-A") + "}");
     flight.act(R"({"do":"step"})");
     flight.act(R"({"do":"resume"})");
     session.advance(150);
@@ -60,7 +83,7 @@ Flown FlyLive(const runner::Script& script)
     flight.act(R"({"do":"load","name":"mid flight"})");
     session.advance(5);
     // The clock now reads the saved moment's time, earlier than the load's.
-    flight.act(R"({"do":"focus","vessel":"ISS-B"})");
+    flight.act(R"({"do":"focus","vessel":)" + SerialOf(flight, "ISS-B") + "}");
     session.advance(20);
     return {flight.trace.str(), session.scenario(), flight.out.str()};
 }
@@ -95,7 +118,9 @@ TEST(LiveReplay, TheSessionTakenHomePlaysBackBitForBit)
     EXPECT_NE(flown.log.find("typed \"50\" into \"Select power (Kt)\": accepted"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("created Nuke/10.000000/3.000000/50.000000"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("Nuke/10.000000/3.000000/50.000000 pushed"), std::string::npos) << flown.log;
-    EXPECT_NE(flown.log.find("focus on Nuke/10.000000/3.000000/50.000000"), std::string::npos) << flown.log;
+    EXPECT_NE(flown.log.find("focus on Nuke/10.000000/3.000000/50.000000 (2)"), std::string::npos) << flown.log;
+    EXPECT_NE(flown.scenario.find("focus \"Nuke/10.000000/3.000000/50.000000\" \"2\""), std::string::npos)
+        << flown.scenario;
     EXPECT_NE(flown.log.find("focus on ISS-A"), std::string::npos) << flown.log;
     EXPECT_NE(flown.log.find("loaded the host scenario mid flight.scn"), std::string::npos) << flown.log;
     EXPECT_NE(flown.scenario.find("open \"Weapons\" \"on\" \"ISS-B\" \"as\" \"L\""), std::string::npos)

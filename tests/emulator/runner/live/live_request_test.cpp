@@ -6,7 +6,7 @@
 
 namespace {
 
-const live::KnownWorld world{{"GL-01", "ISS A"}, {"Weapons", "Collision Control"}, {"L"}, {"before bomb"}};
+const live::KnownWorld world{{1, 7}, {"Weapons", "Collision Control"}, {"L"}, {"before bomb"}};
 
 struct Decoded {
     const char* body;
@@ -27,7 +27,7 @@ TEST(LiveRequest, DecodesEachActionAsAScenarioWritesIt)
         {R"( { "text" : "5\u00e90", "do" : "type" } )", "type", {"5\xC3\xA9" "0"}},
         {R"({"do":"type","text":"a \\ b # c"})", "type", {"a \\ b # c"}},
         {R"({"do":"cancel"})", "cancel", {}},
-        {R"({"do":"focus","vessel":"ISS A"})", "focus", {"ISS A"}},
+        {R"({"do":"focus","vessel":7})", "focus", {}},
         {R"({"do":"save","name":"after-bomb_2"})", "save", {"after-bomb_2.scn"}},
         {R"({"do":"load","name":"before bomb"})", "load", {"before bomb.scn"}},
     };
@@ -38,6 +38,8 @@ TEST(LiveRequest, DecodesEachActionAsAScenarioWritesIt)
         EXPECT_EQ(command.control, live::Control::action) << c.body;
         EXPECT_EQ(command.action.verb, c.verb) << c.body;
         EXPECT_EQ(command.action.args, c.args) << c.body;
+        // A vessel by its serial: its name may be another's too.
+        EXPECT_EQ(command.vessel, c.verb == std::string("focus") ? 7u : 0u) << c.body;
     }
 }
 
@@ -83,7 +85,8 @@ TEST(LiveRequest, RefusesWithWhy)
         {R"({"do":"button","display":"L","index":12})", "from 0 to 11"},
         {R"({"do":"button","display":"L","index":99999999999999999999999})", "from 0 to 11"},
         {R"({"do":"open","display":"L","mode":"Radar"})", "no display mode \"Radar\""},
-        {R"({"do":"focus","vessel":"Mir"})", "no vessel \"Mir\""},
+        {R"({"do":"focus","vessel":3})", "no vessel 3"},
+        {R"({"do":"focus","vessel":"ISS A"})", "whole number"},
         {R"({"do":"warp","x":5})", "1, 10, 100 or 1000"},
         {R"({"do":"launch"})", "unknown action"},
         // A saved scenario is a plain name in the root folder, nothing more.

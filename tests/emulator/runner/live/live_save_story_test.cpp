@@ -72,7 +72,8 @@ TEST(LiveSave, TheSessionTakenHomeStaysAScenarioTheRunnerReads)
                                     error)) << error;
     testing_support::LiveFlight flight(script);
     live::LiveSession& session = *flight.session;
-    const std::string focus = R"({"do":"focus","vessel":")" + name + "\"}";
+    const std::string focus =
+        R"({"do":"focus","vessel":)" + std::to_string(*session.known().vessels.begin()) + "}";
     // As fast as the queue takes them: the world hears of the limit only
     // after the last batch was queued.
     for (int batch = 0;; ++batch) {

@@ -18,12 +18,14 @@ std::string Gone(const report::FlightRecord& record, double since)
     return out.str();
 }
 
+/* Tracks of these names, their serials 11, 12 and on: names repeat, serials do not. */
 report::FlightRecord Named(std::initializer_list<const char*> names)
 {
     report::FlightRecord record;
     for (const char* name : names) {
         report::VesselTrack track;
         track.name = name;
+        track.serial = 11 + record.vessels.size();
         record.vessels.push_back(track);
     }
     return record;
@@ -31,7 +33,7 @@ report::FlightRecord Named(std::initializer_list<const char*> names)
 
 TEST(ViewFeed, TheVesselsGoneWithinTheWindowNewestFirstAndNothingElse)
 {
-    report::FlightRecord record = Named({"R-1", "R-2", "B-1", "R-3"});
+    report::FlightRecord record = Named({"R-1", "R-1", "B-1", "R-3"});
     record.events = {
         {5, EventKind::deleted, 0, "by damage"},
         {100, EventKind::deleted, 1, "out of range"},
@@ -41,8 +43,8 @@ TEST(ViewFeed, TheVesselsGoneWithinTheWindowNewestFirstAndNothingElse)
         {150, EventKind::deleted, 2, ""},
         {160, EventKind::debug, -1, "3 left"},
     };
-    EXPECT_EQ(Gone(record, 100), "[[\"B-1\",150],[\"R-2\",100]]");
-    EXPECT_EQ(Gone(record, 0), "[[\"B-1\",150],[\"R-2\",100],[\"R-1\",5]]");
+    EXPECT_EQ(Gone(record, 100), "[[13,150],[12,100]]");
+    EXPECT_EQ(Gone(record, 0), "[[13,150],[12,100],[11,5]]");
     EXPECT_EQ(Gone(record, 161), "[]");
 }
 
@@ -53,10 +55,10 @@ TEST(ViewFeed, ADayOfDeparturesGivesTheNewestFewOnly)
         record.events.push_back({double(i), EventKind::deleted, 0, ""});
     std::string gone = Gone(record, 0);
     size_t entries = 0;
-    for (size_t at = gone.find("[\"R\""); at != std::string::npos; at = gone.find("[\"R\"", at + 1))
+    for (size_t at = gone.find("[11,"); at != std::string::npos; at = gone.find("[11,", at + 1))
         ++entries;
     EXPECT_EQ(entries, live::mostGone);
-    EXPECT_EQ(gone.rfind("[[\"R\",4999],", 0), 0u) << gone.substr(0, 40);
+    EXPECT_EQ(gone.rfind("[[11,4999],", 0), 0u) << gone.substr(0, 40);
 }
 
 std::string Write(emu::VesselRecord& v, const live::FeedFrame& frame, const report::VesselTrack* track)
@@ -71,6 +73,7 @@ TEST(ViewFeed, AVesselIsPlacedFromThePlanetAndCarriesWhatTheRecordKnows)
     const std::string rock = "roid", bomb = "nuke";
     emu::VesselRecord v;
     v.details->name = "R-12";
+    v.details->serial = 40;
     v.className = &rock;
     v.pos = {7000100, 20, -30};
     v.vel = {3, 7504, 0};
@@ -80,7 +83,7 @@ TEST(ViewFeed, AVesselIsPlacedFromThePlanetAndCarriesWhatTheRecordKnows)
     frame.planetRadius = 6999000;
 
     // Without a track: where it is, how far and fast, and nothing the record would know.
-    EXPECT_EQ(Write(v, frame, nullptr), "{\"n\":\"R-12\",\"c\":\"roid\",\"p\":[7000000,20,-30],\"d\":250,"
+    EXPECT_EQ(Write(v, frame, nullptr), "{\"i\":40,\"n\":\"R-12\",\"c\":\"roid\",\"p\":[7000000,20,-30],\"d\":250,"
                                         "\"s\":7504,\"v\":7500}");
     frame.altitudes = true;
     EXPECT_NE(Write(v, frame, nullptr).find(",\"a\":1000}"), std::string::npos) << Write(v, frame, nullptr);
