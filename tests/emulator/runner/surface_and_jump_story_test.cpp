@@ -100,9 +100,9 @@ TEST(TimeJump, PastTheRunsEndTheRunEndsThereAndLaterActionsComeAtOnce)
     EXPECT_NE(run.log.find("[   100.00] focus on B\n"), std::string::npos) << run.log;
     EXPECT_EQ(run.record.steps, 4);
 
-    Outputs far = Play(twoShips + "run 5\nat 1 jump -1e300\n");
-    EXPECT_FALSE(far.played);
-    EXPECT_EQ(far.error, "s.scn:5: a step of 0.25 s cannot move the clock at 1e+300 s (the time plus the step rounds "
+    Outputs refused = Play(twoShips + "run 5\nat 1 jump -1e300\n");
+    EXPECT_FALSE(refused.played);
+    EXPECT_EQ(refused.error, "s.scn:5: a step of 0.25 s cannot move the clock at 1e+300 s (the time plus the step rounds "
                          "back to the time)");
 }
 
