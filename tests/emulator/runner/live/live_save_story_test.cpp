@@ -138,7 +138,10 @@ TEST(LiveSave, SavesOnlyOverHostScenariosTheFlightHasNotLoaded)
     std::ofstream(root / "runner.scn", std::ios::binary) << world;
     std::filesystem::create_directory(root / "folder.scn");
     flight.act(Save("kept"));
-    std::filesystem::create_symlink(root / "kept.scn", root / "link.scn");
+    // Windows grants links to some accounts only (and wine to none): where
+    // none can be made, there is no link to save over.
+    std::error_code noLinks;
+    std::filesystem::create_symlink(root / "kept.scn", root / "link.scn", noLinks);
     flight.act(Save("orbit"));
     flight.session->advance(2);
     flight.act(Save("orbit"));  // over its own earlier save: a host scenario
@@ -147,6 +150,8 @@ TEST(LiveSave, SavesOnlyOverHostScenariosTheFlightHasNotLoaded)
     flight.session->advance(2);
     const std::string kept = Read(root / "kept.scn");
     for (const char* refused : {"runner", "folder", "link", "orbit"}) {
+        if (noLinks && std::string(refused) == "link")
+            continue;
         flight.out.str("");
         flight.act(Save(refused));
         EXPECT_NE(flight.out.str().find("not saved: "), std::string::npos) << refused << ": " << flight.out.str();
