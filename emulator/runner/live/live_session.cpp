@@ -168,7 +168,7 @@ void LiveSession::perform(runner::Action action)
     recordedBytes_ += line.size();
     ++recordedLines_;
     std::lock_guard<std::mutex> lock(published_);
-    taken_.push_back(action);
+    taken_ += line;
     clock_ = action.time;
 }
 
@@ -453,7 +453,7 @@ KnownWorld LiveSession::known() const
 std::string LiveSession::scenario() const
 {
     std::lock_guard<std::mutex> lock(published_);
-    return RecordedScenario(script_, taken_, clock_);
+    return RecordedWorld(script_) + taken_ + RecordedEnd(clock_);
 }
 
 }  // namespace live

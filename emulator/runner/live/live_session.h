@@ -89,7 +89,7 @@ private:
     unsigned long long stateNumber_ = 0;
     std::string state_;
     KnownWorld known_;
-    std::vector<runner::Action> taken_;
+    std::string taken_;  // the actions' lines, as taking the session home writes them
     double clock_ = 0.0;
 
     // Report requests, numbered: each waits for an answer made after it asked.

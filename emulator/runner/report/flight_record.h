@@ -101,6 +101,7 @@ struct FlightRecord {
     std::vector<PushSeries> pushes;
     int pushesLeftOut = 0;  // pairs beyond what the page draws
     int vesselsLeftOut = 0;  // vessels beyond the tracks the page is given
+    long eventsLeftOut = 0;  // dropped from the middle of a flight's events
     std::vector<double> focusChanges;
     std::vector<ShownScreen> screens;
     std::vector<Event> events;

@@ -98,6 +98,8 @@ bool Finite(const VECTOR3& p)
 }  // namespace
 
 const size_t maxTracks = 30000;
+// A day's events are mostly the creations and deletions of the tracks kept.
+const size_t maxEvents = 4 * maxTracks;
 
 double BlastLevel(const emu::VesselRecord& v)
 {
@@ -137,6 +139,7 @@ Recorder::Recorder(emu::Host& host, const runner::Script& script, size_t trackLi
     bucket_ = runEnd_ / buckets;
     if (!(bucket_ >= script.step) || !std::isfinite(bucket_))
         bucket_ = script.step;
+    span_ = std::max(runEnd_, bucket_ * buckets);
 }
 
 bool Recorder::keepsTrack() const
@@ -144,14 +147,22 @@ bool Recorder::keepsTrack() const
     double kept = double(record_.vessels.size()), limit = double(trackLimit_);
     if (kept >= limit)
         return false;
-    double share = runEnd_ > 0 ? std::clamp(now() / runEnd_, 0.0, 1.0) : 1.0;
+    double share = span_ > 0 ? std::clamp(now() / span_, 0.0, 1.0) : 1.0;
     double start = std::min(startingTracks, limit);
     return kept < start + (limit - start) * share;
 }
 
 void Recorder::event(EventKind kind, int subject, const std::string& text)
 {
-    record_.events.push_back({now(), kind, subject, text});
+    std::vector<Event>& events = record_.events;
+    if (events.size() >= maxEvents) {
+        // The flight's start and its latest stay; a quarter at a time goes
+        // from between them, so that dropping costs little per event.
+        auto from = events.begin() + long(maxEvents / 2);
+        events.erase(from, from + long(maxEvents / 4));
+        record_.eventsLeftOut += long(maxEvents / 4);
+    }
+    events.push_back({now(), kind, subject, text});
 }
 
 void Recorder::vesselCreated(const emu::VesselRecord& v)
@@ -397,6 +408,42 @@ void Recorder::findContacts()
     touching_.swap(touching);
 }
 
+void Recorder::widenBuckets()
+{
+    flushAll();
+    bucket_ *= 2;
+    span_ *= 2;
+    for (auto& [handle, live] : live_)
+        live.thinner = TrackThinner(bucket_);
+    // The extremes of a wider bucket are among those of the two it joins,
+    // so thinning the thinned points keeps what thinning them all would.
+    for (VesselTrack& track : record_.vessels) {
+        std::vector<TrackPoint> thinned;
+        TrackThinner thinner(bucket_);
+        for (const TrackPoint& p : track.points)
+            thinner.add(p, thinned);
+        thinner.flush(thinned);
+        thinned.shrink_to_fit();
+        track.points.swap(thinned);
+    }
+    auto bucket = [&](double time) { return std::floor(time / bucket_); };
+    for (PushSeries& series : record_.pushes) {
+        // First and last of each bucket, as they are recorded.
+        size_t kept = 0;
+        for (size_t i = 0; i < series.t.size(); ++i) {
+            bool middle = kept >= 2 && bucket(series.t[kept - 2]) == bucket(series.t[i]) &&
+                          bucket(series.t[kept - 1]) == bucket(series.t[i]);
+            size_t to = middle ? kept - 1 : kept++;
+            series.t[to] = series.t[i];
+            series.distance[to] = series.distance[i];
+        }
+        series.t.resize(kept);
+        series.distance.resize(kept);
+        series.t.shrink_to_fit();
+        series.distance.shrink_to_fit();
+    }
+}
+
 void Recorder::flushAll()
 {
     for (auto& [handle, live] : live_)
@@ -407,6 +454,8 @@ void Recorder::forcesIntegrated()
 {
     emu::World& world = host_.world();
     ++record_.steps;
+    while (now() > span_ && std::isfinite(span_ * 2))
+        widenBuckets();
     if (world.focus != lastFocus_) {
         flushAll();
         if (lastFocus_)

@@ -4,7 +4,12 @@
  * buckets of the run's real length; at most maxTracks vessels keep a track,
  * spread over the run; push series are capped as the page caps them, and a
  * bomb's pairs are forgotten when it goes; debug lines that differ only in
- * their numbers fold in each bucket to the first and the last.
+ * their numbers fold in each bucket to the first and the last. A run flown
+ * past its planned length (a live flight has none) doubles its buckets and
+ * thins what it holds again each time the clock doubles the span they
+ * cover, and keeps at most maxEvents events, the first half of them and the
+ * latest, counting those it drops: any length costs what the planned one
+ * does.
  *
  * Its times are the flight's: the world's clock, but carried on across a
  * time jump rather than sent back, so that tracks, charts and events stay
@@ -28,6 +33,8 @@ namespace report {
 
 /* The most vessels whose tracks the page is given */
 extern const size_t maxTracks;
+/* The most events kept */
+extern const size_t maxEvents;
 
 class Recorder : public emu::HostObserver, public runner::LogListener {
 public:
@@ -72,6 +79,8 @@ private:
     void flushAll();
     void findContacts();
     void recordPushes();
+    /* Doubles the buckets and thins the tracks and pushes to them. */
+    void widenBuckets();
     /* Whether a vessel made now keeps a track: the allowance grows with the
      * clock over the run, so a run that makes thousands keeps some of every
      * part of it. */
@@ -82,6 +91,7 @@ private:
     size_t trackLimit_;
     double runEnd_;  // the run's planned end, from its duration or its last action
     double bucket_;
+    double span_;  // what the buckets cover: the planned end, doubled as the clock passes it
     std::string debugShape_;  // the last debug line, its numbers masked
     double debugBucket_ = -1;
     int debugAlike_ = 0;  // debug events alike at the end of the events, in this bucket

@@ -155,6 +155,7 @@ function verdict() {
     [c.contacts + '', 'contacts'], [c.messageBoxes + '', 'message boxes'], [data.collision, 'collision library at the end'],
   ];
   if (data.vesselsLeftOut) facts.push([data.vesselsLeftOut + '', 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut) + ')']);
+  if (data.eventsLeftOut) facts.push([data.eventsLeftOut + '', 'events left out of the list (its start and its latest are kept)']);
   const grid = el('div', { class: 'facts' });
   for (const [value, label] of facts) {
     const f = el('div', { class: 'fact' });

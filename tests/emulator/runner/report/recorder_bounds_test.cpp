@@ -137,3 +137,19 @@ TEST(RecorderBounds, DebugLinesAlikeButForTheirNumbersFoldToTheFirstAndLastOfEac
         hits += e.text == "Hits: 5.000000 %";
     EXPECT_EQ(hits, 3) << "a different line is never folded away";
 }
+
+TEST(RecorderBounds, EventsBeyondTheLimitAreDroppedFromTheMiddleAndCounted)
+{
+    BombEveryStep run(60, 0, 200);
+    // Lines of two shapes, turn about: none folds, each an event.
+    const size_t lines = 2 * report::maxEvents + 7;
+    for (size_t i = 0; i < lines; ++i)
+        run.debugLine(i % 2 ? "odd " + std::to_string(i) : "even line " + std::to_string(i));
+    const report::FlightRecord& record = run.finish();
+    const size_t made = 30 + lines;  // the ships' creations first
+    EXPECT_LE(record.events.size(), report::maxEvents);
+    EXPECT_EQ(record.events.size() + size_t(record.eventsLeftOut), made);
+    ASSERT_FALSE(record.events.empty());
+    EXPECT_EQ(record.events.front().kind, report::EventKind::created) << "the flight's start stays";
+    EXPECT_EQ(record.events.back().text, "even line " + std::to_string(lines - 1)) << "and its latest";
+}
