@@ -49,13 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     runner::Action action = command.action;
     if (action.verb == "open")
         action.args[2] = "GL-01";
-    std::vector<runner::Action> taken;
     // The display an action names is open in the scenario too.
-    taken.push_back({0.5, 0, "open", {"Weapons", "on", "GL-01", "as", "L"}});
+    const runner::Action open{0.5, 0, "open", {"Weapons", "on", "GL-01", "as", "L"}};
     action.time = 1.0;
-    taken.push_back(action);
+    const std::string recorded =
+        live::RecordedWorld(start) + live::RecordedAction(open) + live::RecordedAction(action) + live::RecordedEnd(2.0);
     runner::Script back;
-    if (!runner::ParseScript("live.scn", live::RecordedScenario(start, taken, 2.0), back, error))
+    if (!runner::ParseScript("live.scn", recorded, back, error))
         std::abort();
     if (back.actions.size() != 2 || back.actions[1].verb != action.verb || back.actions[1].args != action.args)
         std::abort();

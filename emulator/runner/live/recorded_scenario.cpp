@@ -61,14 +61,6 @@ bool Recordable(const std::string& word)
     return word.find('"') == std::string::npos || Bare(word);
 }
 
-std::string RecordedScenario(const runner::Script& start, const std::vector<runner::Action>& taken, double end)
-{
-    std::string scenario = RecordedWorld(start);
-    for (const runner::Action& action : taken)
-        scenario += RecordedAction(action);
-    return scenario + RecordedEnd(end);
-}
-
 std::string RecordedWorld(const runner::Script& start)
 {
     std::ostringstream out;

@@ -9,21 +9,17 @@
 #include "emulator/runner/scenario_script.h"
 
 #include <string>
-#include <vector>
 
 namespace live {
-
-/* The scenario: start's world and step, the actions in their order (each at
- * its time), and a run that ends at `end`. */
-std::string RecordedScenario(const runner::Script& start, const std::vector<runner::Action>& taken, double end);
 
 /* Whether a scenario can hold the text as one word: no control character,
  * and a '"' only in a word without blanks or '#' that does not open with
  * one. Every word the runner reads passes. */
 bool Recordable(const std::string& word);
 
-/* Its parts, in that order: the world, one line for each action, the run's
- * end. A session measures what it has recorded with them. */
+/* The scenario, in three parts: start's world and step, one line for each
+ * action at its time, and a run that ends at `end`. A session keeps its
+ * actions as their lines, and measures what it has recorded with them. */
 std::string RecordedWorld(const runner::Script& start);
 std::string RecordedAction(const runner::Action& action);
 std::string RecordedEnd(double end);

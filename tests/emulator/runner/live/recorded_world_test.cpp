@@ -42,7 +42,8 @@ TEST(RecordedWorld, WritesEveryNameTheRunnerReadsSoThatItReadsBack)
         flown.planet.name = name;
         flown.vessels.push_back({name, name, {7e6, 0, 0}, {0, 0, 0}, 0});
         flown.focus = name;
-        const std::string recorded = live::RecordedScenario(flown, {{0.5, 0, "focus", {name}}}, 1);
+        const std::string recorded =
+            live::RecordedWorld(flown) + live::RecordedAction({0.5, 0, "focus", {name}}) + live::RecordedEnd(1);
         runner::Script replayed;
         std::string error;
         ASSERT_TRUE(runner::ParseScript("r.scn", recorded, replayed, error)) << error << "\n" << recorded;
