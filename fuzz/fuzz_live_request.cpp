@@ -32,7 +32,8 @@ void CountHead(const char* text, std::size_t size)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CountHead(reinterpret_cast<const char*>(data), size);
-    static const live::KnownWorld world{{"GL-01", "ISS A"}, {"Weapons", "Collision Control"}, {"L"}, {"orbit"}};
+    // Vessels by serial: GL-01 is 1 and ISS A is 2, as the world below makes them.
+    static const live::KnownWorld world{{1, 2}, {"Weapons", "Collision Control"}, {"L"}, {"orbit"}};
     live::LiveCommand command;
     std::string error;
     if (!live::DecodeRequest(std::string(reinterpret_cast<const char*>(data), size), world, command, error)) {
@@ -49,6 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     runner::Action action = command.action;
     if (action.verb == "open")
         action.args[2] = "GL-01";
+    // A focus names its vessel when it is carried out, as the session does.
+    if (action.verb == "focus")
+        action.args = {command.vessel == 1 ? "GL-01" : "ISS A"};
     // The display an action names is open in the scenario too.
     const runner::Action open{0.5, 0, "open", {"Weapons", "on", "GL-01", "as", "L"}};
     action.time = 1.0;
