@@ -1,12 +1,9 @@
 /* Each example scenario plays in the emulated host; its log holds the key
  * facts of the story it tells. */
-#include "support/emulated_root.h"
-
-#include "emulator/runner/script_player.h"
+#include "support/played_script.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace {
 
@@ -29,13 +26,9 @@ std::string Play(const std::string& example)
     EXPECT_TRUE(runner::ReadScript(std::string(BRIMSTAR_SOURCE_DIR) + "/examples/" + example, script, error))
         << error;
     testing_support::EmulatedRoot root;
-    std::ostringstream out;
-    emu::Host host(root.path());
-    runner::FlightLog log(host, out);
-    host.setObserver(&log);
-    EXPECT_TRUE(runner::PlayScript(host, script, log, error)) << error;
-    host.setObserver(nullptr);
-    return out.str();
+    testing_support::Played played = testing_support::PlayWithLog(root, script);
+    EXPECT_TRUE(played.played) << played.error;
+    return played.log;
 }
 
 }  // namespace

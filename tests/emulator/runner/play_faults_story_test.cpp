@@ -1,23 +1,16 @@
 /* A run tells the truth about what did not happen: a deletion the host
  * refuses is a failure in the log, and a run a load sends back in time is
  * still bounded by the steps ceiling. */
-#include "support/emulated_root.h"
-
-#include "emulator/runner/script_player.h"
+#include "support/played_script.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace {
 
-struct Played {
-    bool played;
-    bool failed;
-    std::string error, log;
-};
+using testing_support::Played;
 
 /* files: (name, text) pairs put in the root folder before the run. */
 Played Play(const std::string& text, std::uint64_t maxSteps,
@@ -29,13 +22,7 @@ Played Play(const std::string& text, std::uint64_t maxSteps,
     testing_support::EmulatedRoot root;
     for (const auto& [name, content] : files)
         std::ofstream(root / name, std::ios::binary) << content;
-    std::ostringstream out;
-    emu::Host host(root.path());
-    runner::FlightLog log(host, out);
-    host.setObserver(&log);
-    bool played = runner::PlayScript(host, script, log, error, maxSteps);
-    host.setObserver(nullptr);
-    return {played, log.failed(), error, out.str()};
+    return testing_support::PlayWithLog(root, script, maxSteps);
 }
 
 }  // namespace
