@@ -76,9 +76,9 @@ CHARTS = """
 return window.flightReport.charts.map((c) => [c.title, c.points]);
 """
 
-# Distinct colours drawn on each canvas: a blank one has one or two.
+# Distinct colours drawn on each view and chart: a blank one has one or two.
 COLOURS = """
-return [...document.querySelectorAll('canvas')].map((c) => {
+return [...document.querySelectorAll('.view > canvas, .plotArea canvas.base')].map((c) => {
   const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data, seen = new Set();
   for (let i = 0; i < d.length && seen.size < 50; i += 4 * 97) seen.add(d[i] << 16 | d[i + 1] << 8 | d[i + 2]);
   return seen.size;

@@ -1,5 +1,5 @@
 # Writes OUTPUT, a C++ source defining one string constant per input file:
-#   cmake -DOUTPUT=file.cpp -DNAMES="a|b" -DFILES="a.txt|b.txt" [-DHEADER=h.h -DNAMESPACE=n] -P embed_text.cmake
+#   cmake -DOUTPUT=file.cpp -DNAMES="a|b" -DFILES="a.txt|b1.txt*b2.txt" [-DHEADER=h.h -DNAMESPACE=n] -P embed_text.cmake
 # Each file goes in as a raw string literal, cut into pieces that every
 # compiler takes.
 string(REPLACE "|" ";" NAMES "${NAMES}")
@@ -12,7 +12,13 @@ if(NOT NAMESPACE)
 endif()
 set(source "#include \"${HEADER}\"\n\nnamespace ${NAMESPACE} {\n")
 foreach(name file IN ZIP_LISTS NAMES FILES)
-  file(READ ${file} text)
+  # an entry of several files joined by '*' becomes one text, in their order
+  string(REPLACE "*" ";" parts "${file}")
+  set(text "")
+  foreach(part IN LISTS parts)
+    file(READ ${part} piece)
+    string(APPEND text "${piece}")
+  endforeach()
   string(FIND "${text}" ")page\"" clash)
   if(NOT clash EQUAL -1)
     message(FATAL_ERROR "${file} holds the literal's delimiter )page\"")

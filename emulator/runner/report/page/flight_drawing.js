@@ -64,9 +64,10 @@ function at(v, key, t) {
   const f = Math.max(0, Math.min(1, (t - v.t[i]) / (v.t[i + 1] - v.t[i])));
   return v[key][i] + (v[key][i + 1] - v[key][i]) * f;
 }
-// Where a vessel is at t relative to the planet, or null.
+// Where a vessel is at t relative to the planet, or null: also before its
+// first recorded point, where the record holds no place for it.
 function position(v, t) {
-  if (!v.wx || !v.t.length || t < v.created || t > v.end) return null;
+  if (!v.wx || !v.t.length || t < v.created || t < v.t[0] || t > v.end) return null;
   const i = Math.max(0, before(v.t, t));
   if (i === v.t.length - 1 || v.t[i + 1] === v.t[i]) return [v.wx[i], v.wy[i], v.wz[i]];
   const f = Math.max(0, Math.min(1, (t - v.t[i]) / (v.t[i + 1] - v.t[i])));
@@ -79,8 +80,20 @@ function velocity(v, t) {
   const dt = v.t[i + 1] - v.t[i] || 1;
   return ['wx', 'wy', 'wz'].map((k) => (v[k][i + 1] - v[k][i]) / dt);
 }
+// A canvas's size on the page, kept as the page lays it out: read afresh
+// for every frame it would make the browser lay out the page again.
+const canvasSizes = new WeakMap();
+const canvasWatch = typeof ResizeObserver === 'function' &&
+  new ResizeObserver((seen) => seen.forEach((e) => canvasSizes.set(e.target, [e.contentRect.width, e.contentRect.height])));
+function canvasSize(c) {
+  if (!canvasSizes.has(c)) {
+    canvasSizes.set(c, [c.clientWidth, c.clientHeight]);
+    if (canvasWatch) canvasWatch.observe(c);
+  }
+  return canvasSizes.get(c);
+}
 function canvasFor(c) {
-  const r = window.devicePixelRatio || 1, w = c.clientWidth, h = c.clientHeight;
+  const r = window.devicePixelRatio || 1, [w, h] = canvasSize(c);
   if (c.width !== Math.round(w * r) || c.height !== Math.round(h * r)) { c.width = Math.round(w * r); c.height = Math.round(h * r); }
   const g = c.getContext('2d');
   g.setTransform(r, 0, 0, r, 0, 0);

@@ -34,7 +34,7 @@ function following(v) {
 function framesOf(source) {
   const frames = [], detonated = source.detonated;
   for (const b of detonated.slice(0, 20)) {
-    frames.push({ name: 'the blast of ' + b.label + ' (' + b.name + ')', origin: ridingWith(b, b.detonated) });
+    frames.push({ name: 'the blast of ' + b.label + ' (' + b.name + ')', origin: ridingWith(b, b.detonated), bomb: b });
   }
   // Without a blast, the vessel first in focus comes first: the rock field gathers there.
   const ships = source.vessels.filter((v) => !isBomb(v) && !isRock(v));
@@ -69,7 +69,7 @@ function makeView(source, clock, title, options) {
     choose.addEventListener('change', () => { view.chosen = true; show(view.frames[choose.value]); });
   }
   bar.prepend(el('h3', {}, title));
-  box.append(bar, canvas);
+  box.append(bar, canvas, viewLegend(source));
   document.getElementById('views').append(box);
   const rel = (p, t) => { const o = view.frame.origin(t); return [p[0] - o[0], p[1] - o[1], p[2] - o[2]]; };
   // The two axes along which the ships and bombs spread most in this frame.
@@ -98,7 +98,7 @@ function makeView(source, clock, title, options) {
   // How far from the frame's origin a point reaches, in the canvas's shorter
   // side's terms: the canvas measured once, not for each of a thousand points.
   function reacher() {
-    const w = Math.max(1, canvas.clientWidth - 92), h = Math.max(1, canvas.clientHeight - 92), side = Math.min(w, h);
+    const [cw, ch] = canvasSize(canvas), w = Math.max(1, cw - 92), h = Math.max(1, ch - 92), side = Math.min(w, h);
     return (p) => Math.max(Math.abs(p.a) * side / w, Math.abs(p.b) * side / h);
   }
   // How far the vessels there at t reach, leaving out the few far off (a
@@ -171,15 +171,17 @@ function makeView(source, clock, title, options) {
       g.strokeStyle = '#d55e00'; g.lineWidth = 2; g.stroke();
     }
     // trails: the recent past of every vessel there now, each point where it
-    // was in the frame at its own moment
+    // was in the frame at its own moment, from its first recorded point on:
+    // before that there is no place to draw, only a guess in a moving frame
     g.lineWidth = 1.4;
+    const trailStarts = [];
     for (const v of source.aliveAt(t)) {
-      if (t < v.created || t > v.end || !v.wx) continue;
-      const from = Math.max(v.created, t - trail);
+      if (t < v.created || t > v.end || !v.wx || !v.t.length || t < v.t[0]) continue;
+      const from = Math.max(v.created, v.t[0], t - trail);
       let i = Math.max(0, before(v.t, from));
       g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
       const first = markAt(v, from);
-      if (first) g.moveTo(px(first[0]), py(first[1]));
+      if (first) { g.moveTo(px(first[0]), py(first[1])); trailStarts.push([v.index, first[0], first[1], from]); }
       for (; i < v.t.length && v.t[i] <= t; i++) {
         if (v.t[i] < from) continue;
         const q = inPlane(rel([v.wx[i], v.wy[i], v.wz[i]], v.t[i]));
@@ -207,6 +209,7 @@ function makeView(source, clock, title, options) {
       }
     }
     clock.marks[title] = marks;
+    if (clock.trailStarts) clock.trailStarts[title] = trailStarts;
     g.restore();
     // every vessel at the playback's time; one outside the view is an arrow at its edge
     const here = now(t).map((p) => ({ v: p.v, a: p.a, b: p.b, x: px(p.a), y: py(p.b) }));
@@ -214,6 +217,12 @@ function makeView(source, clock, title, options) {
     for (const p of here) {
       const inside = p.x >= m && p.x <= m + wide && p.y >= m && p.y <= m + high;
       const x = Math.max(m, Math.min(m + wide, p.x)), y = Math.max(m, Math.min(m + high, p.y));
+      // a vessel's size where the record holds it and it shows: a contact
+      // at a station's edge is seen to touch it
+      if (inside && p.v.size * k > 4) {
+        g.strokeStyle = p.v.color; g.lineWidth = 1.5; g.globalAlpha = 0.8; g.beginPath();
+        g.arc(x, y, p.v.size * k, 0, 2 * Math.PI); g.stroke(); g.globalAlpha = 1;
+      }
       g.fillStyle = p.v.color; g.beginPath();
       if (inside) g.arc(x, y, isRock(p.v) ? 3.5 : 5, 0, 2 * Math.PI);
       else { const d = Math.atan2(p.y - cy, p.x - cx); g.moveTo(x + 8 * Math.cos(d), y + 8 * Math.sin(d)); g.lineTo(x + 5 * Math.cos(d + 2.4), y + 5 * Math.sin(d + 2.4)); g.lineTo(x + 5 * Math.cos(d - 2.4), y + 5 * Math.sin(d - 2.4)); }
@@ -283,6 +292,12 @@ function makeView(source, clock, title, options) {
   }
   // Shown in a frame: fitted anew, in the plane the vessels spread in there.
   function show(frame) { view.frame = frame; view.plane = null; view.fitAll(); }
+  view.showFrame = function (i) {
+    if (!view.choose || !view.frames[i]) return;
+    view.chosen = true;
+    view.choose.value = String(i);
+    show(view.frames[i]);
+  };
   // The frames on offer change as the flight goes on: the one shown stays
   // while it is offered and the reader chose it; otherwise the first is
   // shown, or the planet's while none is offered.
@@ -313,6 +328,42 @@ function labelSpace() {
     free: (r) => keys(r).every((k) => !(cells.get(k) || []).some((q) => overlap(r, q))),
     take: (r) => keys(r).forEach((k) => { if (!cells.has(k)) cells.set(k, []); cells.get(k).push(r); }),
   };
+}
+// What the views' symbols mean, then a swatch for each vessel, the list
+// filled when opened (a live flight's vessels come and go).
+const symbols = [
+  ['a vessel (a rock smaller)', (g) => { g.fillStyle = '#0072b2'; g.beginPath(); g.arc(9, 8, 5, 0, 2 * Math.PI); g.fill(); }],
+  ['outside the view, that way', (g) => { g.fillStyle = '#0072b2'; g.beginPath(); g.moveTo(15, 8); g.lineTo(6, 3); g.lineTo(6, 13); g.fill(); }],
+  ['its trail', (g) => { g.strokeStyle = '#0072b2'; g.globalAlpha = 0.7; g.lineWidth = 1.4; g.beginPath(); g.moveTo(1, 12); g.lineTo(17, 4); g.stroke(); }],
+  ['a detonation', (g) => star(g, 9, 8)],
+  ['a contact', (g) => ring(g, 9, 8)],
+  ['a rock removed', (g) => cross(g, 9, 8, '#7a6a58')],
+  ['a blast\'s reach (200 km), darker as its level rises', (g) => {
+    g.fillStyle = 'rgba(213, 94, 0, 0.15)'; g.strokeStyle = '#d55e00'; g.lineWidth = 2; g.beginPath(); g.arc(9, 8, 7, 0, 2 * Math.PI); g.fill(); g.stroke();
+  }],
+];
+function viewLegend(source) {
+  const box = el('div', { class: 'legend viewLegend' });
+  for (const [text, paint] of symbols) {
+    const item = el('span', { class: 'item symbol' }), c = el('canvas', { width: 18, height: 16 });
+    paint(c.getContext('2d'));
+    item.append(c, document.createTextNode(text));
+    box.append(item);
+  }
+  const list = el('details', { class: 'vesselLegend' }), summary = el('summary', {}, 'the vessels'), items = el('div', { class: 'legendList' });
+  list.append(summary, items);
+  list.addEventListener('toggle', () => {
+    items.textContent = '';
+    if (!list.open) return;
+    for (const v of source.vessels) {
+      const item = el('span', { class: 'item', title: v.name + ' (' + v.cls + ')', 'data-index': v.index }), i = el('i');
+      i.style.background = v.color;
+      item.append(i, document.createTextNode(v.label === v.name ? v.name : v.label + ' ' + v.name));
+      items.append(item);
+    }
+  });
+  box.append(list);
+  return box;
 }
 const planetFrame = { name: 'the planet', origin: () => [0, 0, 0] };
 const blastRadius = 200000;  // m, how far a blast reaches

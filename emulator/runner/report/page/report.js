@@ -38,7 +38,7 @@ function aliveDuring(from, to) {
   for (let i = stretchOf(from); i <= stretchOf(to); i++) for (const v of alive[i]) found.add(v);
   return found;
 }
-const state = { t: start, playing: false, drawn: {}, marks: {} };
+const state = { t: start, playing: false, drawn: {}, marks: {}, trailStarts: {} };
 window.flightReport = state;  // what the browser checks read
 
 function svgEl(tag, attrs, text) {
@@ -181,215 +181,22 @@ const views = [closeByView(flight, state, frames)];
 if (data.planetView) views.push(planetView(flight, state));
 const trailChoices = [[10, '10 s'], [60, '1 min'], [600, '10 min'], [3600, '1 h'], [Infinity, 'the whole run']];
 
-// ---- the clock
-const slider = document.getElementById('slider'), clock = document.getElementById('clock');
-function setTime(t) {
-  state.t = Math.max(start, Math.min(end, t));
-  slider.value = Math.round((state.t - start) / (end - start) * 1000);
-  clock.textContent = 't = ' + num(state.t, 6) + ' s';
-  views.forEach((v) => v.draw());
-  charts.forEach((c) => c.draw());
-}
-state.setTime = setTime;
-slider.addEventListener('input', () => setTime(start + (end - start) * slider.value / 1000));
-const play = document.getElementById('play'), speed = document.getElementById('speed'), trailChoice = document.getElementById('trail');
-// Playback speeds in simulated seconds a second; the default plays the run in 15 s.
-const wholeIn15 = (end - start) / 15;
-for (const [value, label] of [[wholeIn15, 'the run in 15 s']].concat([0.25, 1, 2, 5, 10, 30, 100, 1000, 10000].map((x) => [x, '×' + x]))) {
-  speed.append(el('option', { value }, label));
-}
-for (const [value, label] of trailChoices) trailChoice.append(el('option', { value }, label));
-// a trail of about a quarter of the run, at least the shortest choice
-const quarter = (end - start) / 4;
-state.trail = trailChoices.filter(([s]) => s <= quarter).concat([trailChoices[0]]).sort((a, b) => b[0] - a[0])[0][0];
-trailChoice.value = String(state.trail);
-trailChoice.addEventListener('change', () => { state.trail = Number(trailChoice.value); setTime(state.t); });
-let last = 0;
-function frame(now) {
-  if (!state.playing) return;
-  if (last) setTime(state.t + Number(speed.value) * (now - last) / 1000);
-  last = now;
-  if (state.t >= end) { state.playing = false; play.textContent = '▶ Play'; return; }
-  requestAnimationFrame(frame);
-}
-play.addEventListener('click', () => {
-  state.playing = !state.playing;
-  play.textContent = state.playing ? '❚❚ Pause' : '▶ Play';
-  if (state.playing) { if (state.t >= end) setTime(start); last = 0; requestAnimationFrame(frame); }
-});
-
-// ---- the charts
-const charts = [];
-const legendOpen = 12;
-const dashes = [[], [7, 3], [2, 3], [10, 3, 2, 3], [4, 4]];
-// A legend: a row of swatches, or past a dozen a list to open and search.
-function legendFor(series) {
-  const swatch = (s) => { const item = el('span', { class: 'item', title: s.name }); const i = el('i'); i.style.background = s.color; item.append(i, document.createTextNode(s.label || s.name)); return item; };
-  if (series.length <= legendOpen) { const d = el('div', { class: 'legend' }); series.forEach((s) => d.append(swatch(s))); return d; }
-  const d = el('details', { class: 'legend' });
-  const search = el('input', { type: 'search', placeholder: 'find a series', 'aria-label': 'find a series' });
-  const list = el('div', { class: 'legendList' });
-  d.append(el('summary', {}, series.length + ' series'), search, list);
-  const fill = () => {
-    list.textContent = '';
-    const q = search.value.toLowerCase();
-    const found = series.filter((s) => !q || s.name.toLowerCase().includes(q));
-    found.slice(0, 200).forEach((s) => list.append(swatch(s)));
-    if (found.length > 200) list.append(el('span', {}, ' and ' + (found.length - 200) + ' more'));
-  };
-  search.addEventListener('input', fill);
-  d.addEventListener('toggle', fill, { once: true });
-  return d;
-}
-function chart(title, quantity, unit, series, options) {
-  series = series.filter((s) => s.t.length);
-  if (!series.length) return;
-  options = options || {};
-  const box = el('div', { class: 'chart' });
-  const canvas = el('canvas');
-  box.append(el('h3', {}, title), canvas, legendFor(series));
-  document.getElementById('chartList').append(box);
-  const values = series.flatMap((s) => s.v).filter((v) => v !== null && isFinite(v));
-  let lo = Math.min(...values, options.line ? options.line.v : Infinity), hi = Math.max(...values, options.line ? options.line.v : -Infinity);
-  const positive = values.filter((v) => v > 0);
-  const log = options.log && positive.length && Math.max(...positive) / Math.min(...positive) > 100;
-  if (log) { lo = Math.log10(Math.min(...positive)); hi = Math.log10(Math.max(...positive)); }
-  if (options.zero && !log) lo = Math.min(lo, 0);
-  if (hi - lo < 1e-12) { hi += 1; lo -= log ? 1 : 0; }
-  const pad = (hi - lo) * 0.05; hi += pad; if (!options.zero || log) lo -= pad;
-  const c = { title, points: series.reduce((n, s) => n + s.t.length, 0), colors: series.map((s) => s.color) };
-  const p = unit ? thousands(Math.max(Math.abs(log ? Math.pow(10, hi) : hi), Math.abs(log ? 0 : lo))) : 1;
-  const scale = Math.pow(1000, p - 1), axisTitle = quantity + (unit ? ' (' + prefixes[p] + unit + ')' : '');
-  const tickText = (v) => log ? si(Math.pow(10, v), unit, 2) : num(v / scale);
-  c.draw = function () {
-    const { g, w, h } = canvasFor(canvas);
-    g.font = '11px system-ui, sans-serif'; g.lineWidth = 1;
-    // marks in time alone have no value to read off: no value axis
-    const yTicks = options.noValues ? [] : ticks(lo, hi, 5);
-    const widest = Math.max(0, ...yTicks.map((v) => g.measureText(tickText(v)).width));
-    const l = options.noValues ? 14 : widest + 30, r = 14, top = 10, bottom = 34, pw = w - l - r, ph = h - top - bottom;
-    if (pw <= 10 || ph <= 10) return;
-    const X = (t) => l + (t - start) / (end - start) * pw;
-    const Y = (v) => top + ph - ((log ? Math.log10(v) : v) - lo) / (hi - lo) * ph;
-    for (const v of yTicks) {
-      const y = Y(log ? Math.pow(10, v) : v);
-      g.strokeStyle = '#e3e7ec'; g.beginPath(); g.moveTo(l, y); g.lineTo(l + pw, y); g.stroke();
-      g.fillStyle = '#5b6675'; g.textAlign = 'right'; g.fillText(tickText(v), l - 4, y + 4);
-    }
-    const tUnit = end >= 7200 ? 3600 : 1, tName = tUnit === 3600 ? 'time (h)' : 'time (s)';
-    for (const t of ticks(start / tUnit, end / tUnit, Math.max(2, Math.floor(pw / 90)))) { g.textAlign = 'center'; g.fillText(num(t), X(t * tUnit), top + ph + 14); }
-    g.fillText(tName, l + pw / 2, top + ph + 29);
-    if (!options.noValues) { g.save(); g.translate(11, top + ph / 2); g.rotate(-Math.PI / 2); g.textAlign = 'center'; g.fillText(axisTitle, 0, 0); g.restore(); }
-    g.strokeStyle = '#9aa5b1'; g.strokeRect(l, top, pw, ph);
-    g.save(); g.beginPath(); g.rect(l, top, pw, ph); g.clip();
-    if (options.line) {
-      g.strokeStyle = '#cc0000'; g.setLineDash([6, 4]); g.beginPath();
-      g.moveTo(l, Y(options.line.v)); g.lineTo(l + pw, Y(options.line.v)); g.stroke(); g.setLineDash([]);
-      g.fillStyle = '#cc0000'; g.textAlign = 'left'; g.fillText(options.line.label, l + 6, Y(options.line.v) - 4);
-    }
-    // a time jump: the clock went elsewhere, the flight's time runs on
-    g.strokeStyle = '#7a4fb0'; g.setLineDash([2, 3]);
-    for (const t of clockJumps) { g.beginPath(); g.moveTo(X(t), top); g.lineTo(X(t), top + ph); g.stroke(); }
-    g.setLineDash([]);
-    // the first series widest and each later one dashed its own way, so
-    // lines that lie on each other still show each
-    series.forEach((s, n) => {
-      g.strokeStyle = s.color; g.fillStyle = s.color; g.beginPath();
-      g.lineWidth = 1.6 + (series.length > 1 && series.length <= manySeries ? 2.4 * (series.length - 1 - n) / (series.length - 1) : 0);
-      g.setLineDash(dashes[n % dashes.length]);
-      let pen = false;
-      for (let i = 0; i < s.t.length; i++) {
-        const v = s.v[i];
-        if (v === null || (log && v <= 0)) { pen = false; continue; }
-        const x = X(s.t[i]), y = Y(v);
-        if (s.bars) continue;
-        if (pen && !(s.steps)) g.lineTo(x, y); else if (pen) { g.lineTo(x, Y(s.v[i - 1])); g.lineTo(x, y); } else g.moveTo(x, y);
-        pen = true;
-      }
-      if (s.bars) { g.beginPath(); for (let i = 0; i < s.t.length; i++) { g.moveTo(X(s.t[i]), Y(0)); g.lineTo(X(s.t[i]), Y(1)); } }
-      g.stroke(); g.setLineDash([]);
-      if (s.t.length < 200) for (let i = 0; i < s.t.length; i++) if (s.v[i] !== null && !(log && s.v[i] <= 0)) { g.beginPath(); g.arc(X(s.t[i]), Y(s.v[i]), 2, 0, 2 * Math.PI); g.fill(); }
-      for (const [mt, mv] of s.marks || []) ring(g, X(mt), Y(mv));
-    });
-    g.strokeStyle = '#1d2430'; g.lineWidth = 1; g.beginPath(); g.moveTo(X(state.t), top); g.lineTo(X(state.t), top + ph); g.stroke();
-    g.restore();
-    c.X = X; c.Y = Y; c.left = l; c.width = pw;
-  };
-  canvas.addEventListener('mousemove', (e) => {
-    const b = canvas.getBoundingClientRect(), mx = e.clientX - b.left, my = e.clientY - b.top;
-    let best = null, bestD = 10;
-    for (const s of series) for (let i = 0; i < s.t.length; i++) {
-      if (s.v[i] === null || (log && s.v[i] <= 0)) continue;
-      const d = Math.hypot(c.X(s.t[i]) - mx, c.Y(s.v[i]) - my);
-      if (d < bestD) { bestD = d; best = s.name + ' at ' + num(s.t[i], 6) + ' s: ' + (s.text ? s.text[i] : unit ? si(s.v[i], unit) : num(s.v[i])); }
-    }
-    showTip(e, best);
-  });
-  canvas.addEventListener('mouseleave', () => showTip(null, ''));
-  canvas.addEventListener('click', (e) => { const b = canvas.getBoundingClientRect(); setTime(start + (e.clientX - b.left - c.left) / c.width * (end - start)); });
-  charts.push(c);
-}
-const vesselSeries = (v, key) => ({ name: v.name, label: v.label, color: v.color, t: v.t, v: v[key] });
-// Past a dozen series a chart draws what they add up to, not a block of lines.
-const manySeries = 12;
-// How many of the vessels were doing something at each change.
-function countOver(items, from, to, name, color) {
-  const changes = items.flatMap((v) => [[from(v), 1], [to(v), -1]]).sort((a, b) => a[0] - b[0] || a[1] - b[1]);
-  const times = [start], counts = [0];
-  let n = 0;
-  for (const [t, d] of changes) { n += d; if (times[times.length - 1] === t) counts[counts.length - 1] = n; else { times.push(t); counts.push(n); } }
-  times.push(end); counts.push(n);
-  return { name, color, t: times, v: counts, steps: true };
-}
-const bombs = data.vessels.filter((v) => isBomb(v) && v.lv);
-if (bombs.length > manySeries) {
-  chart('Bombs in their blast window', 'bombs blasting', '', [countOver(bombs, (v) => v.detonated >= 0 ? v.detonated : v.end, (v) => v.end, 'bombs blasting', palette[5])], { zero: true });
-} else {
-  chart('Blast level of each bomb', 'level (0 to 1)', '', bombs.map((v) => vesselSeries(v, 'lv')), { zero: true });
-}
-const pushedSeries = data.vessels.filter((v) => v.f).map((v) => vesselSeries(v, 'f'));
-pushedSeries.sort((a, b) => Math.max(...b.v) - Math.max(...a.v));
-chart('Force each vessel received from the bombs' + (pushedSeries.length > manySeries ? ' (the ' + manySeries + ' pushed hardest of ' + pushedSeries.length + ')' : ''),
-  'force', 'N', pushedSeries.slice(0, manySeries), { log: true, zero: true });
-const speeds = data.vessels.filter((v) => !isRock(v) && !isBomb(v));
-chart('Speed relative to the planet' + (speeds.length > manySeries ? ' (the first ' + manySeries + ' of ' + speeds.length + ' vessels)' : ''),
-  'speed', 'm/s', speeds.slice(0, manySeries).map((v) => vesselSeries(v, 's')));
-const pushPairs = data.pushes.slice(0, manySeries * 2);
-const leftOut = data.pushesLeftOut + data.pushes.length - pushPairs.length;
-chart('Distance from each bomb to each vessel it pushed' + (leftOut ? ' (' + leftOut + ' more pairs not drawn)' : ''), 'distance', 'm',
-  pushPairs.map((p, i) => ({ name: data.vessels[p.bomb].name + ' → ' + data.vessels[p.target].name, label: data.vessels[p.bomb].label + ' → ' + data.vessels[p.target].label, color: colourOf(i), t: p.t, v: p.d })));
-const triggered = data.vessels.filter((v) => v.trigger > 0 && v.alt);
-if (triggered.length) {
-  const carriers = data.vessels.filter((v) => !isBomb(v) && !isRock(v) && v.alt);
-  chart('Altitude, with the trigger height', 'altitude', 'm', triggered.slice(0, 6).concat(carriers.slice(0, 6)).map((v) => vesselSeries(v, 'alt')),
-    { line: { v: triggered[0].trigger, label: 'trigger height ' + si(triggered[0].trigger, 'm') }, zero: true });
-}
-const rocks = data.vessels.filter(isRock);
-if (rocks.length) {
-  chart('Rocks alive', 'rocks', '', [countOver(rocks, (v) => v.created, (v) => v.deleted >= 0 ? v.deleted : Infinity, 'rocks alive', '#7a6a58')], { zero: true });
-  // only rocks that were struck: the others stay whole, a line that says nothing
-  const struck = rocks.filter((v) => v.hits.length);
-  const shown = struck.slice(0, manySeries);
-  chart('Health of each rock struck, with its contacts' + (shown.length < struck.length ? ' (' + shown.length + ' of ' + struck.length + ')' : ''),
-    'health', '%', shown.map((v) => {
-      const t = [v.created], h = [100];
-      v.hits.forEach((ht, i) => { t.push(ht); h.push(healthAfter(i)); });
-      t.push(v.end); h.push(h[h.length - 1]);
-      return { name: v.name, label: v.label, color: v.color, t, v: h, steps: true, marks: v.hits.map((ht, i) => [ht, healthAfter(i)]) };
-    }), { zero: true });
-}
-const debug = data.events.filter((e) => e[1] === 'debug');
-chart('When the debug line changed (hover a mark for its text)', 'changes', '', [{ name: 'debug line', color: '#0072b2', t: debug.map((e) => e[0]), v: debug.map(() => 1), text: debug.map((e) => e[3]), bars: true }],
-  { zero: true, noValues: true });
-
 // ---- the displays: every text at its pixel position, buttons beside
 (function displays() {
   const list = document.getElementById('screenList');
   if (!data.screens.length) { list.append(el('p', {}, 'No display was shown in this run.')); return; }
   const scale = 0.75;
+  // what happened just before each display was drawn, so that two drawn at
+  // one moment read apart
+  const after = {};
+  data.events.forEach((e, i) => {
+    const prev = data.events[i - 1];
+    if (e[1] === 'screen' && prev && prev[1] !== 'screen' && prev[0] === e[0]) after[e[2]] = prev[3];
+  });
   data.screens.forEach((s, i) => {
     const fig = el('figure', { class: 'screen', id: 'screen-' + i });
-    fig.append(el('figcaption', {}, 't = ' + num(s.t, 6) + ' s · ' + (s.mode || s.title) + ' display ' + s.name + ' · ' + s.width + ' × ' + s.height + ' px'));
+    fig.append(el('figcaption', {}, (data.screens.length > 1 ? (i + 1) + ' of ' + data.screens.length + ' · ' : '') + 't = ' + num(s.t, 6) + ' s · ' +
+      (s.mode || s.title) + ' display ' + s.name + ' · ' + s.width + ' × ' + s.height + ' px' + (after[i] ? ' · after: ' + after[i] : '')));
     const face = el('div', { class: 'mfd' });
     const column = (from) => { const c = el('div', { class: 'buttons' }); for (let b = from; b < from + 6; b++) c.append(el('span', {}, s.buttons[b] || '')); return c; };
     const svg = svgEl('svg', { width: s.width * scale, height: s.height * scale, viewBox: '0 0 ' + s.width + ' ' + s.height });
@@ -417,6 +224,8 @@ chart('When the debug line changed (hover a mark for its text)', 'changes', '', 
       if (['contact', 'ended', 'blast', 'touchdown', 'jump'].includes(e[1])) row.classList.add('key');
       row.append(el('td', {}, num(e[0], 7) + ' s'), el('td', { class: 'kind' }, labels[e[1]]), el('td', {}, e[3]));
       row.addEventListener('click', () => {
+        // a blast is seen from its own point
+        if (e[1] === 'blast') views[0].showFrame(views[0].frames.findIndex((f) => f.bomb === data.vessels[e[2]]));
         setTime(e[0]);
         document.getElementById(e[1] === 'screen' ? 'screen-' + e[2] : 'playback').scrollIntoView({ behavior: 'smooth' });
       });
@@ -427,13 +236,3 @@ chart('When the debug line changed (hover a mark for its text)', 'changes', '', 
   filter.addEventListener('change', fill);
   fill();
 })();
-
-state.charts = charts;
-state.views = views;
-// The page opens just into the first blast, or at the first contact, or halfway.
-const firstBlast = detonated[0];
-state.showcase = firstBlast ? Math.min(end, firstBlast.detonated + data.step) : contacts.length ? contacts[0].t : start + (end - start) / 2;
-window.addEventListener('resize', () => setTime(state.t));
-state.t = state.showcase;
-views.forEach((v) => v.fitAll());
-setTime(state.showcase);

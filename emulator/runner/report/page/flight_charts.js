@@ -1,0 +1,42 @@
+'use strict';
+// The charts every report opens with: what the bombs did, whom they pushed
+// and how hard, how fast the ships went, the rocks' lives and the debug line.
+// A reader adds charts of their own with the picker.
+(function flightCharts() {
+  const bombs = data.vessels.filter((v) => isBomb(v) && v.lv);
+  if (bombs.length > manySeries) {
+    chart('Bombs in their blast window', 'bombs blasting', '', [countOver(bombs, (v) => v.detonated >= 0 ? v.detonated : v.end, (v) => v.end, 'bombs blasting', palette[5])], { zero: true });
+  } else {
+    chart('Blast level of each bomb', 'level (0 to 1)', '', bombs.map((v) => vesselSeries(v, 'lv')),
+      { zero: true, whenZero: 'No bomb went off: every level stays zero.' });
+  }
+  const pushedSeries = data.vessels.filter((v) => v.f).map((v) => vesselSeries(v, 'f'));
+  pushedSeries.sort((a, b) => Math.max(...b.v) - Math.max(...a.v));
+  chart('Force each vessel received from the bombs' + (pushedSeries.length > manySeries ? ' (the ' + manySeries + ' pushed hardest of ' + pushedSeries.length + ')' : ''),
+    'force', 'N', pushedSeries.slice(0, manySeries), { log: true, zero: true });
+  const speeds = data.vessels.filter((v) => !isRock(v) && !isBomb(v));
+  chart('Speed relative to the planet' + (speeds.length > manySeries ? ' (the first ' + manySeries + ' of ' + speeds.length + ' vessels)' : ''),
+    'speed', 'm/s', speeds.slice(0, manySeries).map((v) => vesselSeries(v, 's')), { whenZero: 'No ship moved in this run: every speed is zero.' });
+  const pushPairs = data.pushes.slice(0, manySeries * 2);
+  const leftOut = data.pushesLeftOut + data.pushes.length - pushPairs.length;
+  chart('Distance from each bomb to each vessel it pushed' + (leftOut ? ' (' + leftOut + ' more pairs not drawn)' : ''), 'distance', 'm',
+    pushPairs.map((p, i) => ({ name: data.vessels[p.bomb].name + ' → ' + data.vessels[p.target].name, label: data.vessels[p.bomb].label + ' → ' + data.vessels[p.target].label, color: colourOf(i), t: p.t, v: p.d })));
+  const triggered = data.vessels.filter((v) => v.trigger > 0 && v.alt);
+  if (triggered.length) {
+    const carriers = data.vessels.filter((v) => !isBomb(v) && !isRock(v) && v.alt);
+    chart('Altitude, with the trigger height', 'altitude', 'm', triggered.slice(0, 6).concat(carriers.slice(0, 6)).map((v) => vesselSeries(v, 'alt')),
+      { line: { v: triggered[0].trigger, label: 'trigger height ' + si(triggered[0].trigger, 'm') }, zero: true });
+  }
+  const rocks = data.vessels.filter(isRock);
+  if (rocks.length) {
+    chart('Rocks alive', 'rocks', '', [countOver(rocks, (v) => v.created, (v) => v.deleted >= 0 ? v.deleted : Infinity, 'rocks alive', '#7a6a58')], { zero: true });
+    // only rocks that were struck: the others stay whole, a line that says nothing
+    const struck = rocks.filter((v) => v.hits.length);
+    const shown = struck.slice(0, manySeries);
+    chart('Health of each rock struck, with its contacts' + (shown.length < struck.length ? ' (' + shown.length + ' of ' + struck.length + ')' : ''),
+      'health', '%', shown.map(rockHealth), { zero: true });
+  }
+  const debug = data.events.filter((e) => e[1] === 'debug');
+  chart('When the debug line changed (its text is read at the pointer)', 'changes', '', [{ name: 'debug line', color: '#0072b2', t: debug.map((e) => e[0]), v: debug.map(() => 1), text: debug.map((e) => e[3]), bars: true }],
+    { zero: true, noValues: true });
+})();
