@@ -25,7 +25,14 @@ function el(tag, attrs, text) {
   if (text !== undefined) e.textContent = text;
   return e;
 }
-function num(x, digits) { return Number(x.toPrecision(digits || 4)).toString(); }
+// A number to so many significant digits, its thousands grouped from five
+// digits on (12,345.6), where a long row of digits is hard to read.
+function num(x, digits) {
+  const text = Number(x.toPrecision(digits || 4)).toString();
+  if (Math.abs(x) < 10000 || /e/.test(text)) return text;
+  const [whole, part] = text.split('.');
+  return whole.replace(/\B(?=(\d{3})+$)/g, ',') + (part ? '.' + part : '');
+}
 const prefixes = ['m', '', 'k', 'M', 'G', 'T', 'P', 'E', 'Z', 'Y'];
 // The power of a thousand a value reads best in, as an index into prefixes.
 function thousands(x) {
@@ -82,7 +89,9 @@ function velocity(v, t) {
 }
 // A canvas's size on the page, kept as the page lays it out: read afresh
 // for every frame it would make the browser lay out the page again.
-const canvasSizes = new WeakMap();
+let canvasSizes = new WeakMap();
+// After a change of layout the page knows of (a resize): every size read anew.
+function forgetCanvasSizes() { canvasSizes = new WeakMap(); }
 const canvasWatch = typeof ResizeObserver === 'function' &&
   new ResizeObserver((seen) => seen.forEach((e) => canvasSizes.set(e.target, [e.contentRect.width, e.contentRect.height])));
 function canvasSize(c) {

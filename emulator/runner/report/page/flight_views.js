@@ -29,13 +29,12 @@ function ridingWith(v, t0) {
 function following(v) {
   return (t) => position(v, Math.max(v.created, Math.min(v.end, t))) || [v.wx[0], v.wy[0], v.wz[0]];
 }
+const blastFrame = (b) => ({ name: 'the blast of ' + b.label + ' (' + b.name + ')', origin: ridingWith(b, b.detonated), bomb: b });
 // The frames on offer: each blast's point, the start, and riding with each
 // ship.
 function framesOf(source) {
   const frames = [], detonated = source.detonated;
-  for (const b of detonated.slice(0, 20)) {
-    frames.push({ name: 'the blast of ' + b.label + ' (' + b.name + ')', origin: ridingWith(b, b.detonated), bomb: b });
-  }
+  for (const b of detonated.slice(0, 20)) frames.push(blastFrame(b));
   // Without a blast, the vessel first in focus comes first: the rock field gathers there.
   const ships = source.vessels.filter((v) => !isBomb(v) && !isRock(v));
   if (source.vessels.length) {
@@ -69,7 +68,7 @@ function makeView(source, clock, title, options) {
     choose.addEventListener('change', () => { view.chosen = true; show(view.frames[choose.value]); });
   }
   bar.prepend(el('h3', {}, title));
-  box.append(bar, canvas, viewLegend(source));
+  box.append(bar, canvas);
   document.getElementById('views').append(box);
   const rel = (p, t) => { const o = view.frame.origin(t); return [p[0] - o[0], p[1] - o[1], p[2] - o[2]]; };
   // The two axes along which the ships and bombs spread most in this frame.
@@ -343,6 +342,7 @@ const symbols = [
   }],
 ];
 function viewLegend(source) {
+  // one for all the views, which draw alike
   const box = el('div', { class: 'legend viewLegend' });
   for (const [text, paint] of symbols) {
     const item = el('span', { class: 'item symbol' }), c = el('canvas', { width: 18, height: 16 });

@@ -1,12 +1,14 @@
 'use strict';
 // A link to a moment: the address's fragment holds the clock, the frame of
-// the first view, the charts' span of time, the trail and what was picked to
-// plot (#t=812.5&frame=2&from=600&to=900&trail=60&plot=d.3.b7,s.2), so a
+// the first view (its place in the list, or a blast's as b and its bomb's
+// place in the record), the charts' span of time, the trail and what was picked to
+// plot (#t=812.5&frame=b7&from=600&to=900&trail=60&plot=d.3.b7,s.2), so a
 // report opened with it shows the same view. It is written as the reader
 // moves, not while playing; the history keeps one entry for the page.
 let restoring = true;
 function fragmentText() {
-  const parts = [['t', +state.t.toPrecision(10)], ['frame', views[0].frames.indexOf(views[0].frame)], ['trail', state.trail]];
+  const frame = views[0].frame.bomb ? 'b' + views[0].frame.bomb.index : views[0].frames.indexOf(views[0].frame);
+  const parts = [['t', +state.t.toPrecision(10)], ['frame', frame], ['trail', state.trail]];
   if (span.from > start || span.to < end) parts.push(['from', +span.from.toPrecision(10)], ['to', +span.to.toPrecision(10)]);
   if (picked.length) parts.push(['plot', picked.map(pickCode).join(',')]);
   return '#' + parts.filter(([, v]) => v !== -1).map(([k, v]) => k + '=' + encodeURIComponent(String(v))).join('&');
@@ -31,8 +33,9 @@ function restore(hash) {
   for (const code of (asked.get('plot') || '').split(',').filter((c) => /^[a-z]+\.\d+(\.b?\d+)?$/.test(c))) addPick(pickFrom(code));
   const trail = asked.get('trail');
   if (trail !== null && trailChoices.some(([s]) => String(s) === trail)) { state.trail = Number(trail); trailChoice.value = trail; }
-  const frame = number('frame');
-  if (frame !== null && views[0].frames[frame]) views[0].showFrame(frame);
+  const frame = asked.get('frame') || '';
+  if (/^b\d+$/.test(frame) && data.vessels[frame.slice(1)]) showBlast(data.vessels[frame.slice(1)]);
+  else if (number('frame') !== null) views[0].showFrame(number('frame'));
   if (number('from') !== null && number('to') !== null && number('to') > number('from')) showSpan(number('from'), number('to'));
   return number('t');
 }
@@ -49,7 +52,9 @@ state.zoomTime = zoomTime;
 // halfway; or where its link says.
 const firstBlast = detonated[0];
 state.showcase = firstBlast ? Math.min(end, firstBlast.detonated + data.step) : contacts.length ? contacts[0].t : start + (end - start) / 2;
-window.addEventListener('resize', () => { charts.forEach((c) => c.draw()); setTime(state.t); });
+window.addEventListener('resize', () => { fitFirstScreen(); forgetCanvasSizes(); charts.forEach((c) => c.draw()); setTime(state.t); });
+fitFirstScreen();
+forgetCanvasSizes();
 state.t = state.showcase;
 views.forEach((v) => v.fitAll());
 charts.forEach((c) => c.draw());

@@ -34,8 +34,11 @@ for (const v of data.vessels) for (let i = stretchOf(v.created); i <= stretchOf(
 const aliveAt = (t) => alive[stretchOf(t)];
 function aliveDuring(from, to) {
   if (from <= start) return data.vessels;
+  const first = stretchOf(from), last = stretchOf(to);
+  // across many stretches one pass over the vessels costs less than their sets
+  if ((last - first + 1) * alive[first].length > data.vessels.length) return data.vessels.filter((v) => v.created <= to && v.end >= from);
   const found = new Set();
-  for (let i = stretchOf(from); i <= stretchOf(to); i++) for (const v of alive[i]) found.add(v);
+  for (let i = first; i <= last; i++) for (const v of alive[i]) found.add(v);
   return found;
 }
 const state = { t: start, playing: false, drawn: {}, marks: {}, trailStarts: {} };
@@ -148,11 +151,11 @@ function verdict() {
   if (data.comment) h.append(comment);
   const c = data.counts;
   const facts = [
-    [duration(data.simulated), 'simulated'], [data.steps + ' × ' + num(data.step) + ' s', 'steps'],
-    [num(data.wall, 3) + ' s', 'wall time'], [c.created + ' / ' + c.deleted, 'vessels created / deleted'],
-    [c.bombsFired + ' / ' + c.bombsDetonated, 'bombs fired / detonated'],
-    [c.rocksSpawned + '', 'rocks spawned'], [c.rocksByDamage + ' / ' + c.rocksByRange, 'rocks removed by damage / range'],
-    [c.contacts + '', 'contacts'], [c.messageBoxes + '', 'message boxes'], [data.collision, 'collision library at the end'],
+    [duration(data.simulated), 'simulated'], [num(data.steps, 15) + ' × ' + num(data.step) + ' s', 'steps'],
+    [num(data.wall, 3) + ' s', 'wall time'], [num(c.created, 15) + ' / ' + num(c.deleted, 15), 'vessels created / deleted'],
+    [num(c.bombsFired, 15) + ' / ' + num(c.bombsDetonated, 15), 'bombs fired / detonated'],
+    [num(c.rocksSpawned, 15), 'rocks spawned'], [num(c.rocksByDamage, 15) + ' / ' + num(c.rocksByRange, 15), 'rocks removed by damage / range'],
+    [num(c.contacts, 15), 'contacts'], [num(c.messageBoxes, 15), 'message boxes'], [data.collision, 'collision library at the end'],
   ];
   if (data.vesselsLeftOut) facts.push([data.vesselsLeftOut + '', 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut) + ')']);
   if (data.eventsLeftOut) facts.push([data.eventsLeftOut + '', 'events left out of the list (its start and its latest are kept)']);
@@ -166,6 +169,9 @@ function verdict() {
   }
   h.append(grid);
 })();
+function fitFirstScreen() {
+  document.documentElement.style.setProperty('--header', document.getElementById('header').offsetHeight + 'px');
+}
 
 // ---- the views, from the whole run
 function focusAt(t) {
@@ -179,6 +185,14 @@ const frames = framesOf(flight);
 state.frames = frames;
 const views = [closeByView(flight, state, frames)];
 if (data.planetView) views.push(planetView(flight, state));
+document.getElementById('views').after(viewLegend(flight));
+// A blast's own frame, offered from then on if it was not among the first.
+function showBlast(bomb) {
+  if (!isBomb(bomb) || bomb.detonated < 0) return;
+  let i = frames.findIndex((f) => f.bomb === bomb);
+  if (i < 0) { frames.push(blastFrame(bomb)); views[0].offer(frames); i = frames.length - 1; }
+  views[0].showFrame(i);
+}
 const trailChoices = [[10, '10 s'], [60, '1 min'], [600, '10 min'], [3600, '1 h'], [Infinity, 'the whole run']];
 
 // ---- the displays: every text at its pixel position, buttons beside
@@ -225,7 +239,7 @@ const trailChoices = [[10, '10 s'], [60, '1 min'], [600, '10 min'], [3600, '1 h'
       row.append(el('td', {}, num(e[0], 7) + ' s'), el('td', { class: 'kind' }, labels[e[1]]), el('td', {}, e[3]));
       row.addEventListener('click', () => {
         // a blast is seen from its own point
-        if (e[1] === 'blast') views[0].showFrame(views[0].frames.findIndex((f) => f.bomb === data.vessels[e[2]]));
+        if (e[1] === 'blast') showBlast(data.vessels[e[2]]);
         setTime(e[0]);
         document.getElementById(e[1] === 'screen' ? 'screen-' + e[2] : 'playback').scrollIntoView({ behavior: 'smooth' });
       });
