@@ -244,7 +244,7 @@ def main():
             expect(rocks and max(xs) - min(xs) > 60, "the rock field spreads over the view, not a dot")
         if args.screenshot:
             # the first screen a reader sees: the verdict and the flight view
-            driver.set_window_size(1280, 1000)
+            driver.set_window_size(1280, 800)
             driver.get("file://" + os.path.abspath(report))
             driver.execute_script("window.flightReport.setTime(window.flightReport.showcase)")
             driver.save_screenshot(args.screenshot)

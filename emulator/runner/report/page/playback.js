@@ -8,6 +8,11 @@ function setTime(t) {
   state.t = Math.max(start, Math.min(end, t));
   slider.value = Math.round((state.t - start) / (end - start) * 1000);
   clock.textContent = clockText(state.t);
+  // a clock leaving the charts' span takes it along, a page at a time
+  if (state.t > span.to || state.t < span.from) {
+    const width = span.to - span.from;
+    showSpan(state.t - width * (state.t > span.to ? 0.05 : 0.95), state.t + width * (state.t > span.to ? 0.95 : 0.05));
+  }
   views.forEach((v) => v.draw());
   charts.forEach((c) => c.drawLayer());
   if (!state.playing) momentChanged();
@@ -45,8 +50,8 @@ play.addEventListener('click', () => playing(!state.playing));
 
 // The keys, as in a video player: space plays and pauses; the arrows step
 // a hundredth of the span the charts show (a tenth with shift); Home and
-// End go to the ends; + and − zoom the charts' time around the clock, 0
-// shows the whole run. Keys typed into a field stay the field's.
+// End go to the ends; + and − zoom the charts' time around the clock, Page
+// Up and Page Down move it by half its width, 0 shows the whole run. Keys typed into a field stay the field's.
 document.addEventListener('keydown', (e) => {
   if (e.ctrlKey || e.metaKey || e.altKey || /^(INPUT|SELECT|TEXTAREA)$/.test(e.target.tagName)) return;
   if (e.key === ' ' && e.target.tagName === 'BUTTON') return;
@@ -55,6 +60,7 @@ document.addEventListener('keydown', (e) => {
     ' ': () => playing(!state.playing),
     ArrowRight: () => setTime(state.t + stepBy), ArrowLeft: () => setTime(state.t - stepBy),
     Home: () => setTime(start), End: () => setTime(end),
+    PageDown: () => panTime((span.to - span.from) / 2), PageUp: () => panTime(-(span.to - span.from) / 2),
     '+': () => zoomTime(0.5, state.t), '=': () => zoomTime(0.5, state.t), '-': () => zoomTime(2, state.t), 0: wholeRun,
   };
   if (!keys[e.key]) return;

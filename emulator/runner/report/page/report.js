@@ -186,11 +186,13 @@ state.frames = frames;
 const views = [closeByView(flight, state, frames)];
 if (data.planetView) views.push(planetView(flight, state));
 document.getElementById('views').after(viewLegend(flight));
-// A blast's own frame, offered from then on if it was not among the first.
+// A blast's own frame; one not among those offered takes the last place,
+// which holds the latest such asked for.
+const offered = frames.length;
 function showBlast(bomb) {
   if (!isBomb(bomb) || bomb.detonated < 0) return;
   let i = frames.findIndex((f) => f.bomb === bomb);
-  if (i < 0) { frames.push(blastFrame(bomb)); views[0].offer(frames); i = frames.length - 1; }
+  if (i < 0) { frames[offered] = blastFrame(bomb); views[0].offer(frames); i = offered; }
   views[0].showFrame(i);
 }
 const trailChoices = [[10, '10 s'], [60, '1 min'], [600, '10 min'], [3600, '1 h'], [Infinity, 'the whole run']];
