@@ -8,12 +8,13 @@ and pans, the keys play, the link holds the moment, a chart's CSV holds its
 numbers, a chart of zeros says so, displays read apart, and playback keeps
 its frame rate.
 
-    report_reader.py SIM SCENARIO [--fps N]
+    report_reader.py SIM SCENARIO [--fps N] [--screenshot PNG]
     report_reader.py SIM --generated thousand|twins
 
 SIM is brimstar-sim; it writes the report into a fresh folder. --generated
 writes the scenario first: a thousand vessels about a station, or two bombs
 of one name. --fps asks playback for at least N frames a second.
+--screenshot saves the first screen as the report opens, before the checks.
 """
 import argparse
 import csv
@@ -335,6 +336,7 @@ def main():
     parser.add_argument("scenario", nargs="?")
     parser.add_argument("--generated", choices=["thousand", "twins"])
     parser.add_argument("--fps", type=float)
+    parser.add_argument("--screenshot")
     args = parser.parse_args()
     folder = tempfile.mkdtemp(prefix="brimstar-reader-")
     scenario = args.scenario
@@ -360,6 +362,9 @@ def main():
     try:
         driver.set_window_size(1280, 800)
         driver.get("file://" + os.path.abspath(report))
+        if args.screenshot:
+            driver.save_screenshot(args.screenshot)
+            expect(os.path.getsize(args.screenshot) > 20000, "the screenshot is not blank")
         if args.generated == "twins":
             data = driver.execute_script(FLIGHT)
             bombs = [v["name"] for v in data["vessels"] if data["classes"][v["c"]] == "nuke" and "detonated" in v]

@@ -29,7 +29,7 @@
   }
   const rocks = data.vessels.filter(isRock);
   if (rocks.length) {
-    chart('Rocks alive', 'rocks', '', [countOver(rocks, (v) => v.created, (v) => v.deleted >= 0 ? v.deleted : Infinity, 'rocks alive', '#7a6a58')], { zero: true });
+    chart('Rocks alive', 'rocks', '', [countOver(rocks, (v) => v.created, (v) => v.deleted >= 0 ? v.deleted : Infinity, 'rocks alive', rockColour)], { zero: true });
     // only rocks that were struck: the others stay whole, a line that says nothing
     const struck = rocks.filter((v) => v.hits.length);
     const shown = struck.slice(0, manySeries);

@@ -116,7 +116,7 @@ function showTip(e, text) {
   tip.style.left = Math.min(e.clientX + 14, window.innerWidth - 300) + 'px'; tip.style.top = (e.clientY + 10) + 'px';
 }
 
-// The marks: a detonation's star, a removed rock's cross, a contact's ring.
+// The marks: a detonation's star, removed rocks' crosses, a contact's ring.
 function star(g, x, y) {
   g.fillStyle = '#d55e00'; g.strokeStyle = '#000000'; g.lineWidth = 1; g.beginPath();
   for (let i = 0; i < 10; i++) {
@@ -125,9 +125,11 @@ function star(g, x, y) {
   }
   g.closePath(); g.fill(); g.stroke();
 }
-function cross(g, x, y, color) {
+const rockColour = '#7a6a58';
+function crosses(g, points, color) {
   g.strokeStyle = color; g.lineWidth = 1.5; g.beginPath();
-  g.moveTo(x - 4, y - 4); g.lineTo(x + 4, y + 4); g.moveTo(x + 4, y - 4); g.lineTo(x - 4, y + 4); g.stroke();
+  for (const [x, y] of points) { g.moveTo(x - 4, y - 4); g.lineTo(x + 4, y + 4); g.moveTo(x + 4, y - 4); g.lineTo(x - 4, y + 4); }
+  g.stroke();
 }
 function ring(g, x, y) {
   g.strokeStyle = '#cc0000'; g.lineWidth = 2; g.beginPath(); g.arc(x, y, 7, 0, 2 * Math.PI); g.stroke();

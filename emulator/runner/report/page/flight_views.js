@@ -70,6 +70,7 @@ function makeView(source, clock, title, options) {
   bar.prepend(el('h3', {}, title));
   box.append(bar, canvas);
   document.getElementById('views').append(box);
+  const labelWidths = new Map();
   const rel = (p, t) => { const o = view.frame.origin(t); return [p[0] - o[0], p[1] - o[1], p[2] - o[2]]; };
   // The two axes along which the ships and bombs spread most in this frame.
   function planeOf() {
@@ -191,11 +192,13 @@ function makeView(source, clock, title, options) {
       g.stroke();
     }
     g.globalAlpha = 1;
-    // marks of what happened within the trail: removed rocks, contacts, detonations
+    // marks of what happened within the trail: removed rocks (hundreds an
+    // hour on a long run, so one path for all), contacts, detonations on top
+    const removed = [], stars = [];
     for (const v of source.aliveDuring(t - trail, t)) {
       if (isRock(v) && v.deleted >= 0 && v.deleted <= t && v.deleted >= t - trail) {
         const q = markAt(v, v.deleted);
-        if (q) { cross(g, px(q[0]), py(q[1]), v.color); marks.push(['removed', v.name, q[0], q[1], v.index]); }
+        if (q) { removed.push([px(q[0]), py(q[1])]); marks.push(['removed', v.name, q[0], q[1], v.index]); }
       }
       for (const ht of v.hits) {
         if (ht > t || ht < t - trail) continue;
@@ -204,9 +207,11 @@ function makeView(source, clock, title, options) {
       }
       if (isBomb(v) && v.detonated >= 0 && v.detonated <= t && (v.detonated >= t - trail || v === source.detonated[0])) {
         const q = markAt(v, v.detonated);
-        if (q) { star(g, px(q[0]), py(q[1])); marks.push(['detonation', v.name, q[0], q[1], v.index]); }
+        if (q) { stars.push([px(q[0]), py(q[1])]); marks.push(['detonation', v.name, q[0], q[1], v.index]); }
       }
     }
+    crosses(g, removed, rockColour);
+    for (const [x, y] of stars) star(g, x, y);
     clock.marks[title] = marks;
     if (clock.trailStarts) clock.trailStarts[title] = trailStarts;
     g.restore();
@@ -235,7 +240,8 @@ function makeView(source, clock, title, options) {
     const order = here.slice().sort((a, b) => (isRock(a.v) - isRock(b.v)) || (b.v === focus) - (a.v === focus));
     for (const p of order.slice(0, 300)) {
       const text = options.labelOf(p.v, t);
-      const tw = g.measureText(text).width + 4, th = 14;
+      if (!labelWidths.has(text)) labelWidths.set(text, g.measureText(text).width);
+      const tw = labelWidths.get(text) + 4, th = 14;
       const spots = [[8, -7], [8, 9], [-8 - tw, -7], [-8 - tw, 9], [-tw / 2, -20], [-tw / 2, 22]];
       for (const [dx, dy] of spots) {
         const r = { x: p.sx + dx, y: p.sy + dy - th + 3, w: tw, h: th };
@@ -336,7 +342,7 @@ const symbols = [
   ['its trail', (g) => { g.strokeStyle = '#0072b2'; g.globalAlpha = 0.7; g.lineWidth = 1.4; g.beginPath(); g.moveTo(1, 12); g.lineTo(17, 4); g.stroke(); }],
   ['a detonation', (g) => star(g, 9, 8)],
   ['a contact', (g) => ring(g, 9, 8)],
-  ['a rock removed', (g) => cross(g, 9, 8, '#7a6a58')],
+  ['a rock removed', (g) => crosses(g, [[9, 8]], rockColour)],
   ['a blast\'s reach (200 km), darker as its level rises', (g) => {
     g.fillStyle = 'rgba(213, 94, 0, 0.15)'; g.strokeStyle = '#d55e00'; g.lineWidth = 2; g.beginPath(); g.arc(9, 8, 7, 0, 2 * Math.PI); g.fill(); g.stroke();
   }],
