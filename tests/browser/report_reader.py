@@ -328,6 +328,11 @@ const c = window.flightReport.charts.find((c) => c.title === arguments[0]);
 return window.flightReport.saved.text;""", title)
     colours = driver.execute_script("return window.flightReport.charts.find((c) => c.title === arguments[0]).colors", title)
     expect(svg.startswith("<svg") and all(('stroke="%s"' % c) in svg for c in colours), "chart '%s': the SVG draws each series" % title)
+    png = driver.execute_async_script("""
+const done = arguments[1], s = window.flightReport, c = s.charts.find((c) => c.title === arguments[0]);
+[...c.box.querySelectorAll('.chartTools button')].find((b) => b.textContent === 'PNG').click();
+(function wait() { if (s.saved.name.endsWith('.png')) done(s.saved.text.slice(0, 22)); else setTimeout(wait, 50); })();""", title)
+    expect(png == "data:image/png;base64,", "chart '%s': the PNG is a picture (%s)" % (title, png))
 
 
 def main():

@@ -39,25 +39,4 @@ function restore(hash) {
   if (number('from') !== null && number('to') !== null && number('to') > number('from')) showSpan(number('from'), number('to'));
   return number('t');
 }
-
 if (views[0].choose) views[0].choose.addEventListener('change', momentChanged);
-state.charts = charts;
-state.views = views;
-state.span = span;
-state.hover = hover;
-state.picked = picked;
-state.addPick = (code) => addPick(pickFrom(code));
-state.zoomTime = zoomTime;
-// The page opens just into the first blast, or at the first contact, or
-// halfway; or where its link says.
-const firstBlast = detonated[0];
-state.showcase = firstBlast ? Math.min(end, firstBlast.detonated + data.step) : contacts.length ? contacts[0].t : start + (end - start) / 2;
-window.addEventListener('resize', () => { fitFirstScreen(); forgetCanvasSizes(); charts.forEach((c) => c.draw()); setTime(state.t); });
-fitFirstScreen();
-forgetCanvasSizes();
-state.t = state.showcase;
-views.forEach((v) => v.fitAll());
-charts.forEach((c) => c.draw());
-const linked = restore(location.hash);
-restoring = false;
-setTime(linked !== null ? linked : state.showcase);
