@@ -40,9 +40,9 @@ function framesOf(source) {
   const ships = source.vessels.filter((v) => !isBomb(v) && !isRock(v));
   if (source.vessels.length) {
     const first = source.focusAt(source.start);
-    const startFrame = { name: 'the start: where ' + first.name + ' was, moving on as it was', origin: ridingWith(first, first.created) };
+    const startFrame = { name: 'the start: where ' + (first.title || first.name) + ' was, moving on as it was', origin: ridingWith(first, first.created) };
     if (!detonated.length) ships.sort((a, b) => (b === first) - (a === first));
-    ships.slice(0, 30).forEach((v) => frames.push({ name: 'riding with ' + v.name, origin: following(v) }));
+    ships.slice(0, 30).forEach((v) => frames.push({ name: 'riding with ' + (v.title || v.name), origin: following(v) }));
     frames.splice(detonated.length ? Math.min(20, detonated.length) : 1, 0, startFrame);
   }
   return frames;
@@ -267,7 +267,7 @@ function makeView(source, clock, title, options) {
       return;
     }
     const near = view.positions.filter((p) => Math.hypot(p.sx - (e.clientX - r.left), p.sy - (e.clientY - r.top)) < 8);
-    showTip(e, near.map((p) => p.v.name + ' (' + p.v.cls + ')' + (options.hover ? ' ' + options.hover(p.v, clock.t) : '')).join('\n'));
+    showTip(e, near.map((p) => (p.v.title || p.v.name) + ' (' + p.v.cls + ')' + (options.hover ? ' ' + options.hover(p.v, clock.t) : '')).join('\n'));
   });
   canvas.addEventListener('mouseleave', () => showTip(null, ''));
   if (options.pick) {
