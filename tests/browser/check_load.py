@@ -29,7 +29,10 @@ const s = window.flightReport, data = JSON.parse(document.getElementById('flight
 const bomb = data.vessels.find((v) => data.classes[v.c] === 'nuke');
 s.setTime(bomb.t[0] + 1);
 const drawn = Object.values(s.drawn)[0].map((p) => p[5]);
-return { facts, rows, legends, frames, drawn, verdict: document.getElementById('verdict').textContent };
+const rocks = s.charts.find((c) => c.title === 'Rocks alive');
+const alive = rocks && rocks.series[0].v, ticks = rocks && rocks.yTicks;
+return { facts, rows, legends, frames, drawn, verdict: document.getElementById('verdict').textContent,
+  alive: alive && alive[alive.length - 1], ticks, rocksAlive: data.counts.rocksAlive };
 """
 
 
@@ -83,6 +86,9 @@ def main():
                    "after it the load makes its own: %r" % after)
         removed = [text for k, _, text in rows if k == "deleted" and not text.startswith("R-")]
         expect(not any("by damage" in t or "range" in t for t in removed), "no ship or bomb went by damage or by range: %r" % removed)
+        expect(seen["alive"] is not None and seen["alive"] == seen["rocksAlive"] and seen["alive"] > 0,
+               "the rocks alive at the end are still counted there: the chart ends at %r, %r are alive" % (seen["alive"], seen["rocksAlive"]))
+        expect(seen["ticks"] and all(t == int(t) for t in seen["ticks"]), "rocks are counted in whole numbers: %r" % seen["ticks"])
         for items in seen["legends"]:
             expect(len(set(items)) == len(items), "a legend names each series once: %r" % items)
         frames = seen["frames"]

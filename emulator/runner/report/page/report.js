@@ -286,7 +286,7 @@ function chart(title, quantity, unit, series, options) {
   if (options.zero && !log) lo = Math.min(lo, 0);
   if (hi - lo < 1e-12) { hi += 1; lo -= log ? 1 : 0; }
   const pad = (hi - lo) * 0.05; hi += pad; if (!options.zero || log) lo -= pad;
-  const c = { title, points: series.reduce((n, s) => n + s.t.length, 0), colors: series.map((s) => s.color) };
+  const c = { title, points: series.reduce((n, s) => n + s.t.length, 0), colors: series.map((s) => s.color), series };
   const p = unit ? thousands(Math.max(Math.abs(log ? Math.pow(10, hi) : hi), Math.abs(log ? 0 : lo))) : 1;
   const scale = Math.pow(1000, p - 1), axisTitle = quantity + (unit ? ' (' + prefixes[p] + unit + ')' : '');
   const tickText = (v) => log ? si(Math.pow(10, v), unit, 2) : num(v / scale);
@@ -296,6 +296,7 @@ function chart(title, quantity, unit, series, options) {
     // marks in time alone have no value to read off: no value axis
     // a count has no half: its ticks are whole numbers
     const yTicks = options.noValues ? [] : ticks(lo, hi, 5).filter((v) => !options.whole || Number.isInteger(v));
+    c.yTicks = yTicks;
     const widest = Math.max(0, ...yTicks.map((v) => g.measureText(tickText(v)).width));
     const l = options.noValues ? 14 : widest + 30, r = 14, top = 10, bottom = 34, pw = w - l - r, ph = h - top - bottom;
     if (pw <= 10 || ph <= 10) return;
