@@ -3,10 +3,10 @@
  * its name. */
 #include "support/emulated_root.h"
 
-#include "emulator/runner/observer_fanout.h"
+#include "emulator/runner/outputs/observer_fanout.h"
 #include "emulator/runner/report/json_writer.h"
 #include "emulator/runner/report/recorder.h"
-#include "emulator/runner/script_player.h"
+#include "emulator/runner/run/script_player.h"
 
 #include <gtest/gtest.h>
 
