@@ -36,9 +36,10 @@ return { facts, rows, legends, frames, drawn, verdict: document.getElementById('
 """
 
 
-def main():
-    sim, scenario = sys.argv[1:3]
-    folder = tempfile.mkdtemp(prefix="brimstar-load-")
+def open_report(sim, scenario, prefix):
+    """Runs the scenario with a report and opens the report in headless
+    Chromium: the driver, expect(ok, what) and its list of failures."""
+    folder = tempfile.mkdtemp(prefix=prefix)
     report = os.path.join(folder, "report.html")
     subprocess.run([sim, scenario, "--quiet", "--report", report], check=False)
     failures = []
@@ -54,10 +55,22 @@ def main():
     options.binary_location = "/usr/bin/chromium"
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.get("file://" + os.path.abspath(report))
+    errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+    expect(not errors, "no console error " + repr(errors[:3]))
+    return driver, expect, failures
+
+
+def finish(driver, failures):
+    driver.quit()
+    if failures:
+        print("%d check(s) failed" % len(failures))
+        sys.exit(1)
+
+
+def main():
+    driver, expect, failures = open_report(sys.argv[1], sys.argv[2], "brimstar-load-")
     try:
-        driver.get("file://" + os.path.abspath(report))
-        errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
-        expect(not errors, "no console error " + repr(errors[:3]))
         seen = driver.execute_script(SEEN)
         facts, rows = seen["facts"], seen["rows"]
         expect(facts.get("bombs fired / detonated") == "2 / 2",
@@ -99,10 +112,7 @@ def main():
         expect(len(set(drawn)) == len(drawn) and len(drawn) >= 4,
                "the view draws each vessel once, the two bombs apart: %r" % drawn)
     finally:
-        driver.quit()
-    if failures:
-        print("%d check(s) failed" % len(failures))
-        sys.exit(1)
+        finish(driver, failures)
 
 
 if __name__ == "__main__":

@@ -239,7 +239,7 @@ function makeView(source, clock, title, options) {
         break;
       }
     }
-    clock.drawn[title] = here.map((q) => [q.v.name, q.x, q.y, q.a, q.b, q.v.index]);
+    clock.drawn[title] = here.map((q) => [q.v.name, q.x, q.y, q.a, q.b, q.v.index, options.labelOf(q.v, t)]);
   }
   view.draw = draw;
   const zoom = (f, at) => {
@@ -319,8 +319,13 @@ const blastRadius = 200000;  // m, how far a blast reaches
 
 // The two views: close by, in a frame the reader picks, and around the planet.
 function closeByView(source, clock, frames, more) {
-  return makeView(source, clock, 'Close by', Object.assign({ frames, labelOf: (v) => v.label,
-    hover: (v, t) => { const s = at(v, 's', t); return s === null ? '' : si(s, 'm/s'); } }, more));
+  return makeView(source, clock, 'Close by', Object.assign({ frames,
+    labelOf: (v, t) => v.label + (flagsAt(v, t) & belowSurface ? ' (below the surface)' : ''),
+    hover: (v, t) => {
+      if (flagsAt(v, t) & fasterThanLight) return 'a speed above light\'s: no real speed';
+      const s = at(v, 's', t);
+      return s === null ? '' : si(s, 'm/s');
+    } }, more));
 }
 function planetView(source, clock, more) {
   const radius = source.planetRadius;
@@ -331,6 +336,6 @@ function planetView(source, clock, more) {
       g.fillStyle = '#cfe3f5'; g.strokeStyle = '#0072b2'; g.lineWidth = 1.5;
       g.beginPath(); g.arc(px(0), py(0), Math.max(0, radius * k), 0, 2 * Math.PI); g.fill(); g.stroke();
     },
-    labelOf: (v, t) => v.label + (v.alt ? ' ' + si(at(v, 'alt', t) || 0, 'm', 3) + ' up' : ''),
+    labelOf: (v, t) => v.label + (flagsAt(v, t) & belowSurface ? ' below the surface' : v.alt ? ' ' + si(at(v, 'alt', t) || 0, 'm', 3) + ' up' : ''),
   }, more));
 }

@@ -20,8 +20,6 @@ data.vessels.forEach((v, i) => {
   // short labels in the views and legends; the whole name on hover
   v.label = isBomb(v) ? 'B' + (++bombCount) : v.name.length > 14 ? v.name.slice(0, 13) + '…' : v.name;
   v.title = v.name;
-  // a speed above light's is no speed: left out of the charts, and said so
-  if (v.fl && v.s) v.s = v.s.map((s, i) => (v.fl[i] & 2 ? null : s));
 });
 // A vessel is who it is, not its name: bombs fired with the same settings
 // share one, and a load makes its vessels anew. Each of a shared name is
@@ -138,7 +136,7 @@ function verdict() {
       if (!v.s) continue;
       const first = v.f.findIndex((f) => f > 0), last = v.f.length - 1 - v.f.slice().reverse().findIndex((f) => f > 0);
       const dv = Math.abs(v.s[Math.min(v.s.length - 1, last + 1)] - v.s[Math.max(0, first - 1)]);
-      if (isFinite(dv) && v.s.every((x) => x !== null) && dv > fastestDv) { fastestDv = dv; fastest = v; }
+      if (!(v.fl && v.fl.some((f) => f & fasterThanLight)) && dv > fastestDv) { fastestDv = dv; fastest = v; }
     }
     let s = 'The strongest push: ' + si(strongestF, 'N') + ' on ' + strongest.title;
     if (fastest) s += '; the largest change of speed: ' + si(fastestDv, 'm/s', 3) + ' (' + fastest.title + ')';
@@ -179,7 +177,7 @@ function verdict() {
   ];
   const sessions = data.events.filter((e) => e[1] === 'session').length;
   if (sessions) facts.push([(sessions + 1) + '', 'sessions (each load starts one)'], [c.removedWithSession + '', 'vessels removed with the session']);
-  for (const [bit, what] of [[1, 'below the planet\'s surface'], [2, 'faster than light (not charted)']]) {
+  for (const [bit, what] of [[belowSurface, 'below the planet\'s surface'], [fasterThanLight, 'faster than light (not charted)']]) {
     const flagged = data.vessels.filter((v) => v.fl && v.fl.some((f) => f & bit));
     if (flagged.length) facts.push([namesOf(flagged, 4), what + ' at some moment']);
   }
@@ -385,7 +383,12 @@ chart('Force each vessel received from the bombs' + (pushedSeries.length > manyS
   'force', 'N', pushedSeries.slice(0, manySeries), { log: true, zero: true });
 const speeds = data.vessels.filter((v) => !isRock(v) && !isBomb(v));
 chart('Speed relative to the planet' + (speeds.length > manySeries ? ' (the first ' + manySeries + ' of ' + speeds.length + ' vessels)' : ''),
-  'speed', 'm/s', speeds.slice(0, manySeries).map((v) => vesselSeries(v, 's')));
+  'speed', 'm/s', speeds.slice(0, manySeries).map((v) => {
+    // a speed above light's is no speed: left out, and the header says so
+    const s = vesselSeries(v, 's');
+    if (v.fl) s.v = s.v.map((x, i) => (v.fl[i] & fasterThanLight ? null : x));
+    return s;
+  }));
 const pushPairs = data.pushes.slice(0, manySeries * 2);
 const leftOut = data.pushesLeftOut + data.pushes.length - pushPairs.length;
 chart('Distance from each bomb to each vessel it pushed' + (leftOut ? ' (' + leftOut + ' more pairs not drawn)' : ''), 'distance', 'm',
