@@ -304,6 +304,7 @@ void Recorder::debugLineChanged(const std::string& line)
     debugShape_ = std::move(shape);
     debugBucket_ = bucket;
     if (debugAlike_ > 2) {
+        ++record_.debugFolded;
         record_.events.back() = {now(), EventKind::debug, -1, line};
         return;
     }

@@ -182,7 +182,8 @@ function verdict() {
     if (flagged.length) facts.push([namesOf(flagged, 4), what + ' at some moment']);
   }
   if (data.vesselsLeftOut) facts.push([whole(data.vesselsLeftOut), 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut) + ')']);
-  if (data.eventsLeftOut) facts.push([data.eventsLeftOut + '', 'events left out of the list (its start and its latest are kept)']);
+  if (data.eventsLeftOut) facts.push([whole(data.eventsLeftOut), 'events left out of the list (its start and its latest are kept)']);
+  if (data.debugFolded) facts.push([whole(data.debugFolded), 'debug lines left out, alike but for their numbers (the first and last of each stretch are kept)']);
   const grid = el('div', { class: 'facts' });
   for (const [value, label] of facts) {
     const f = el('div', { class: 'fact' });
@@ -396,7 +397,8 @@ chart('Distance from each bomb to each vessel it pushed' + (leftOut ? ' (' + lef
 const triggered = data.vessels.filter((v) => v.trigger > 0 && v.alt);
 if (triggered.length) {
   const carriers = data.vessels.filter((v) => !isBomb(v) && !isRock(v) && v.alt);
-  chart('Altitude, with the trigger height', 'altitude', 'm', triggered.slice(0, 6).concat(carriers.slice(0, 6)).map((v) => vesselSeries(v, 'alt')),
+  const more = triggered.length > 6 || carriers.length > 6 ? ' (the first 6 of ' + whole(triggered.length) + ' bombs and of ' + whole(carriers.length) + ' other vessels)' : '';
+  chart('Altitude, with the trigger height' + more, 'altitude', 'm', triggered.slice(0, 6).concat(carriers.slice(0, 6)).map((v) => vesselSeries(v, 'alt')),
     { line: { v: triggered[0].trigger, label: 'trigger height ' + si(triggered[0].trigger, 'm') }, zero: true });
 }
 const rocks = data.vessels.filter(isRock);
