@@ -79,7 +79,8 @@ private:
         double distance;
     };
 
-    /* The flight's time: the world's clock, shifted by the jumps so far. */
+    /* The flight's time: the world's clock, shifted by the jumps and loads
+     * so far; while a load builds the next session, when the last one ended. */
     double now() const { return loading_ ? sessionEnd_ : host_.world().simt + shift_; }
     /* Who made a vessel just created: the scenario places its own, in its
      * order, before the first step. */
@@ -119,7 +120,7 @@ private:
     int session_ = 0;
     std::unordered_set<OBJHANDLE> struck_;  // living rocks that have had a contact
     std::unordered_set<OBJHANDLE> pushed_;  // living vessels a bomb has pushed
-    std::string fault_;           // what ended the run, if a fault did
+    std::string fault_;                     // what ended the run, if a fault did
 };
 
 /* A bomb's blast level, 0 to 1: its thrusters' highest. */
