@@ -5,7 +5,7 @@
 (function flightCharts() {
   const bombs = data.vessels.filter((v) => isBomb(v) && v.lv);
   if (bombs.length > manySeries) {
-    chart('Bombs in their blast window', 'bombs blasting', '', [countOver(bombs, (v) => v.detonated >= 0 ? v.detonated : v.end, (v) => v.end, 'bombs blasting', palette[5])], { zero: true });
+    chart('Bombs in their blast window', 'bombs blasting', '', [countOver(bombs, (v) => v.detonated >= 0 ? v.detonated : v.end, (v) => v.end, 'bombs blasting', palette[5])], { zero: true, whole: true });
   } else {
     chart('Blast level of each bomb', 'level (0 to 1)', '', bombs.map((v) => vesselSeries(v, 'lv')),
       { zero: true, whenZero: 'No bomb went off: every level stays zero.' });
@@ -16,7 +16,12 @@
     'force', 'N', pushedSeries.slice(0, manySeries), { log: true, zero: true });
   const speeds = data.vessels.filter((v) => !isRock(v) && !isBomb(v));
   chart('Speed relative to the planet' + (speeds.length > manySeries ? ' (the first ' + manySeries + ' of ' + speeds.length + ' vessels)' : ''),
-    'speed', 'm/s', speeds.slice(0, manySeries).map((v) => vesselSeries(v, 's')), { whenZero: 'No ship moved in this run: every speed is zero.' });
+    'speed', 'm/s', speeds.slice(0, manySeries).map((v) => {
+      // a speed above light's is no speed: left out, and the header says so
+      const s = vesselSeries(v, 's');
+      if (v.fl) s.v = s.v.map((x, i) => (v.fl[i] & fasterThanLight ? null : x));
+      return s;
+    }), { whenZero: 'No ship moved in this run: every speed is zero.' });
   const pushPairs = data.pushes.slice(0, manySeries * 2);
   const leftOut = data.pushesLeftOut + data.pushes.length - pushPairs.length;
   chart('Distance from each bomb to each vessel it pushed' + (leftOut ? ' (' + leftOut + ' more pairs not drawn)' : ''), 'distance', 'm',
@@ -24,12 +29,13 @@
   const triggered = data.vessels.filter((v) => v.trigger > 0 && v.alt);
   if (triggered.length) {
     const carriers = data.vessels.filter((v) => !isBomb(v) && !isRock(v) && v.alt);
-    chart('Altitude, with the trigger height', 'altitude', 'm', triggered.slice(0, 6).concat(carriers.slice(0, 6)).map((v) => vesselSeries(v, 'alt')),
+    const more = triggered.length > 6 || carriers.length > 6 ? ' (the first 6 of ' + whole(triggered.length) + ' bombs and of ' + whole(carriers.length) + ' other vessels)' : '';
+    chart('Altitude, with the trigger height' + more, 'altitude', 'm', triggered.slice(0, 6).concat(carriers.slice(0, 6)).map((v) => vesselSeries(v, 'alt')),
       { line: { v: triggered[0].trigger, label: 'trigger height ' + si(triggered[0].trigger, 'm') }, zero: true });
   }
   const rocks = data.vessels.filter(isRock);
   if (rocks.length) {
-    chart('Rocks alive', 'rocks', '', [countOver(rocks, (v) => v.created, (v) => v.deleted >= 0 ? v.deleted : Infinity, 'rocks alive', rockColour)], { zero: true });
+    chart('Rocks alive', 'rocks', '', [countOver(rocks, (v) => v.created, (v) => v.deleted >= 0 ? v.deleted : Infinity, 'rocks alive', rockColour)], { zero: true, whole: true });
     // only rocks that were struck: the others stay whole, a line that says nothing
     const struck = rocks.filter((v) => v.hits.length);
     const shown = struck.slice(0, manySeries);

@@ -51,7 +51,8 @@ function valueAxis(series, unit, options) {
 }
 // A chart of series {name, label, color, t, v, steps?, bars?, text?, marks?}
 // added to the page (or to options.into); options: zero, log, line {v, label},
-// noValues, note, whenZero (the note when every value is zero). Returns it, or nothing when no series has a point.
+// noValues, whole (a count: whole ticks), note, whenZero (the note when
+// every value is zero). Returns it, or nothing when no series has a point.
 function chart(title, quantity, unit, series, options) {
   options = options || {};
   const c = { title, quantity, unit, series: [], colors: [], points: 0 };
@@ -84,7 +85,9 @@ function chart(title, quantity, unit, series, options) {
     const { lo, hi, log, tickText } = axis;
     g.font = '11px system-ui, sans-serif'; g.lineWidth = 1;
     // marks in time alone have no value to read off: no value axis
-    const yTicks = options.noValues ? [] : ticks(lo, hi, 5);
+    // a count has no half: its ticks are whole numbers
+    const yTicks = options.noValues ? [] : ticks(lo, hi, 5).filter((v) => !options.whole || Number.isInteger(v));
+    c.yTicks = yTicks;
     const widest = Math.max(0, ...yTicks.map((v) => g.measureText(tickText(v)).width));
     const l = options.noValues ? 14 : widest + 30, r = 14, top = 10, bottom = 34, pw = w - l - r, ph = h - top - bottom;
     if (pw <= 10 || ph <= 10) { c.geo = null; return; }
@@ -180,10 +183,11 @@ function chart(title, quantity, unit, series, options) {
   timeMouse(area, c);
   return c.show(series) ? c : null;
 }
-const vesselSeries = (v, key) => ({ name: v.name, label: v.label, color: v.color, t: v.t, v: v[key] });
+const vesselSeries = (v, key) => ({ name: v.title, label: v.label, color: v.color, t: v.t, v: v[key] });
 // How many of the vessels were doing something at each change.
 function countOver(items, from, to, name, color) {
-  const changes = items.flatMap((v) => [[from(v), 1], [to(v), -1]]).sort((a, b) => a[0] - b[0] || a[1] - b[1]);
+  // what is still doing it at the end stays counted to the end
+  const changes = items.flatMap((v) => [[from(v), 1], [to(v), -1]]).filter((c) => c[0] <= end).sort((a, b) => a[0] - b[0] || a[1] - b[1]);
   const times = [start], counts = [0];
   let n = 0;
   for (const [t, d] of changes) { n += d; if (times[times.length - 1] === t) counts[counts.length - 1] = n; else { times.push(t); counts.push(n); } }
