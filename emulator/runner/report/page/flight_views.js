@@ -103,8 +103,8 @@ function makeView(source, clock, title, options) {
   }
   // How far the vessels there at t reach, leaving out the few far off (a
   // ship 20 km from a rock field 200 m across): beyond ten times the median.
-  function usualReach(t) {
-    const near = now(t).map(reacher()), away = near.filter((r) => r > 0).sort((a, b) => a - b);
+  function usualReach(present) {
+    const near = present.map(reacher()), away = near.filter((r) => r > 0).sort((a, b) => a - b);
     const median = away.length ? away[(away.length - 1) >> 1] : 0, reaches = near;
     return Math.max(0, ...reaches.filter((r) => r <= median * 10));
   }
@@ -114,7 +114,7 @@ function makeView(source, clock, title, options) {
     view.plane = view.plane || planeOf();
     const extra = options.extra ? options.extra(view) : [];
     view.center = [0, 0];
-    view.ext = Math.max(options.least || 50, usualReach(clock.t) * 1.3, ...extra.map(reacher()));
+    view.ext = Math.max(options.least || 50, usualReach(now(clock.t)) * 1.3, ...extra.map(reacher()));
     view.auto = true;
     draw();
   };
@@ -124,10 +124,11 @@ function makeView(source, clock, title, options) {
     const m = 46, wide = w - 2 * m, high = h - 2 * m, size = Math.min(wide, high);
     clock.drawn[title] = [];
     if (size <= 10) return;  // a canvas too small to hold the view
+    const present = now(clock.t);
     if (view.auto) {
       // until the reader zooms or pans, the view follows the action: it grows
       // so nothing that moves away is lost, and closes in when it is far too wide
-      const far = usualReach(clock.t), least = Math.max(options.least || 50, ...(options.extra ? options.extra(view) : []).map(reacher()));
+      const far = usualReach(present), least = Math.max(options.least || 50, ...(options.extra ? options.extra(view) : []).map(reacher()));
       if (far > view.ext * 0.95 || far < view.ext * 0.3) view.ext = Math.max(least, far * 1.3);
     }
     const ext = view.ext, [ca, cb] = view.center;
@@ -216,16 +217,18 @@ function makeView(source, clock, title, options) {
     if (clock.trailStarts) clock.trailStarts[title] = trailStarts;
     g.restore();
     // every vessel at the playback's time; one outside the view is an arrow at its edge
-    const here = now(t).map((p) => ({ v: p.v, a: p.a, b: p.b, x: px(p.a), y: py(p.b) }));
+    const here = present.map((p) => ({ v: p.v, a: p.a, b: p.b, x: px(p.a), y: py(p.b) }));
     view.positions = here;
+    const sized = [];
     for (const p of here) {
       const inside = p.x >= m && p.x <= m + wide && p.y >= m && p.y <= m + high;
       const x = Math.max(m, Math.min(m + wide, p.x)), y = Math.max(m, Math.min(m + high, p.y));
       // a vessel's size where the record holds it and it shows: a contact
       // at a station's edge is seen to touch it
-      if (inside && p.v.size * k > 4) {
+      if (inside && p.v.r * k > 4) {
         g.strokeStyle = p.v.color; g.lineWidth = 1.5; g.globalAlpha = 0.8; g.beginPath();
-        g.arc(x, y, p.v.size * k, 0, 2 * Math.PI); g.stroke(); g.globalAlpha = 1;
+        g.arc(x, y, p.v.r * k, 0, 2 * Math.PI); g.stroke(); g.globalAlpha = 1;
+        sized.push([p.v.index, p.v.r * k]);
       }
       g.fillStyle = p.v.color; g.beginPath();
       if (inside) g.arc(x, y, isRock(p.v) ? 3.5 : 5, 0, 2 * Math.PI);
@@ -233,6 +236,7 @@ function makeView(source, clock, title, options) {
       g.fill();
       p.sx = x; p.sy = y;
     }
+    if (clock.sizes) clock.sizes[title] = sized;
     // labels placed so none overlaps; the corner holding the scale bar is taken
     g.font = '12px system-ui, sans-serif';
     const placed = labelSpace(), focus = source.focusAt(t);
@@ -356,18 +360,26 @@ function viewLegend(source) {
     item.append(c, document.createTextNode(text));
     box.append(item);
   }
+  // a page holding tens of thousands of entries plays slowly: past a
+  // two thousand, the reader types a name to find one
+  const most = 2000;
   const list = el('details', { class: 'vesselLegend' }), summary = el('summary', {}, 'the vessels'), items = el('div', { class: 'legendList' });
-  list.append(summary, items);
-  list.addEventListener('toggle', () => {
+  const search = el('input', { type: 'search', placeholder: 'find a vessel', 'aria-label': 'find a vessel' });
+  list.append(summary, search, items);
+  const fill = () => {
     items.textContent = '';
     if (!list.open) return;
-    for (const v of source.vessels) {
+    const q = search.value.toLowerCase(), found = source.vessels.filter((v) => !q || v.name.toLowerCase().includes(q));
+    for (const v of found.slice(0, most)) {
       const item = el('span', { class: 'item', title: v.name + ' (' + v.cls + ')', 'data-index': v.index }), i = el('i');
       i.style.background = v.color;
       item.append(i, document.createTextNode(v.label === v.name ? v.name : v.label + ' ' + v.name));
       items.append(item);
     }
-  });
+    if (found.length > most) items.append(el('span', { class: 'more' }, 'and ' + (found.length - most) + ' more: type a name to find one'));
+  };
+  list.addEventListener('toggle', fill);
+  search.addEventListener('input', fill);
   box.append(list);
   return box;
 }

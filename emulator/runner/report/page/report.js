@@ -54,7 +54,7 @@ function aliveDuring(from, to) {
   for (let i = first; i <= last; i++) for (const v of alive[i]) found.add(v);
   return found;
 }
-const state = { t: start, playing: false, drawn: {}, marks: {}, trailStarts: {} };
+const state = { t: start, playing: false, drawn: {}, marks: {}, trailStarts: {}, sizes: {} };
 window.flightReport = state;  // what the browser checks read
 
 function svgEl(tag, attrs, text) {
@@ -71,14 +71,16 @@ for (const e of data.events) {
   e[1] = data.eventKinds[e[1]];
   if (e[3] === undefined) e[3] = '';
 }
-// What a rock struck: the vessels nearest it at the moment (centres within
-// a metre of the nearest are named together; the page has no sizes).
+// What a rock struck: the vessels whose surface is nearest it at the moment
+// (within a metre of the nearest are named together): a station's centre
+// may be farther than a small ship's while its hull is the nearer.
 function struckBy(rock, t) {
   const p = position(rock, t), near = [];
+  if (!p) return 'another vessel';
   for (const v of aliveAt(t)) {
     if (v === rock || isBomb(v)) continue;
     const q = position(v, t);
-    if (q) near.push([Math.hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]), v]);
+    if (q) near.push([Math.hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]) - (v.r || 0), v]);
   }
   if (!near.length) return 'another vessel';
   const least = Math.min(...near.map((n) => n[0]));
