@@ -166,7 +166,8 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         << JsonNumber(r.simulated, 9) << ",\"wall\":" << JsonNumber(r.wallSeconds, 3)
         << ",\"planetRadius\":" << JsonNumber(r.planetRadius, 9) << ",\"planetView\":" << (r.planetView ? "true" : "false")
         << ",\"collision\":\"" << collisionStates[int(r.collision)] << "\",\"pushesLeftOut\":" << r.pushesLeftOut
-        << ",\"vesselsLeftOut\":" << r.vesselsLeftOut << ",\"eventsLeftOut\":" << r.eventsLeftOut;
+        << ",\"vesselsLeftOut\":" << r.vesselsLeftOut << ",\"eventsLeftOut\":" << r.eventsLeftOut
+        << ",\"rockTracksLeftOut\":" << r.rockTracksLeftOut;
     if (!r.ending.kind.empty())
         out << ",\"ending\":{\"kind\":" << JsonString(r.ending.kind) << ",\"t\":" << JsonNumber(r.ending.t, 9)
             << ",\"text\":" << JsonString(r.ending.text) << '}';

@@ -154,7 +154,8 @@ function verdict() {
     [c.rocksSpawned + '', 'rocks spawned'], [c.rocksByDamage + ' / ' + c.rocksByRange, 'rocks removed by damage / range'],
     [c.contacts + '', 'contacts'], [c.messageBoxes + '', 'message boxes'], [data.collision, 'collision library at the end'],
   ];
-  if (data.vesselsLeftOut) facts.push([data.vesselsLeftOut + '', 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut) + ')']);
+  if (data.vesselsLeftOut) facts.push([data.vesselsLeftOut + '', 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut - data.rockTracksLeftOut) + ')']);
+  if (data.rockTracksLeftOut) facts.push([data.rockTracksLeftOut + '', 'rock tracks left out (of rocks gone: the latest are kept, the older ones thinned)']);
   if (data.eventsLeftOut) facts.push([data.eventsLeftOut + '', 'events left out of the list (its start and its latest are kept)']);
   const grid = el('div', { class: 'facts' });
   for (const [value, label] of facts) {
