@@ -311,7 +311,7 @@ std::string LiveSession::flightReport(std::chrono::seconds wait)
 size_t LiveSession::reportBytesKept()
 {
     std::lock_guard<std::mutex> lock(reportMutex_);
-    return report_.capacity();
+    return report_.size();
 }
 
 std::string LiveSession::displayJson(const std::string& name)

@@ -442,14 +442,16 @@ void Recorder::widenBuckets()
         live.thinner = TrackThinner(bucket_);
     // The extremes of a wider bucket are among those of the two it joins,
     // so thinning the thinned points keeps what thinning them all would.
+    // Each track keeps its room, which it fills again as the flight goes on:
+    // a fresh copy of every track each time would leave the heap in pieces.
+    std::vector<TrackPoint> thinned;
     for (VesselTrack& track : record_.vessels) {
-        std::vector<TrackPoint> thinned;
+        thinned.clear();
         TrackThinner thinner(bucket_);
         for (const TrackPoint& p : track.points)
             thinner.add(p, thinned);
         thinner.flush(thinned);
-        thinned.shrink_to_fit();
-        track.points.swap(thinned);
+        track.points.assign(thinned.begin(), thinned.end());
     }
     auto bucket = [&](double time) { return std::floor(time / bucket_); };
     for (PushSeries& series : record_.pushes) {
@@ -464,8 +466,6 @@ void Recorder::widenBuckets()
         }
         series.t.resize(kept);
         series.distance.resize(kept);
-        series.t.shrink_to_fit();
-        series.distance.shrink_to_fit();
     }
 }
 
