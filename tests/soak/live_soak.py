@@ -3,10 +3,11 @@
 about it in a low orbit (the module's rock field coming and going about
 the station), flown by brimstar-sim --live at 1000x with a reader on the
 event stream as a page reads it, one flight report asked for at a quarter
-of the time. Prints the server's resident memory every SAMPLE seconds with
-the simulated time, the states a second and the load average, then the
-verdict: memory is flat when, over the second half, it never rises more
-than the tolerance (3 MB or 5 %, the larger) above where the half began.
+of the time and one at the end. Prints the server's resident memory every
+SAMPLE seconds with the simulated time, the states a second and the load
+average, what the last report left out, then the verdict: memory is flat
+when, over the second half, it never rises more than the tolerance (3 MB
+or 5 %, the larger) above where the half began.
 
     live_soak.py SIM MINUTES [--vessels N] [--sample SECONDS]
 
@@ -87,8 +88,12 @@ def post(address, action):
 
 
 def ask_report(address):
+    """The report's size, and what it says it kept and left out."""
     with urllib.request.urlopen(address + "report", timeout=120) as answer:
-        return len(answer.read())
+        page = answer.read().decode("utf-8", "replace")
+    figures = {key: int(value) for key, value in
+               re.findall(r'"(vesselsLeftOut|eventsLeftOut|rockTracksLeftOut|rocksSpawned|created)":(\d+)', page)}
+    return len(page), figures
 
 
 def main():
@@ -131,7 +136,8 @@ def main():
             sys.exit(2)
         if report_at is not None and wall >= report_at:
             report_at = None
-            print(f"live soak: a flight report asked for: {ask_report(address) / 1e6:.1f} MB", flush=True)
+            size, _ = ask_report(address)
+            print(f"live soak: a flight report asked for: {size / 1e6:.1f} MB", flush=True)
             continue
         rate = (reader.states - last_states) / max(wall - last_wall, 1e-9)
         last_states, last_wall = reader.states, wall
@@ -142,6 +148,9 @@ def main():
             break
         time.sleep(min(args.sample, seconds - wall) if wall < seconds else 0)
 
+    size, figures = ask_report(address)
+    print(f"live soak: the report at the end, {size / 1e6:.1f} MB: " +
+          ", ".join(f"{key} {value}" for key, value in sorted(figures.items())), flush=True)
     process.send_signal(2)
     try:
         process.communicate(timeout=60)
