@@ -13,8 +13,10 @@
  * are thinned out, and counted. Any length costs what the planned one does.
  *
  * Its times are the flight's: the world's clock, but carried on across a
- * time jump rather than sent back, so that tracks, charts and events stay
- * in the order they were flown. */
+ * time jump or a load rather than sent back, so that tracks, charts and
+ * events stay in the order they were flown. A load is a new session: what
+ * the old one held goes with it, and what the file brings back is made by
+ * the load, neither fired nor spawned again. */
 #ifndef BRIMSTAR_RUNNER_REPORT_RECORDER_H
 #define BRIMSTAR_RUNNER_REPORT_RECORDER_H
 
@@ -28,6 +30,7 @@
 #include <chrono>
 #include <map>
 #include <set>
+#include <unordered_set>
 #include <utility>
 
 namespace report {
@@ -52,6 +55,9 @@ public:
     void touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where) override;
     void forcesIntegrated() override;
     void timeJumped(double from, double to) override;
+    void sessionEnding() override;
+    void sessionStarted() override;
+    void fault(const std::string& what) override;
     void runEnded() override;
 
     void noted(const std::string& text) override;
@@ -76,8 +82,12 @@ private:
         double distance;
     };
 
-    /* The flight's time: the world's clock, shifted by the jumps so far. */
-    double now() const { return host_.world().simt + shift_; }
+    /* The flight's time: the world's clock, shifted by the jumps and loads
+     * so far; while a load builds the next session, when the last one ended. */
+    double now() const { return loading_ ? sessionEnd_ : host_.world().simt + shift_; }
+    /* Who made a vessel just created: the scenario places its own, in its
+     * order, before the first step. */
+    Origin originOf(const emu::VesselRecord& v);
     void event(EventKind kind, int subject, const std::string& text);
     void flushAll();
     void findContacts();
@@ -109,6 +119,14 @@ private:
     std::vector<Push> stepPushes_;
     std::set<std::pair<OBJHANDLE, OBJHANDLE>> touching_;
     size_t departedRocks_ = 0;  // tracks kept of rocks that have gone
+    std::vector<std::string> ownVessels_;  // the scenario's, in its order
+    size_t placed_ = 0;                    // of them, made so far
+    bool loading_ = false;                 // between a session's end and the next one's start
+    double sessionEnd_ = 0;                // the flight's time when it ended
+    int session_ = 0;
+    std::unordered_set<OBJHANDLE> struck_;  // living rocks that have had a contact
+    std::unordered_set<OBJHANDLE> pushed_;  // living vessels a bomb has pushed
+    std::string fault_;                     // what ended the run, if a fault did
 };
 
 /* A bomb's blast level, 0 to 1: its thrusters' highest. */
