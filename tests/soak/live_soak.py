@@ -92,7 +92,7 @@ def ask_report(address):
     with urllib.request.urlopen(address + "report", timeout=120) as answer:
         page = answer.read().decode("utf-8", "replace")
     figures = {key: int(value) for key, value in
-               re.findall(r'"(vesselsLeftOut|eventsLeftOut|rockTracksLeftOut|rocksSpawned|created)":(\d+)', page)}
+               re.findall(r'"(vesselsLeftOut|eventsLeftOut|rockTracksLeftOut|rocksSpawned)":(\d+)', page)}
     return len(page), figures
 
 
