@@ -219,17 +219,20 @@ function makeView(source, clock, title, options) {
     // every vessel at the playback's time; one outside the view is an arrow at its edge
     const here = present.map((p) => ({ v: p.v, a: p.a, b: p.b, x: px(p.a), y: py(p.b) }));
     view.positions = here;
+    // a vessel's size where the record holds it and it shows, within the
+    // view's frame: a contact at a station's edge is seen to touch it
     const sized = [];
+    g.save(); g.beginPath(); g.rect(m, m, wide, high); g.clip();
+    g.lineWidth = 1.5; g.globalAlpha = 0.8;
+    for (const p of here) {
+      if (!(p.x >= m && p.x <= m + wide && p.y >= m && p.y <= m + high && p.v.r * k > 4)) continue;
+      g.strokeStyle = p.v.color; g.beginPath(); g.arc(p.x, p.y, p.v.r * k, 0, 2 * Math.PI); g.stroke();
+      sized.push([p.v.index, p.v.r * k]);
+    }
+    g.restore();
     for (const p of here) {
       const inside = p.x >= m && p.x <= m + wide && p.y >= m && p.y <= m + high;
       const x = Math.max(m, Math.min(m + wide, p.x)), y = Math.max(m, Math.min(m + high, p.y));
-      // a vessel's size where the record holds it and it shows: a contact
-      // at a station's edge is seen to touch it
-      if (inside && p.v.r * k > 4) {
-        g.strokeStyle = p.v.color; g.lineWidth = 1.5; g.globalAlpha = 0.8; g.beginPath();
-        g.arc(x, y, p.v.r * k, 0, 2 * Math.PI); g.stroke(); g.globalAlpha = 1;
-        sized.push([p.v.index, p.v.r * k]);
-      }
       g.fillStyle = p.v.color; g.beginPath();
       if (inside) g.arc(x, y, isRock(p.v) ? 3.5 : 5, 0, 2 * Math.PI);
       else { const d = Math.atan2(p.y - cy, p.x - cx); g.moveTo(x + 8 * Math.cos(d), y + 8 * Math.sin(d)); g.lineTo(x + 5 * Math.cos(d + 2.4), y + 5 * Math.sin(d + 2.4)); g.lineTo(x + 5 * Math.cos(d - 2.4), y + 5 * Math.sin(d - 2.4)); }
