@@ -118,6 +118,7 @@ void Host::step(double dt)
     // at its end, and modules asking see the start throughout the step.
     double t0 = world_.sessionTime(), mjd0 = world_.mjd();
     stepping_ = true;
+    classFiles_.newStep();
     stepStart_ = t0;
     for (const auto& m : modules_.modules())
         if (m->opcPreStep)
@@ -132,8 +133,8 @@ void Host::step(double dt)
         }
     actingVessel_ = nullptr;
     proxies_.beforeIntegration(world_);
-    ground_.startStep(world_, world_.vessels(), dt);
-    world_.integrate(world_.vessels(), dt);
+    ground_.startStep(world_, dt);
+    world_.integrate(world_.vessels(), dt, &ground_);
     double end = world_.simt + dt;
     double t1 = world_.sessionTimeAt(end), mjd1 = world_.mjdAt(end);
     for (size_t i = 0; i < world_.vesselCount(); ++i)
@@ -189,6 +190,7 @@ void Host::startSession()
 
 void Host::endSession()
 {
+    classFiles_.newStep();
     mfds_.closeAll();
     inputBox_.cancel();
     world_.focus = nullptr;  // nothing to hand it on to: every vessel goes

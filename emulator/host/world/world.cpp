@@ -2,6 +2,7 @@
 
 #include "emulator/host/world/frame_math.h"
 #include "emulator/host/world/integration.h"
+#include "emulator/host/world/surface_contact.h"
 
 #include <algorithm>
 #include <cctype>
@@ -151,7 +152,7 @@ double World::altitude(const VesselRecord& vessel) const
 
 /* The planet moves without accelerating, so the vessels move relative to
  * it as about a fixed centre; without gravity, relative to the origin. */
-void World::integrate(const std::vector<OBJHANDLE>& vessels, double dt)
+void World::integrate(const std::vector<OBJHANDLE>& vessels, double dt, SurfaceContact* ground)
 {
     const Body* planet = gravity ? bodyByIndex(0) : nullptr;
     VECTOR3 origin = planet ? planet->pos : VECTOR3{0, 0, 0};
@@ -164,6 +165,8 @@ void World::integrate(const std::vector<OBJHANDLE>& vessels, double dt)
         VesselRecord* v = vessels_.find(h);
         if (!v)
             continue;
+        if (ground)
+            ground->note(h, *v);
         VECTOR3 total = v->force;
         if (v->hasThrusters)
             total = total + mul(v->rot, Burn(*v, dt));

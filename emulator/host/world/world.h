@@ -17,6 +17,8 @@
 
 namespace emu {
 
+class SurfaceContact;
+
 class World {
 public:
     World();
@@ -52,8 +54,9 @@ public:
      * integration.h): the forces added during the step, thrust, and body 0's
      * gravity when switched on. The new states, and the clock, wait as the
      * host's do for applyIntegration: the post-steps between see the step's
-     * start. */
-    void integrate(const std::vector<OBJHANDLE>& vessels, double dt);
+     * start. The ground, when given, notes each vessel before it moves, in
+     * the same pass. */
+    void integrate(const std::vector<OBJHANDLE>& vessels, double dt, SurfaceContact* ground = nullptr);
     /* The last integration's states take effect: the vessels', the bodies'
      * and the clock's. */
     void applyIntegration();
