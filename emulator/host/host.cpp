@@ -127,9 +127,9 @@ void Host::step(double dt)
     // vessels are called: re-reading its length, as the host does, calls a
     // vessel made by an earlier one in the same pass.
     for (size_t i = 0; i < world_.vesselCount(); ++i)
-        if (VesselRecord* v = world_.vessel(world_.vessels()[i]); v->callbacks) {
-            actingVessel_ = v->handle;
-            v->callbacks->clbkPreStep(t0, dt, mjd0);
+        if (VESSEL2* callbacks = world_.callbacksAt(i)) {
+            actingVessel_ = world_.vessels()[i];
+            callbacks->clbkPreStep(t0, dt, mjd0);
         }
     actingVessel_ = nullptr;
     proxies_.beforeIntegration(world_);
@@ -138,9 +138,9 @@ void Host::step(double dt)
     double end = world_.simt + dt;
     double t1 = world_.sessionTimeAt(end), mjd1 = world_.mjdAt(end);
     for (size_t i = 0; i < world_.vesselCount(); ++i)
-        if (VesselRecord* v = world_.vessel(world_.vessels()[i]); v->callbacks) {
-            actingVessel_ = v->handle;
-            v->callbacks->clbkPostStep(t1, dt, mjd1);
+        if (VESSEL2* callbacks = world_.callbacksAt(i)) {
+            actingVessel_ = world_.vessels()[i];
+            callbacks->clbkPostStep(t1, dt, mjd1);
         }
     actingVessel_ = nullptr;
     for (const auto& m : modules_.modules())

@@ -133,7 +133,7 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
         return nullptr;
     }
     // The interface version tells a module's VESSEL2 from a bare VESSEL.
-    v->callbacks = v->iface->Version() >= 1 ? static_cast<VESSEL2*>(v->iface) : nullptr;
+    world_.setCallbacks(*v, v->iface->Version() >= 1 ? static_cast<VESSEL2*>(v->iface) : nullptr);
     if (v->callbacks)
         v->callbacks->clbkSetClassCaps(const_cast<ClassFile*>(&cls));
     setState(v->iface, v->callbacks);

@@ -103,6 +103,7 @@ OBJHANDLE World::addVessel(VesselRecord vessel)
     details.serial = nextSerial_++;
     details.orderIndex = std::uint32_t(vesselOrder_.size());
     vesselOrder_.push_back(handle);
+    callbacksInOrder_.push_back(record->callbacks);
     vesselsByName_[Folded(details.name)].emplace(details.serial, handle);
     for (const VECTOR3& point : details.touchdown)
         touchdownReach = std::max(touchdownReach, length(point));
@@ -126,8 +127,10 @@ std::optional<VesselRecord> World::removeVessel(OBJHANDLE handle)
     // As the host's list does: the last vessel moves into the gap.
     OBJHANDLE last = vesselOrder_.back();
     vesselOrder_[details.orderIndex] = last;
+    callbacksInOrder_[details.orderIndex] = callbacksInOrder_.back();
     vessels_.find(last)->details->orderIndex = details.orderIndex;
     vesselOrder_.pop_back();
+    callbacksInOrder_.pop_back();
     auto named = vesselsByName_.find(Folded(details.name));
     named->second.erase(details.serial);
     if (named->second.empty())
@@ -135,6 +138,12 @@ std::optional<VesselRecord> World::removeVessel(OBJHANDLE handle)
     if (focus == handle)
         focus = nullptr;
     return vessels_.erase(handle);
+}
+
+void World::setCallbacks(VesselRecord& vessel, VESSEL2* callbacks)
+{
+    vessel.callbacks = callbacks;
+    callbacksInOrder_[vessel.details->orderIndex] = callbacks;
 }
 
 const std::string* World::className(const std::string& name)

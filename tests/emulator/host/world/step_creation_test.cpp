@@ -56,10 +56,12 @@ TEST_F(HostTest, AVesselMadeDuringAStepJoinsWhatIsLeftOfIt)
         Recorder parentCalls(parent, c.inPreStep, [&] {
             child = Ship("Child", {0, 0, 0}, {0, 0, 10});
             emu::VesselRecord* v = host.world().vessel(child);
-            v->iface = v->callbacks = &childCalls.emplace(child, true, nullptr);
+            v->iface = &childCalls.emplace(child, true, nullptr);
+            host.world().setCallbacks(*v, &*childCalls);
         });
         emu::VesselRecord* p = host.world().vessel(parent);
-        p->iface = p->callbacks = &parentCalls;
+        p->iface = &parentCalls;
+        host.world().setCallbacks(*p, &parentCalls);
 
         host.step(0.5);
 
