@@ -3,9 +3,9 @@
  * judged the same whatever pieces it comes in; a request taken must come
  * back unchanged from the scenario the session exports, so that a replay
  * does what the pilot did. */
-#include "emulator/runner/live/live_request.h"
-#include "emulator/runner/live/recorded_scenario.h"
-#include "emulator/runner/live/request_head.h"
+#include "emulator/runner/live/session/live_request.h"
+#include "emulator/runner/live/session/recorded_scenario.h"
+#include "emulator/runner/live/http/request_head.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -9,10 +9,10 @@
  * and lets the run go on, as it returns to the library that asked. */
 #include "fuzz_module_host.h"
 
-#include "emulator/runner/observer_fanout.h"
-#include "emulator/runner/script_player.h"
-#include "emulator/runner/trace_writer.h"
-#include "emulator/runner/track_plot.h"
+#include "emulator/runner/outputs/observer_fanout.h"
+#include "emulator/runner/run/script_player.h"
+#include "emulator/runner/outputs/trace_writer.h"
+#include "emulator/runner/outputs/track_plot.h"
 
 #include <cstdint>
 #include <cstdlib>

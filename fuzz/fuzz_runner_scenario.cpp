@@ -1,7 +1,7 @@
 /* The runner's scenario reader on any text: it accepts or names a line. */
 #include "fuzz_host.h"
 
-#include "emulator/runner/scenario_script.h"
+#include "emulator/runner/script/scenario_script.h"
 
 #include <cstdlib>
 

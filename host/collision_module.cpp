@@ -1,7 +1,5 @@
 #include "collision_module.h"
 
-#include "collision/service_table.h"
-
 #include <cstdio>
 
 CollisionModule collisionModule;
@@ -23,7 +21,7 @@ void ShowStartupError(const char* text)
     MessageBoxA(nullptr, text, "Error!", MB_OK);
 }
 
-void LoadCollisionModule()
+void LoadCollisionModule(void** serviceTable)
 {
     collisionModule.handle = LoadLibraryA(collisionModulePath);
     if (!collisionModule.handle) {
@@ -33,7 +31,6 @@ void LoadCollisionModule()
         return;
     }
     auto initint = LookUp<InitIntFn>("initint");
-    FillServiceTable();
     if (initint)
         initint(serviceTable);
 }

@@ -20,9 +20,10 @@ extern CollisionModule collisionModule;
 
 extern const char* const collisionModulePath;
 
-/* Loads the library, fills the service table and hands it over through
- * initint. Reports a missing library once. */
-void LoadCollisionModule();
+/* Loads the library and hands it the service table, filled by the caller
+ * (the services live above this boundary), through initint. Reports a
+ * missing library once. */
+void LoadCollisionModule(void** serviceTable);
 
 /* Looks up the other entry points; reports once when a required one is
  * missing. */

@@ -3,6 +3,7 @@
 #include "host/host_api.h"
 
 #include "collision/collision_mfd.h"
+#include "collision/service_table.h"
 #include "host/collision_module.h"
 #include "host/stay_loaded.h"
 #include "rocks/rock_spawner.h"
@@ -39,7 +40,8 @@ DLLCLBK void InitModule(HINSTANCE)
     InitWeaponSlots(startVelocity, startPowerKt);
     WriteNukeClassFile(modulePath);
     WriteRoidClassFile(modulePath);
-    LoadCollisionModule();
+    FillServiceTable();
+    LoadCollisionModule(serviceTable);
     if (!collisionModule.handle)
         return;
     LookUpCollisionEntryPoints();

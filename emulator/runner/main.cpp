@@ -12,21 +12,21 @@
  * takes its port first, and one that cannot start (its port taken, its
  * world not built) leaves every output as it was.
  */
-#include "class_check.h"
-#include "command_line.h"
-#include "interruption.h"
-#include "live/log_lines.h"
+#include "emulator/runner/live/session/log_lines.h"
+#include "emulator/runner/outputs/observer_fanout.h"
+#include "emulator/runner/outputs/run_files.h"
+#include "emulator/runner/outputs/trace_writer.h"
+#include "emulator/runner/outputs/track_plot.h"
+#include "emulator/runner/report/recorder.h"
+#include "emulator/runner/report/report_page.h"
+#include "emulator/runner/run/command_line.h"
+#include "emulator/runner/run/interruption.h"
+#include "emulator/runner/run/script_player.h"
+#include "emulator/runner/script/class_check.h"
+#include "emulator/runner/text/printable_text.h"
 #if BRIMSTAR_LIVE
-#include "live/run_live.h"
+#include "emulator/runner/live/run_live.h"
 #endif
-#include "observer_fanout.h"
-#include "printable_text.h"
-#include "report/recorder.h"
-#include "report/report_page.h"
-#include "run_files.h"
-#include "script_player.h"
-#include "trace_writer.h"
-#include "track_plot.h"
 
 #include "emulator/host/files/replacing_file.h"
 

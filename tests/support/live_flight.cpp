@@ -1,6 +1,6 @@
 #include "support/live_flight.h"
 
-#include "emulator/runner/script_player.h"
+#include "emulator/runner/run/script_player.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 
 #include "support/emulated_root.h"
 
-#include "emulator/runner/live/live_session.h"
-#include "emulator/runner/observer_fanout.h"
-#include "emulator/runner/trace_writer.h"
+#include "emulator/runner/live/session/live_session.h"
+#include "emulator/runner/outputs/observer_fanout.h"
+#include "emulator/runner/outputs/trace_writer.h"
 
 #include <memory>
 #include <sstream>

@@ -5,7 +5,7 @@
 
 #include "support/emulated_root.h"
 
-#include "emulator/runner/script_player.h"
+#include "emulator/runner/run/script_player.h"
 
 #include <string>
 

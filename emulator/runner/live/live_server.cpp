@@ -1,10 +1,10 @@
 #include "live_server.h"
 
-#include "bounded_server.h"
+#include "emulator/runner/live/http/bounded_server.h"
 #include "live_page_assets.h"
-#include "same_site.h"
+#include "emulator/runner/live/http/same_site.h"
 
-#include "emulator/runner/printable_text.h"
+#include "emulator/runner/text/printable_text.h"
 #include "emulator/runner/report/page_assets.h"
 
 #include <httplib.h>

@@ -8,7 +8,7 @@
 #ifndef BRIMSTAR_RUNNER_LIVE_LIVE_SERVER_H
 #define BRIMSTAR_RUNNER_LIVE_LIVE_SERVER_H
 
-#include "live_session.h"
+#include "emulator/runner/live/session/live_session.h"
 
 #include <atomic>
 #include <memory>

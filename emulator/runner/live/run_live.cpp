@@ -1,9 +1,9 @@
 #include "run_live.h"
 
-#include "live_session.h"
+#include "emulator/runner/live/session/live_session.h"
 
-#include "emulator/runner/interruption.h"
-#include "emulator/runner/script_player.h"
+#include "emulator/runner/run/interruption.h"
+#include "emulator/runner/run/script_player.h"
 
 #include <atomic>
 #include <cerrno>

@@ -6,12 +6,12 @@
 #define BRIMSTAR_RUNNER_LIVE_RUN_LIVE_H
 
 #include "live_server.h"
-#include "log_lines.h"
+#include "emulator/runner/live/session/log_lines.h"
 
-#include "emulator/runner/flight_log.h"
+#include "emulator/runner/outputs/flight_log.h"
 #include "emulator/runner/report/recorder.h"
-#include "emulator/runner/run_files.h"
-#include "emulator/runner/scenario_script.h"
+#include "emulator/runner/outputs/run_files.h"
+#include "emulator/runner/script/scenario_script.h"
 
 #include <memory>
 #include <string>

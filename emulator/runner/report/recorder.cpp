@@ -1,9 +1,9 @@
 #include "recorder.h"
 
 #include "emulator/host/world/frame_math.h"
-#include "emulator/runner/fixed_number.h"
-#include "emulator/runner/run_length.h"
-#include "emulator/runner/touchdown_text.h"
+#include "emulator/runner/text/fixed_number.h"
+#include "emulator/runner/run/run_length.h"
+#include "emulator/runner/outputs/touchdown_text.h"
 
 #include <algorithm>
 #include <climits>

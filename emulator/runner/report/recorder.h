@@ -21,8 +21,8 @@
 #include "track_thinner.h"
 
 #include "emulator/host/host.h"
-#include "emulator/runner/flight_log.h"
-#include "emulator/runner/scenario_script.h"
+#include "emulator/runner/outputs/flight_log.h"
+#include "emulator/runner/script/scenario_script.h"
 
 #include <chrono>
 #include <map>

@@ -4,7 +4,7 @@
 #include "support/emulated_root.h"
 #include "support/loaded_library.h"
 
-#include "emulator/runner/script_player.h"
+#include "emulator/runner/run/script_player.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
  * the order the flight was flown. */
 #include "support/emulated_root.h"
 
-#include "emulator/runner/observer_fanout.h"
+#include "emulator/runner/outputs/observer_fanout.h"
 #include "emulator/runner/report/recorder.h"
-#include "emulator/runner/script_player.h"
-#include "emulator/runner/trace_writer.h"
+#include "emulator/runner/run/script_player.h"
+#include "emulator/runner/outputs/trace_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include "support/emulated_root.h"
 #include "support/live_flight.h"
 
-#include "emulator/runner/live/live_session.h"
-#include "emulator/runner/observer_fanout.h"
-#include "emulator/runner/script_player.h"
-#include "emulator/runner/trace_writer.h"
+#include "emulator/runner/live/session/live_session.h"
+#include "emulator/runner/outputs/observer_fanout.h"
+#include "emulator/runner/run/script_player.h"
+#include "emulator/runner/outputs/trace_writer.h"
 
 #include <gtest/gtest.h>
 

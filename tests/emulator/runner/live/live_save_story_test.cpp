@@ -5,9 +5,9 @@
 #include "support/emulated_root.h"
 #include "support/live_flight.h"
 
-#include "emulator/runner/live/live_session.h"
-#include "emulator/runner/live/saved_scenarios.h"
-#include "emulator/runner/script_player.h"
+#include "emulator/runner/live/session/live_session.h"
+#include "emulator/runner/live/session/saved_scenarios.h"
+#include "emulator/runner/run/script_player.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
  * shows. One step while paused moves the world one step and stays paused. */
 #include "support/live_flight.h"
 
-#include "emulator/runner/script_player.h"
+#include "emulator/runner/run/script_player.h"
 
 #include <OrbiterAPI.h>
 

@@ -4,7 +4,7 @@
  * it blasts, and the rocks it threw out of range are among the vessels gone. */
 #include "support/live_flight.h"
 
-#include "emulator/runner/script_player.h"
+#include "emulator/runner/run/script_player.h"
 
 #include <gtest/gtest.h>
 

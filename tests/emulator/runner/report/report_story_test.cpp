@@ -4,8 +4,8 @@
 
 #include "emulator/runner/report/recorder.h"
 #include "emulator/runner/report/report_page.h"
-#include "emulator/runner/observer_fanout.h"
-#include "emulator/runner/script_player.h"
+#include "emulator/runner/outputs/observer_fanout.h"
+#include "emulator/runner/run/script_player.h"
 
 #include <gtest/gtest.h>
 
