@@ -186,11 +186,13 @@ void Host::startSession()
     for (const auto& m : modules_.modules())
         if (m->opcOpenRenderViewport)
             m->opcOpenRenderViewport(nullptr, viewportWidth, viewportHeight, FALSE);
+    observer_->sessionStarted();
 }
 
 void Host::endSession()
 {
     classFiles_.newStep();
+    observer_->sessionEnding();
     mfds_.closeAll();
     inputBox_.cancel();
     world_.focus = nullptr;  // nothing to hand it on to: every vessel goes

@@ -35,6 +35,11 @@ public:
     /* The host's time jump moved the world's clock from one reading to
      * another, backwards too; nothing moved. */
     virtual void timeJumped(double /*from*/, double /*to*/) {}
+    /* A session ends: what goes now goes with it, not by any act of its
+     * own. Told before the first deletion. */
+    virtual void sessionEnding() {}
+    /* A new session is in place, its vessels made and its clock set. */
+    virtual void sessionStarted() {}
     /* What the real host would not survive, as "call: why"; the run ends. */
     virtual void fault(const std::string& /*what*/) {}
     /* The run ended: no more steps, nothing saved. */

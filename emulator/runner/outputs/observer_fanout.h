@@ -29,6 +29,8 @@ public:
     }
     void forcesIntegrated() override { each(&HostObserver::forcesIntegrated); }
     void timeJumped(double from, double to) override { each(&HostObserver::timeJumped, from, to); }
+    void sessionEnding() override { each(&HostObserver::sessionEnding); }
+    void sessionStarted() override { each(&HostObserver::sessionStarted); }
     void fault(const std::string& what) override { each(&HostObserver::fault, what); }
     void runEnded() override { each(&HostObserver::runEnded); }
 

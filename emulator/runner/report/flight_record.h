@@ -1,7 +1,7 @@
 /* What a flight report shows, as plain data: the run's figures, each
  * vessel's thinned track, the bombs' pushes, the screens shown and every
  * event, with times in seconds of simulation time, run on across a time
- * jump (see recorder.h). */
+ * jump and a load (see recorder.h). */
 #ifndef BRIMSTAR_RUNNER_REPORT_FLIGHT_RECORD_H
 #define BRIMSTAR_RUNNER_REPORT_FLIGHT_RECORD_H
 
@@ -10,6 +10,10 @@
 #include <vector>
 
 namespace report {
+
+/* What a moment of a track holds that is not so: drawn as such, never as
+ * if it were a normal place or speed. */
+enum PointFlag { belowSurface = 1, fasterThanLight = 2 };
 
 /* One moment of a vessel's flight. */
 struct TrackPoint {
@@ -20,7 +24,11 @@ struct TrackPoint {
     double speed = 0;       // relative to the planet, m/s
     double force = 0;       // what the bombs pushed it with in this step, N
     double level = 0;       // a bomb's blast level, 0 to 1
+    int flags = 0;          // PointFlag bits
 };
+
+/* Who made a vessel: only the module's own acts fire bombs and spawn rocks. */
+enum class Origin { module, scenario, load };
 
 struct VesselTrack {
     std::string name;
@@ -32,6 +40,9 @@ struct VesselTrack {
     std::vector<TrackPoint> points;
     std::vector<double> hits;     // a rock's contacts
     std::uint64_t serial = 0;     // the host's creation order: names repeat
+    double size = 0;              // its radius as the host knows it, m
+    int session = 0;              // from 0; each load starts another
+    Origin origin = Origin::module;
 };
 
 /* How far one bomb was from one vessel it pushed, over the blast. */
@@ -60,7 +71,7 @@ struct ShownScreen {
     std::vector<std::string> buttons;  // in the host's order
 };
 
-enum class EventKind { created, deleted, blast, message, debug, input, pilot, screen, ended, touchdown, jump };
+enum class EventKind { created, deleted, blast, message, debug, input, pilot, screen, ended, touchdown, jump, session };
 
 struct Event {
     double t = 0;
@@ -76,6 +87,9 @@ struct Counts {
     int bombsFired = 0, bombsDetonated = 0;
     int rocksSpawned = 0, rocksByDamage = 0, rocksByRange = 0;
     int contacts = 0, messageBoxes = 0;
+    int removedWithSession = 0;  // gone because a load ended their session
+    int vesselsPushed = 0;       // by a bomb, whether their tracks are kept or not
+    int rocksAlive = 0;          // made and not gone, by whatever made them
 };
 
 /* How a run that did not reach its end ended; empty kind for one that did. */
@@ -102,6 +116,7 @@ struct FlightRecord {
     int pushesLeftOut = 0;  // pairs beyond what the page draws
     int vesselsLeftOut = 0;  // vessels beyond the tracks the page is given
     long eventsLeftOut = 0;  // dropped from the middle of a flight's events
+    long debugFolded = 0;    // debug lines folded into the first and last alike
     std::vector<double> focusChanges;
     std::vector<ShownScreen> screens;
     std::vector<Event> events;

@@ -17,26 +17,30 @@ struct Column {
 /* Positions relative to the planet, a frame that does not move with the
  * focus, so the page can draw every vessel and mark in a frame of the
  * reader's choice. Ten digits keep a millimetre at an orbit's radius: a
- * blast's few hundred metres must not be lost beside the 7000 km. */
+ * blast's few hundred metres must not be lost beside the 7000 km. Speeds,
+ * altitudes and distances keep nine digits: a push of a few centimetres a
+ * second on an orbit's 7.5 km/s is a curve, not a staircase. */
 const Column trackColumns[] = {
     {"t", 9, [](const TrackPoint& p) { return p.t; }},
     {"wx", 10, [](const TrackPoint& p) { return p.planet[0]; }},
     {"wy", 10, [](const TrackPoint& p) { return p.planet[1]; }},
     {"wz", 10, [](const TrackPoint& p) { return p.planet[2]; }},
-    {"s", 4, [](const TrackPoint& p) { return p.speed; }},
+    {"s", 9, [](const TrackPoint& p) { return p.speed; }},
 };
 const Column planetColumns[] = {
-    {"alt", 6, [](const TrackPoint& p) { return p.altitude; }},
+    {"alt", 9, [](const TrackPoint& p) { return p.altitude; }},
 };
 /* Left out while all zero: most vessels are never pushed, and only bombs blast. */
 const Column sparseColumns[] = {
     {"f", 4, [](const TrackPoint& p) { return p.force; }},
     {"lv", 3, [](const TrackPoint& p) { return p.level; }},
+    {"fl", 1, [](const TrackPoint& p) { return double(p.flags); }},
 };
 
 const char* const eventKinds[] = {"created", "deleted", "blast", "message", "debug", "input",
-                                  "pilot",   "screen",  "ended", "touchdown", "jump"};
+                                  "pilot",   "screen",  "ended", "touchdown", "jump", "session"};
 const char* const collisionStates[] = {"complete", "incomplete", "absent"};
+const char* const origins[] = {"module", "scenario", "load"};
 
 void Numbers(std::ostream& out, const std::vector<double>& values, int digits = 6)
 {
@@ -70,7 +74,13 @@ void Optional(std::ostream& out, const char* key, double value)
  * left out where it is the first point: a day has thousands of bombs and rocks. */
 void WriteTrack(std::ostream& out, const VesselTrack& v, int classIndex, const std::string& how, bool planetView)
 {
-    out << "{\"name\":" << JsonString(v.name) << ",\"c\":" << classIndex;
+    // The serial is who it is: bombs fired with the same settings share a name.
+    out << "{\"id\":" << v.serial << ",\"name\":" << JsonString(v.name) << ",\"c\":" << classIndex
+        << ",\"r\":" << JsonNumber(v.size, 6);
+    if (v.session)
+        out << ",\"session\":" << v.session;
+    if (v.origin != Origin::module)
+        out << ",\"by\":\"" << origins[int(v.origin)] << '"';
     if (v.points.empty() || v.points.front().t != v.created)
         out << ",\"created\":" << JsonNumber(v.created, 9);
     if (v.deleted != -1 && !v.points.empty() && v.points.back().t == v.deleted)
@@ -166,7 +176,8 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         << JsonNumber(r.simulated, 9) << ",\"wall\":" << JsonNumber(r.wallSeconds, 3)
         << ",\"planetRadius\":" << JsonNumber(r.planetRadius, 9) << ",\"planetView\":" << (r.planetView ? "true" : "false")
         << ",\"collision\":\"" << collisionStates[int(r.collision)] << "\",\"pushesLeftOut\":" << r.pushesLeftOut
-        << ",\"vesselsLeftOut\":" << r.vesselsLeftOut << ",\"eventsLeftOut\":" << r.eventsLeftOut;
+        << ",\"vesselsLeftOut\":" << r.vesselsLeftOut << ",\"eventsLeftOut\":" << r.eventsLeftOut
+        << ",\"debugFolded\":" << r.debugFolded;
     if (!r.ending.kind.empty())
         out << ",\"ending\":{\"kind\":" << JsonString(r.ending.kind) << ",\"t\":" << JsonNumber(r.ending.t, 9)
             << ",\"text\":" << JsonString(r.ending.text) << '}';
@@ -174,7 +185,10 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         << ",\n\"counts\":{\"created\":" << c.created << ",\"deleted\":" << c.deleted << ",\"bombsFired\":"
         << c.bombsFired << ",\"bombsDetonated\":" << c.bombsDetonated << ",\"rocksSpawned\":" << c.rocksSpawned
         << ",\"rocksByDamage\":" << c.rocksByDamage << ",\"rocksByRange\":" << c.rocksByRange
-        << ",\"contacts\":" << c.contacts << ",\"messageBoxes\":" << c.messageBoxes << "},\n\"focusChanges\":";
+        << ",\"contacts\":" << c.contacts << ",\"messageBoxes\":" << c.messageBoxes
+        << ",\"removedWithSession\":" << c.removedWithSession << ",\"vesselsPushed\":" << c.vesselsPushed
+        << ",\"rocksAlive\":" << c.rocksAlive
+        << "},\n\"focusChanges\":";
     Numbers(out, r.focusChanges, 9);
     WriteFocus(out, r.vessels);
     std::vector<std::string> classes;
@@ -197,7 +211,7 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         out << "{\"bomb\":" << p.bomb << ",\"target\":" << p.target << ",\"t\":";
         Numbers(out, p.t, 9);
         out << ",\"d\":";
-        Numbers(out, p.distance, 5);
+        Numbers(out, p.distance, 9);
         out << '}';
     });
     List(out, "screens", r.screens, [&](const ShownScreen& s) { WriteScreen(out, s); });

@@ -26,6 +26,9 @@ const size_t maxPushSeries = 400;
 const double startingTracks = 1000;
 /* Beyond this distance from the focus a rock removes itself by range. */
 const double rockRange = 800.0;
+/* No vessel outruns light: a speed above it comes from a vessel almost at
+ * a blast's point, where the push has no meaning. */
+const double speedOfLight = 299792458.0;
 
 bool IsBomb(const emu::VesselRecord& v)
 {
@@ -132,6 +135,8 @@ Recorder::Recorder(emu::Host& host, const runner::Script& script, size_t trackLi
     record_.step = script.step;
     record_.planetRadius = script.planet.radius;
     record_.planetView = script.gravity;
+    for (const runner::VesselSpec& v : script.vessels)
+        ownVessels_.push_back(v.name);
     // The run's real length: a run may end at its last action, after its
     // duration, or have no duration at all.
     runEnd_ = runner::RunEnd(script);
@@ -165,11 +170,25 @@ void Recorder::event(EventKind kind, int subject, const std::string& text)
     events.push_back({now(), kind, subject, text});
 }
 
+Origin Recorder::originOf(const emu::VesselRecord& v)
+{
+    if (loading_)
+        return Origin::load;
+    if (record_.steps == 0 && placed_ < ownVessels_.size() && ownVessels_[placed_] == v.details->name) {
+        ++placed_;
+        return Origin::scenario;
+    }
+    return Origin::module;
+}
+
 void Recorder::vesselCreated(const emu::VesselRecord& v)
 {
     bool bomb = IsBomb(v);
-    record_.counts.bombsFired += bomb;
-    record_.counts.rocksSpawned += IsRock(v);
+    Origin origin = originOf(v);
+    bool modulesOwn = origin == Origin::module;
+    record_.counts.bombsFired += bomb && modulesOwn;
+    record_.counts.rocksSpawned += IsRock(v) && modulesOwn;
+    record_.counts.rocksAlive += IsRock(v);
     ++record_.counts.created;
     if (!keepsTrack() && v.handle != host_.world().focus) {
         ++record_.vesselsLeftOut;
@@ -181,6 +200,9 @@ void Recorder::vesselCreated(const emu::VesselRecord& v)
     track.serial = v.details->serial;
     track.className = *v.className;
     track.created = now();
+    track.size = v.size;
+    track.session = session_ + (origin == Origin::load);  // the session the load starts
+    track.origin = origin;
     if (bomb) {
         track.triggerHeight = TriggerHeight(v.details->name);
         record_.planetView = record_.planetView || track.triggerHeight > 0;
@@ -193,12 +215,22 @@ void Recorder::vesselCreated(const emu::VesselRecord& v)
 void Recorder::vesselDeleted(const emu::VesselRecord& v)
 {
     ++record_.counts.deleted;
+    record_.counts.rocksAlive -= IsRock(v);
+    bool struck = struck_.erase(v.handle) > 0;
+    pushed_.erase(v.handle);
     std::string how;
-    if (IsRock(v)) {
+    if (loading_) {
+        ++record_.counts.removedWithSession;
+        how = "removed with the session";
+    } else if (IsRock(v)) {
+        // A rock goes by its own rules: beyond the range, or once contacts
+        // have worn it down. One gone any other way says nothing.
         const emu::VesselRecord* focus = host_.world().vessel(host_.world().focus);
         bool byRange = focus && length(v.pos - focus->pos) > rockRange;
-        ++(byRange ? record_.counts.rocksByRange : record_.counts.rocksByDamage);
-        how = byRange ? "out of range" : "by damage";
+        if (byRange || struck) {
+            ++(byRange ? record_.counts.rocksByRange : record_.counts.rocksByDamage);
+            how = byRange ? "out of range" : "by damage";
+        }
     }
     auto found = live_.find(v.handle);
     if (found == live_.end())
@@ -230,6 +262,28 @@ void Recorder::timeJumped(double from, double to)
                                    " s; the report's times run on from " + runner::Fixed(now(), 2) + " s");
 }
 
+void Recorder::sessionEnding()
+{
+    flushAll();
+    sessionEnd_ = now();
+    loading_ = true;
+}
+
+void Recorder::sessionStarted()
+{
+    loading_ = false;
+    ++session_;
+    shift_ = sessionEnd_ - host_.world().simt;
+    event(EventKind::session, -1, "a new session starts, its clock at " + runner::Fixed(host_.world().simt, 2) +
+                                      " s; the report's times run on from " + runner::Fixed(now(), 2) + " s");
+}
+
+void Recorder::fault(const std::string& what)
+{
+    if (fault_.empty())
+        fault_ = what;
+}
+
 void Recorder::messageBox(const emu::MessageBoxRecord& box)
 {
     ++record_.counts.messageBoxes;
@@ -250,6 +304,7 @@ void Recorder::debugLineChanged(const std::string& line)
     debugShape_ = std::move(shape);
     debugBucket_ = bucket;
     if (debugAlike_ > 2) {
+        ++record_.debugFolded;
         record_.events.back() = {now(), EventKind::debug, -1, line};
         return;
     }
@@ -268,7 +323,8 @@ void Recorder::noted(const std::string& text)
 
 void Recorder::runEnded()
 {
-    event(EventKind::ended, -1, "the run ends at a library's request, with nothing saved");
+    event(EventKind::ended, -1,
+          fault_.empty() ? "the run ends at a library's request, with nothing saved" : "the run fails: " + fault_);
 }
 
 void Recorder::runFinished(const runner::RunEnding& ending)
@@ -301,6 +357,8 @@ void Recorder::screenShown(const std::string& name, const emu::Screen& screen, c
 
 void Recorder::forceAdded(const emu::VesselRecord& target, const VECTOR3& force, const emu::VesselRecord* source)
 {
+    if (source && IsBomb(*source) && !IsBomb(target) && pushed_.insert(target.handle).second)
+        ++record_.counts.vesselsPushed;
     auto pushed = live_.find(target.handle);
     if (pushed == live_.end())
         return;
@@ -401,6 +459,7 @@ void Recorder::findContacts()
         if (touching_.count(pair))
             continue;
         ++record_.counts.contacts;
+        struck_.insert(pair.first);
         auto found = live_.find(pair.first);
         if (found != live_.end())
             record_.vessels[size_t(found->second.index)].hits.push_back(now());
@@ -478,6 +537,8 @@ void Recorder::forcesIntegrated()
         Put(p.planet, fromPlanet);
         p.altitude = length(fromPlanet) - (planet ? planet->radius : 0.0);
         p.speed = length(planet ? v->vel - planet->vel : v->vel);
+        p.flags = (p.altitude < 0 ? belowSurface : 0) | (!(p.speed <= speedOfLight) ? fasterThanLight : 0);
+        track.size = v->size;
         p.force = length(live.force);
         live.force = {0, 0, 0};
         if (IsBomb(*v)) {

@@ -12,8 +12,10 @@
  * does.
  *
  * Its times are the flight's: the world's clock, but carried on across a
- * time jump rather than sent back, so that tracks, charts and events stay
- * in the order they were flown. */
+ * time jump or a load rather than sent back, so that tracks, charts and
+ * events stay in the order they were flown. A load is a new session: what
+ * the old one held goes with it, and what the file brings back is made by
+ * the load, neither fired nor spawned again. */
 #ifndef BRIMSTAR_RUNNER_REPORT_RECORDER_H
 #define BRIMSTAR_RUNNER_REPORT_RECORDER_H
 
@@ -27,6 +29,7 @@
 #include <chrono>
 #include <map>
 #include <set>
+#include <unordered_set>
 #include <utility>
 
 namespace report {
@@ -49,6 +52,9 @@ public:
     void touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where) override;
     void forcesIntegrated() override;
     void timeJumped(double from, double to) override;
+    void sessionEnding() override;
+    void sessionStarted() override;
+    void fault(const std::string& what) override;
     void runEnded() override;
 
     void noted(const std::string& text) override;
@@ -73,8 +79,12 @@ private:
         double distance;
     };
 
-    /* The flight's time: the world's clock, shifted by the jumps so far. */
-    double now() const { return host_.world().simt + shift_; }
+    /* The flight's time: the world's clock, shifted by the jumps and loads
+     * so far; while a load builds the next session, when the last one ended. */
+    double now() const { return loading_ ? sessionEnd_ : host_.world().simt + shift_; }
+    /* Who made a vessel just created: the scenario places its own, in its
+     * order, before the first step. */
+    Origin originOf(const emu::VesselRecord& v);
     void event(EventKind kind, int subject, const std::string& text);
     void flushAll();
     void findContacts();
@@ -103,6 +113,14 @@ private:
     std::map<std::pair<int, int>, int> pairs_;  // (bomb, target) to its push series, -1 when left out
     std::vector<Push> stepPushes_;
     std::set<std::pair<OBJHANDLE, OBJHANDLE>> touching_;
+    std::vector<std::string> ownVessels_;  // the scenario's, in its order
+    size_t placed_ = 0;                    // of them, made so far
+    bool loading_ = false;                 // between a session's end and the next one's start
+    double sessionEnd_ = 0;                // the flight's time when it ended
+    int session_ = 0;
+    std::unordered_set<OBJHANDLE> struck_;  // living rocks that have had a contact
+    std::unordered_set<OBJHANDLE> pushed_;  // living vessels a bomb has pushed
+    std::string fault_;                     // what ended the run, if a fault did
 };
 
 /* A bomb's blast level, 0 to 1: its thrusters' highest. */

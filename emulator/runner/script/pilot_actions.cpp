@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace runner {
@@ -161,7 +162,10 @@ bool CheckAction(const Action& action, ExpectedWorld& world, std::string& error)
         if (!knownDisplay(action.args[0]))
             return false;
         if (KeyCode(action.args[1]) < 0) {
-            error = "unknown key '" + action.args[1] + "' (expected a letter, a digit, comma, period or 0x..)";
+            std::string meant = NearMiss(action.args[1], {"comma", "period"});
+            error = "unknown key '" + action.args[1] + "' (" +
+                    (meant.empty() ? "expected a letter, a digit, comma, period or 0x.." : "did you mean '" + meant + "'?") +
+                    ")";
             return false;
         }
         return true;
@@ -261,6 +265,33 @@ int ButtonIndex(emu::Host& host, int display, const std::string& which)
     return ReadWhole(which, 0, buttonCount - 1, index) ? int(index) : -1;
 }
 
+namespace {
+
+/* The labels the display shows, in the host's order. */
+std::vector<std::string> ButtonLabels(emu::Host& host, int display)
+{
+    std::vector<std::string> labels;
+    for (int b = 0; b < buttonCount; ++b)
+        if (std::string label = host.mfds().buttonLabel(display, b); !label.empty())
+            labels.push_back(label);
+    return labels;
+}
+
+/* What the standard reading of a text as a number gives, when the text is
+ * not one: the runner passes the text on as typed, and cannot know how the
+ * module reads it. "" for a number. */
+std::string NumberReading(const std::string& text)
+{
+    double value = 0;
+    if (ReadDecimal(text, value).empty())
+        return "";
+    char read[32];
+    std::snprintf(read, sizeof read, "%g", std::strtod(text.c_str(), nullptr));
+    return "\"" + text + "\" is not a number; a module reading it as one reads " + read;
+}
+
+}  // namespace
+
 long long NameOrdinal(const emu::World& world, const emu::VesselRecord& vessel)
 {
     std::vector<const emu::VesselRecord*> named = VesselsNamed(world, vessel.details->name);
@@ -292,7 +323,9 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
         }
         std::string title = host.inputBox().title();
         bool accepted = host.inputBox().confirm(args[0]);
-        log.note("typed \"" + args[0] + "\" into \"" + title + "\": " + (accepted ? "accepted" : "refused"));
+        std::string reading = NumberReading(args[0]);
+        log.note("typed \"" + args[0] + "\" into \"" + title + "\": " + (accepted ? "accepted" : "refused") +
+                 (reading.empty() ? "" : "; " + reading));
         return true;
     }
     if (action.verb == "cancel") {
@@ -367,7 +400,13 @@ bool PerformAction(emu::Host& host, const Action& action, OpenDisplays& displays
         // A label no button shows is a flight gone another way than the
         // one the scenario was written for.
         if (index < 0) {
-            error = "display '" + args[0] + "' shows no button '" + args[1] + "'";
+            std::vector<std::string> labels = ButtonLabels(host, display);
+            std::string meant = NearMiss(args[1], labels), all;
+            for (const std::string& label : labels)
+                all += (all.empty() ? "" : ", ") + label;
+            error = "display '" + args[0] + "' shows no button '" + args[1] + "' (" +
+                    (!meant.empty() ? "did you mean '" + meant + "'?" : labels.empty() ? "it shows none" : "its buttons: " + all) +
+                    ")";
             return false;
         }
         log.note("button " + args[1] + (up ? " up" : "") + " on " + args[0]);

@@ -145,3 +145,30 @@ TEST(PlayFaults, AButtonByALabelNoButtonShowsFailsTheRun)
     EXPECT_FALSE(run.played);
     EXPECT_NE(run.error.find("display 'L' shows no button 'NOPE'"), std::string::npos) << run.error << run.log;
 }
+
+// A label the display does not show names the nearest it does, or, with
+// none near, every label it shows.
+TEST(PlayFaults, AButtonNoButtonShowsNamesTheNearestOrAllThereAre)
+{
+    const std::string text = "planet Earth\nvessel A class Ship pos 7e6 0 0\nstep 0.1\nrun 1\n"
+                             "at 0 open Weapons on A as L\nat 0.5 button L ";
+    Played typo = Play(text + "BMV\n", 100);
+    EXPECT_FALSE(typo.played);
+    EXPECT_EQ(typo.error, "s.scn:6: display 'L' shows no button 'BMV' (did you mean 'BMB'?)");
+    Played far = Play(text + "NOPE\n", 100);
+    EXPECT_EQ(far.error, "s.scn:6: display 'L' shows no button 'NOPE' (its buttons: DIS, VEL, POW, DUR, DEL, SDL, SEQ, BMB)");
+}
+
+// The runner cannot know how the module reads a text; it says what the
+// standard reading of the text as a number gives, and passes it on as typed.
+TEST(PlayFaults, TypingAWordWhereANumberMayBeWantedSaysHowItReadsAsOne)
+{
+    Played run = Play("planet Earth\nvessel A class Ship pos 7e6 0 0\nstep 0.1\nrun 1\n"
+                      "at 0 open Weapons on A as W\nat 0 key W P\nat 0 type fifty\nat 0 key W P\nat 0 type 12kt\n"
+                      "at 0 key W P\nat 0 type 2\n",
+                      100);
+    EXPECT_TRUE(run.played) << run.error;
+    EXPECT_NE(run.log.find("typed \"fifty\" into \"Select power (Kt)\": accepted; \"fifty\" is not a number; a module reading it as one reads 0\n"), std::string::npos) << run.log;
+    EXPECT_NE(run.log.find("\"12kt\" is not a number; a module reading it as one reads 12\n"), std::string::npos) << run.log;
+    EXPECT_EQ(run.log.find("\"2\" is not"), std::string::npos) << run.log;
+}

@@ -64,6 +64,15 @@ function at(v, key, t) {
   const f = Math.max(0, Math.min(1, (t - v.t[i]) / (v.t[i + 1] - v.t[i])));
   return v[key][i] + (v[key][i + 1] - v[key][i]) * f;
 }
+// What the track holds at t that is not so, as the recorder flags it:
+// below the planet's surface, a speed above light's. Between two points,
+// what either holds: a flag is never smoothed away.
+const belowSurface = 1, fasterThanLight = 2;
+function flagsAt(v, t) {
+  if (!v.fl || !v.t.length || t < v.created || t > v.end) return 0;
+  const i = Math.max(0, before(v.t, t));
+  return v.fl[i] | (v.t[i] < t && i + 1 < v.fl.length ? v.fl[i + 1] : 0);
+}
 // Where a vessel is at t relative to the planet, or null.
 function position(v, t) {
   if (!v.wx || !v.t.length || t < v.created || t > v.end) return null;

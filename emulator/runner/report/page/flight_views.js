@@ -40,9 +40,9 @@ function framesOf(source) {
   const ships = source.vessels.filter((v) => !isBomb(v) && !isRock(v));
   if (source.vessels.length) {
     const first = source.focusAt(source.start);
-    const startFrame = { name: 'the start: where ' + first.name + ' was, moving on as it was', origin: ridingWith(first, first.created) };
+    const startFrame = { name: 'the start: where ' + (first.title || first.name) + ' was, moving on as it was', origin: ridingWith(first, first.created) };
     if (!detonated.length) ships.sort((a, b) => (b === first) - (a === first));
-    ships.slice(0, 30).forEach((v) => frames.push({ name: 'riding with ' + v.name, origin: following(v) }));
+    ships.slice(0, 30).forEach((v) => frames.push({ name: 'riding with ' + (v.title || v.name), origin: following(v) }));
     frames.splice(detonated.length ? Math.min(20, detonated.length) : 1, 0, startFrame);
   }
   return frames;
@@ -239,7 +239,7 @@ function makeView(source, clock, title, options) {
         break;
       }
     }
-    clock.drawn[title] = here.map((q) => [q.v.name, q.x, q.y, q.a, q.b, q.v.index]);
+    clock.drawn[title] = here.map((q) => [q.v.name, q.x, q.y, q.a, q.b, q.v.index, options.labelOf(q.v, t)]);
   }
   view.draw = draw;
   const zoom = (f, at) => {
@@ -267,7 +267,7 @@ function makeView(source, clock, title, options) {
       return;
     }
     const near = view.positions.filter((p) => Math.hypot(p.sx - (e.clientX - r.left), p.sy - (e.clientY - r.top)) < 8);
-    showTip(e, near.map((p) => p.v.name + ' (' + p.v.cls + ')' + (options.hover ? ' ' + options.hover(p.v, clock.t) : '')).join('\n'));
+    showTip(e, near.map((p) => (p.v.title || p.v.name) + ' (' + p.v.cls + ')' + (options.hover ? ' ' + options.hover(p.v, clock.t) : '')).join('\n'));
   });
   canvas.addEventListener('mouseleave', () => showTip(null, ''));
   if (options.pick) {
@@ -319,8 +319,13 @@ const blastRadius = 200000;  // m, how far a blast reaches
 
 // The two views: close by, in a frame the reader picks, and around the planet.
 function closeByView(source, clock, frames, more) {
-  return makeView(source, clock, 'Close by', Object.assign({ frames, labelOf: (v) => v.label,
-    hover: (v, t) => { const s = at(v, 's', t); return s === null ? '' : si(s, 'm/s'); } }, more));
+  return makeView(source, clock, 'Close by', Object.assign({ frames,
+    labelOf: (v, t) => v.label + (flagsAt(v, t) & belowSurface ? ' (below the surface)' : ''),
+    hover: (v, t) => {
+      if (flagsAt(v, t) & fasterThanLight) return 'a speed above light\'s: no real speed';
+      const s = at(v, 's', t);
+      return s === null ? '' : si(s, 'm/s');
+    } }, more));
 }
 function planetView(source, clock, more) {
   const radius = source.planetRadius;
@@ -331,6 +336,6 @@ function planetView(source, clock, more) {
       g.fillStyle = '#cfe3f5'; g.strokeStyle = '#0072b2'; g.lineWidth = 1.5;
       g.beginPath(); g.arc(px(0), py(0), Math.max(0, radius * k), 0, 2 * Math.PI); g.fill(); g.stroke();
     },
-    labelOf: (v, t) => v.label + (v.alt ? ' ' + si(at(v, 'alt', t) || 0, 'm', 3) + ' up' : ''),
+    labelOf: (v, t) => v.label + (flagsAt(v, t) & belowSurface ? ' below the surface' : v.alt ? ' ' + si(at(v, 'alt', t) || 0, 'm', 3) + ' up' : ''),
   }, more));
 }

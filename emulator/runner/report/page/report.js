@@ -19,7 +19,20 @@ data.vessels.forEach((v, i) => {
   v.end = v.deleted >= 0 ? v.deleted : data.simulated;
   // short labels in the views and legends; the whole name on hover
   v.label = isBomb(v) ? 'B' + (++bombCount) : v.name.length > 14 ? v.name.slice(0, 13) + '…' : v.name;
+  v.title = v.name;
 });
+// A vessel is who it is, not its name: bombs fired with the same settings
+// share one, and a load makes its vessels anew. Each of a shared name is
+// numbered in the order it was made.
+const named = new Map();
+for (const v of data.vessels) named.set(v.name, (named.get(v.name) || []).concat([v]));
+for (const list of named.values()) {
+  if (list.length < 2) continue;
+  list.forEach((v, k) => {
+    v.title = v.name + ' #' + (k + 1);
+    if (!isBomb(v)) v.label = (v.name.length > 11 ? v.name.slice(0, 10) + '…' : v.name) + ' #' + (k + 1);
+  });
+}
 // Colours go to ships first, then bombs, then rocks, so the few that matter
 // get the clearest.
 data.vessels.slice().sort((a, b) => (isRock(a) - isRock(b)) || (isBomb(a) - isBomb(b)) || a.index - b.index)
@@ -72,30 +85,36 @@ function struckBy(rock, t) {
 const healthAfter = (hit) => Math.max(0, 100 - 10 * (hit + 1));
 const contacts = data.vessels.filter(isRock).flatMap((v) => v.hits.map((t, i) => ({ t, rock: v, hit: i })));
 for (const c of contacts) c.other = struckBy(c.rock, c.t);
-// Creations, deletions and contacts come from the tracks; the sort keeps each time's order.
+// Creations, deletions and contacts come from the tracks; the sort keeps each
+// time's order, but for a load's: the old session's vessels go, the new
+// session starts, and its vessels come.
+const loadRank = (e) => (e[1] === 'deleted' && e[3] === 'removed with the session' ? 0 : e[1] === 'session' ? 1 : 2);
 data.events = data.events.concat(data.vessels.flatMap((v, i) => [[v.created, 'created', i, '']]
   .concat(v.deleted >= 0 ? [[v.deleted, 'deleted', i, v.how || '']] : [])))
   .concat(contacts.map((c) => [c.t, 'contact', c.rock.index, c.rock.name + ' against ' + c.other + '; ' + c.rock.name +
     '\'s health after it: ' + healthAfter(c.hit) + ' %']))
-  .sort((a, b) => a[0] - b[0]);
+  .sort((a, b) => a[0] - b[0] || loadRank(a) - loadRank(b));
 for (const e of data.events) {
   const v = data.vessels[e[2]];
-  if (e[1] === 'created') e[3] = v.name + ' (' + v.cls + ')';
-  else if (e[1] === 'deleted') e[3] = v.name + (e[3] ? ' (' + e[3] + ')' : '');
-  else if (e[1] === 'blast') e[3] = v.name;
+  if (e[1] === 'created') e[3] = v.title + ' (' + v.cls + (v.by === 'load' ? ', made by the load' : '') + ')';
+  else if (e[1] === 'deleted') e[3] = v.title + (e[3] ? ' (' + e[3] + ')' : '');
+  else if (e[1] === 'blast') e[3] = v.title;
   else if (e[1] === 'screen') {
     const s = data.screens[e[2]];
     e[3] = 'display ' + s.name + ' (' + (s.mode || 'no mode') + ')' + (s.title && s.title !== s.mode ? ': ' + s.title : '');
   }
 }
-const clockJumps = data.events.filter((e) => e[1] === 'jump').map((e) => e[0]);
+// a load sets the clock too: a new session starts there
+const clockJumps = data.events.filter((e) => e[1] === 'jump' || e[1] === 'session').map((e) => e[0]);
 
 // ---- the header: what happened, in plain words, then the figures
 function namesOf(list, most) {
-  const names = list.slice(0, most).map((v) => v.name);
+  const names = list.slice(0, most).map((v) => v.title);
   if (list.length > most) return names.join(', ') + ' and ' + (list.length - most) + ' more';
   return names.length > 1 ? names.slice(0, -1).join(', ') + ' and ' + names[names.length - 1] : names.join('');
 }
+// 1,202 rather than 1202
+function whole(n) { return n.toLocaleString('en'); }
 function plural(n, one, many) { return n + ' ' + (n === 1 ? one : many); }
 function verdict() {
   const c = data.counts, lines = [];
@@ -103,7 +122,10 @@ function verdict() {
   const pushed = data.vessels.filter((v) => v.f && !isBomb(v)).sort((a, b) => (isRock(a) - isRock(b)) || a.index - b.index);
   if (c.bombsFired || c.bombsDetonated) {
     let s = plural(c.bombsFired, 'bomb', 'bombs') + ' fired, ' + c.bombsDetonated + ' detonated';
-    s += pushed.length ? '; ' + plural(pushed.length, 'vessel', 'vessels') + ' pushed: ' + namesOf(pushed, 6) + '.' : '; nothing was pushed.';
+    // every vessel pushed is counted; only those with a track can be named
+    const all = Math.max(c.vesselsPushed || 0, pushed.length);
+    const listed = all > pushed.length ? '; ' + whole(pushed.length) + ' listed' : '';
+    s += all ? '; ' + (all === 1 ? '1 vessel' : whole(all) + ' vessels') + ' pushed' + listed + ': ' + namesOf(pushed, 6) + '.' : '; nothing was pushed.';
     lines.push(s);
   } else lines.push('No bomb was fired.');
   if (pushed.length) {
@@ -114,16 +136,15 @@ function verdict() {
       if (!v.s) continue;
       const first = v.f.findIndex((f) => f > 0), last = v.f.length - 1 - v.f.slice().reverse().findIndex((f) => f > 0);
       const dv = Math.abs(v.s[Math.min(v.s.length - 1, last + 1)] - v.s[Math.max(0, first - 1)]);
-      if (dv > fastestDv) { fastestDv = dv; fastest = v; }
+      if (!(v.fl && v.fl.some((f) => f & fasterThanLight)) && dv > fastestDv) { fastestDv = dv; fastest = v; }
     }
-    let s = 'The strongest push: ' + si(strongestF, 'N') + ' on ' + strongest.name;
-    if (fastest) s += '; the largest change of speed: ' + si(fastestDv, 'm/s', 3) + ' (' + fastest.name + ')';
+    let s = 'The strongest push: ' + si(strongestF, 'N') + ' on ' + strongest.title;
+    if (fastest) s += '; the largest change of speed: ' + si(fastestDv, 'm/s', 3) + ' (' + fastest.title + ')';
     lines.push(s + '.');
   }
   if (c.rocksSpawned) {
-    const left = c.rocksSpawned - c.rocksByDamage - c.rocksByRange;
-    lines.push(plural(c.rocksSpawned, 'rock', 'rocks') + ' made: ' + c.rocksByDamage + ' destroyed by contacts, ' + c.rocksByRange +
-      ' left behind out of range, ' + left + ' still there at the end.');
+    lines.push(plural(c.rocksSpawned, 'rock', 'rocks') + ' spawned; ' + c.rocksByDamage + ' destroyed by contacts, ' + c.rocksByRange +
+      ' left behind out of range, ' + c.rocksAlive + ' still there at the end.');
   }
   lines.push(c.contacts ? plural(c.contacts, 'contact', 'contacts') + (contacts.length ? ', the first at ' + num(contacts[0].t, 5) + ' s: ' +
     contacts[0].rock.name + ' against ' + contacts[0].other : '') + '.' : 'No contacts.');
@@ -154,8 +175,15 @@ function verdict() {
     [c.rocksSpawned + '', 'rocks spawned'], [c.rocksByDamage + ' / ' + c.rocksByRange, 'rocks removed by damage / range'],
     [c.contacts + '', 'contacts'], [c.messageBoxes + '', 'message boxes'], [data.collision, 'collision library at the end'],
   ];
-  if (data.vesselsLeftOut) facts.push([data.vesselsLeftOut + '', 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut) + ')']);
-  if (data.eventsLeftOut) facts.push([data.eventsLeftOut + '', 'events left out of the list (its start and its latest are kept)']);
+  const sessions = data.events.filter((e) => e[1] === 'session').length;
+  if (sessions) facts.push([(sessions + 1) + '', 'sessions (each load starts one)'], [c.removedWithSession + '', 'vessels removed with the session']);
+  for (const [bit, what] of [[belowSurface, 'below the planet\'s surface'], [fasterThanLight, 'faster than light (not charted)']]) {
+    const flagged = data.vessels.filter((v) => v.fl && v.fl.some((f) => f & bit));
+    if (flagged.length) facts.push([namesOf(flagged, 4), what + ' at some moment']);
+  }
+  if (data.vesselsLeftOut) facts.push([whole(data.vesselsLeftOut), 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut) + ')']);
+  if (data.eventsLeftOut) facts.push([whole(data.eventsLeftOut), 'events left out of the list (its start and its latest are kept)']);
+  if (data.debugFolded) facts.push([whole(data.debugFolded), 'debug lines left out, alike but for their numbers (the first and last of each stretch are kept)']);
   const grid = el('div', { class: 'facts' });
   for (const [value, label] of facts) {
     const f = el('div', { class: 'fact' });
@@ -257,7 +285,7 @@ function chart(title, quantity, unit, series, options) {
   if (options.zero && !log) lo = Math.min(lo, 0);
   if (hi - lo < 1e-12) { hi += 1; lo -= log ? 1 : 0; }
   const pad = (hi - lo) * 0.05; hi += pad; if (!options.zero || log) lo -= pad;
-  const c = { title, points: series.reduce((n, s) => n + s.t.length, 0), colors: series.map((s) => s.color) };
+  const c = { title, points: series.reduce((n, s) => n + s.t.length, 0), colors: series.map((s) => s.color), series };
   const p = unit ? thousands(Math.max(Math.abs(log ? Math.pow(10, hi) : hi), Math.abs(log ? 0 : lo))) : 1;
   const scale = Math.pow(1000, p - 1), axisTitle = quantity + (unit ? ' (' + prefixes[p] + unit + ')' : '');
   const tickText = (v) => log ? si(Math.pow(10, v), unit, 2) : num(v / scale);
@@ -265,7 +293,9 @@ function chart(title, quantity, unit, series, options) {
     const { g, w, h } = canvasFor(canvas);
     g.font = '11px system-ui, sans-serif'; g.lineWidth = 1;
     // marks in time alone have no value to read off: no value axis
-    const yTicks = options.noValues ? [] : ticks(lo, hi, 5);
+    // a count has no half: its ticks are whole numbers
+    const yTicks = options.noValues ? [] : ticks(lo, hi, 5).filter((v) => !options.whole || Number.isInteger(v));
+    c.yTicks = yTicks;
     const widest = Math.max(0, ...yTicks.map((v) => g.measureText(tickText(v)).width));
     const l = options.noValues ? 14 : widest + 30, r = 14, top = 10, bottom = 34, pw = w - l - r, ph = h - top - bottom;
     if (pw <= 10 || ph <= 10) return;
@@ -329,12 +359,13 @@ function chart(title, quantity, unit, series, options) {
   canvas.addEventListener('click', (e) => { const b = canvas.getBoundingClientRect(); setTime(start + (e.clientX - b.left - c.left) / c.width * (end - start)); });
   charts.push(c);
 }
-const vesselSeries = (v, key) => ({ name: v.name, label: v.label, color: v.color, t: v.t, v: v[key] });
+const vesselSeries = (v, key) => ({ name: v.title, label: v.label, color: v.color, t: v.t, v: v[key] });
 // Past a dozen series a chart draws what they add up to, not a block of lines.
 const manySeries = 12;
 // How many of the vessels were doing something at each change.
 function countOver(items, from, to, name, color) {
-  const changes = items.flatMap((v) => [[from(v), 1], [to(v), -1]]).sort((a, b) => a[0] - b[0] || a[1] - b[1]);
+  // what is still doing it at the end stays counted to the end
+  const changes = items.flatMap((v) => [[from(v), 1], [to(v), -1]]).filter((c) => c[0] <= end).sort((a, b) => a[0] - b[0] || a[1] - b[1]);
   const times = [start], counts = [0];
   let n = 0;
   for (const [t, d] of changes) { n += d; if (times[times.length - 1] === t) counts[counts.length - 1] = n; else { times.push(t); counts.push(n); } }
@@ -343,7 +374,7 @@ function countOver(items, from, to, name, color) {
 }
 const bombs = data.vessels.filter((v) => isBomb(v) && v.lv);
 if (bombs.length > manySeries) {
-  chart('Bombs in their blast window', 'bombs blasting', '', [countOver(bombs, (v) => v.detonated >= 0 ? v.detonated : v.end, (v) => v.end, 'bombs blasting', palette[5])], { zero: true });
+  chart('Bombs in their blast window', 'bombs blasting', '', [countOver(bombs, (v) => v.detonated >= 0 ? v.detonated : v.end, (v) => v.end, 'bombs blasting', palette[5])], { zero: true, whole: true });
 } else {
   chart('Blast level of each bomb', 'level (0 to 1)', '', bombs.map((v) => vesselSeries(v, 'lv')), { zero: true });
 }
@@ -353,7 +384,12 @@ chart('Force each vessel received from the bombs' + (pushedSeries.length > manyS
   'force', 'N', pushedSeries.slice(0, manySeries), { log: true, zero: true });
 const speeds = data.vessels.filter((v) => !isRock(v) && !isBomb(v));
 chart('Speed relative to the planet' + (speeds.length > manySeries ? ' (the first ' + manySeries + ' of ' + speeds.length + ' vessels)' : ''),
-  'speed', 'm/s', speeds.slice(0, manySeries).map((v) => vesselSeries(v, 's')));
+  'speed', 'm/s', speeds.slice(0, manySeries).map((v) => {
+    // a speed above light's is no speed: left out, and the header says so
+    const s = vesselSeries(v, 's');
+    if (v.fl) s.v = s.v.map((x, i) => (v.fl[i] & fasterThanLight ? null : x));
+    return s;
+  }));
 const pushPairs = data.pushes.slice(0, manySeries * 2);
 const leftOut = data.pushesLeftOut + data.pushes.length - pushPairs.length;
 chart('Distance from each bomb to each vessel it pushed' + (leftOut ? ' (' + leftOut + ' more pairs not drawn)' : ''), 'distance', 'm',
@@ -361,12 +397,13 @@ chart('Distance from each bomb to each vessel it pushed' + (leftOut ? ' (' + lef
 const triggered = data.vessels.filter((v) => v.trigger > 0 && v.alt);
 if (triggered.length) {
   const carriers = data.vessels.filter((v) => !isBomb(v) && !isRock(v) && v.alt);
-  chart('Altitude, with the trigger height', 'altitude', 'm', triggered.slice(0, 6).concat(carriers.slice(0, 6)).map((v) => vesselSeries(v, 'alt')),
+  const more = triggered.length > 6 || carriers.length > 6 ? ' (the first 6 of ' + whole(triggered.length) + ' bombs and of ' + whole(carriers.length) + ' other vessels)' : '';
+  chart('Altitude, with the trigger height' + more, 'altitude', 'm', triggered.slice(0, 6).concat(carriers.slice(0, 6)).map((v) => vesselSeries(v, 'alt')),
     { line: { v: triggered[0].trigger, label: 'trigger height ' + si(triggered[0].trigger, 'm') }, zero: true });
 }
 const rocks = data.vessels.filter(isRock);
 if (rocks.length) {
-  chart('Rocks alive', 'rocks', '', [countOver(rocks, (v) => v.created, (v) => v.deleted >= 0 ? v.deleted : Infinity, 'rocks alive', '#7a6a58')], { zero: true });
+  chart('Rocks alive', 'rocks', '', [countOver(rocks, (v) => v.created, (v) => v.deleted >= 0 ? v.deleted : Infinity, 'rocks alive', '#7a6a58')], { zero: true, whole: true });
   // only rocks that were struck: the others stay whole, a line that says nothing
   const struck = rocks.filter((v) => v.hits.length);
   const shown = struck.slice(0, manySeries);
@@ -404,7 +441,7 @@ chart('When the debug line changed (hover a mark for its text)', 'changes', '', 
 // ---- the events
 (function events() {
   const body = document.querySelector('#eventTable tbody'), filter = document.getElementById('eventFilter');
-  const labels = { created: 'created', deleted: 'deleted', blast: 'blast', contact: 'contact', message: 'message box', debug: 'debug line', input: 'input box', pilot: 'pilot', screen: 'display', ended: 'run ended', touchdown: 'touchdown', jump: 'clock jump' };
+  const labels = { session: 'new session', created: 'created', deleted: 'deleted', blast: 'blast', contact: 'contact', message: 'message box', debug: 'debug line', input: 'input box', pilot: 'pilot', screen: 'display', ended: 'run ended', touchdown: 'touchdown', jump: 'clock jump' };
   const kinds = [...new Set(data.events.map((e) => e[1]))];
   kinds.forEach((k) => filter.append(el('option', { value: k }, labels[k])));
   const limit = 2000;
@@ -414,7 +451,7 @@ chart('When the debug line changed (hover a mark for its text)', 'changes', '', 
     for (const e of shown.slice(0, limit)) {
       const row = el('tr', { 'data-kind': e[1] });
       if (/: refused$/.test(e[3])) row.className = 'refused'; else if (/: accepted$/.test(e[3])) row.className = 'accepted';
-      if (['contact', 'ended', 'blast', 'touchdown', 'jump'].includes(e[1])) row.classList.add('key');
+      if (['contact', 'ended', 'blast', 'touchdown', 'jump', 'session'].includes(e[1])) row.classList.add('key');
       row.append(el('td', {}, num(e[0], 7) + ' s'), el('td', { class: 'kind' }, labels[e[1]]), el('td', {}, e[3]));
       row.addEventListener('click', () => {
         setTime(e[0]);

@@ -136,6 +136,7 @@ TEST(RecorderBounds, DebugLinesAlikeButForTheirNumbersFoldToTheFirstAndLastOfEac
     for (const report::Event& e : debug)
         hits += e.text == "Hits: 5.000000 %";
     EXPECT_EQ(hits, 3) << "a different line is never folded away";
+    EXPECT_EQ(debug.size() + size_t(run.finish().debugFolded), 3000u + 3) << "every line folded away is counted";
 }
 
 TEST(RecorderBounds, EventsBeyondTheLimitAreDroppedFromTheMiddleAndCounted)

@@ -51,6 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "s.scn:4: time goes backwards: this action comes before the one above it"},
         BadCase{"at 5 open Weapons on GL-01 as W\nat 6 key W F1\n",
                 "s.scn:4: unknown key 'F1' (expected a letter, a digit, comma, period or 0x..)"},
+        BadCase{"at 5 open Weapons on GL-01 as W\nat 6 key W coma\n",
+                "s.scn:4: unknown key 'coma' (did you mean 'comma'?)"},
         BadCase{"at 5 dance\n",
                 "s.scn:3: unknown action 'dance' (expected open, key, button, type, cancel, show, close, focus, "
                 "delete, save, load or jump)"},

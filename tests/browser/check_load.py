@@ -1,0 +1,119 @@
+#!/usr/bin/python3
+"""Checks, in headless Chromium, what a reader of the flight report of a run
+with a load in it sees: the header counts each bomb once and says what went
+with the session; the events keep flight order, with a marker where the
+session changed between what went and what the load made; and two bombs of
+one name are two entries in every legend, in the frame list and in the views.
+
+    check_load.py SIM SCENARIO
+
+SCENARIO fires two bombs with the same settings, then saves and loads.
+"""
+import os
+import subprocess
+import sys
+import tempfile
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+from check_report import CHROME_FLAGS
+
+SEEN = """
+const facts = {};
+for (const f of document.querySelectorAll('#header .fact')) facts[f.querySelector('span').textContent] = f.querySelector('b').textContent;
+const rows = [...document.querySelectorAll('#eventTable tbody tr')].map((r) => [r.dataset.kind, parseFloat(r.cells[0].textContent), r.cells[2].textContent]);
+const legends = [...document.querySelectorAll('.legend')].map((l) => [...l.querySelectorAll('.item')].map((i) => i.textContent));
+const frames = [...document.querySelectorAll('.viewControls select option')].map((o) => o.textContent);
+const s = window.flightReport, data = JSON.parse(document.getElementById('flight').textContent);
+const bomb = data.vessels.find((v) => data.classes[v.c] === 'nuke');
+s.setTime(bomb.t[0] + 1);
+const drawn = Object.values(s.drawn)[0].map((p) => p[5]);
+const rocks = s.charts.find((c) => c.title === 'Rocks alive');
+const alive = rocks && rocks.series[0].v, ticks = rocks && rocks.yTicks;
+return { facts, rows, legends, frames, drawn, verdict: document.getElementById('verdict').textContent,
+  alive: alive && alive[alive.length - 1], ticks, rocksAlive: data.counts.rocksAlive };
+"""
+
+
+def open_report(sim, scenario, prefix):
+    """Runs the scenario with a report and opens the report in headless
+    Chromium: the driver, expect(ok, what) and its list of failures."""
+    folder = tempfile.mkdtemp(prefix=prefix)
+    report = os.path.join(folder, "report.html")
+    subprocess.run([sim, scenario, "--quiet", "--report", report], check=False)
+    failures = []
+
+    def expect(ok, what):
+        print(("ok   " if ok else "FAIL ") + what)
+        if not ok:
+            failures.append(what)
+
+    options = webdriver.ChromeOptions()
+    for flag in CHROME_FLAGS + ["--user-data-dir=" + os.path.join(folder, "chromium")]:
+        options.add_argument(flag)
+    options.binary_location = "/usr/bin/chromium"
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.get("file://" + os.path.abspath(report))
+    errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+    expect(not errors, "no console error " + repr(errors[:3]))
+    return driver, expect, failures
+
+
+def finish(driver, failures):
+    driver.quit()
+    if failures:
+        print("%d check(s) failed" % len(failures))
+        sys.exit(1)
+
+
+def main():
+    driver, expect, failures = open_report(sys.argv[1], sys.argv[2], "brimstar-load-")
+    try:
+        seen = driver.execute_script(SEEN)
+        facts, rows = seen["facts"], seen["rows"]
+        expect(facts.get("bombs fired / detonated") == "2 / 2",
+               "the header counts the two bombs once each, fired and detonated: %r" % facts.get("bombs fired / detonated"))
+        gone = facts.get("vessels removed with the session")
+        expect(gone is not None and int(gone) >= 4,
+               "the header says the two ships and two bombs, at least, went with the session: %r" % gone)
+        expect(seen["verdict"].startswith("2 bombs fired"), "the verdict says two bombs were fired: " + seen["verdict"][:60])
+        times = [t for _, t, _ in rows]
+        expect(times == sorted(times), "the events are in flight order, never back in time")
+        loaded = [(i, t) for i, (k, t, text) in enumerate(rows) if text.startswith("loaded the host scenario")]
+        saved = [i for i, (k, t, text) in enumerate(rows) if text.startswith("saved the host scenario")]
+        expect(len(loaded) == 1 and saved and loaded[0][0] > saved[0] and loaded[0][1] == 12,
+               "the load is shown 12 s into the flight, after the save, not at the clock it set back: %r" % loaded)
+        kinds = [k for k, _, _ in rows]
+        expect(kinds.count("session") == 1, "one session marker")
+        if "session" in kinds:
+            at = kinds.index("session")
+            moment = rows[at][1]
+            before = [text for k, t, text in rows[:at] if t == moment and k == "deleted"]
+            after = [text for k, t, text in rows[at + 1:] if t == moment and k == "created"]
+            expect(kinds[at - len(before):at] == ["deleted"] * len(before) and str(len(before)) == gone and
+                   all(t.endswith("(removed with the session)") for t in before),
+                   "just before the marker the old session's vessels go with it: %r" % before)
+            expect(len(after) >= 4 and all("made by the load" in t for t in after),
+                   "after it the load makes its own: %r" % after)
+        removed = [text for k, _, text in rows if k == "deleted" and not text.startswith("R-")]
+        expect(not any("by damage" in t or "range" in t for t in removed), "no ship or bomb went by damage or by range: %r" % removed)
+        expect(seen["alive"] is not None and seen["alive"] == seen["rocksAlive"] and seen["alive"] > 0,
+               "the rocks alive at the end are still counted there: the chart ends at %r, %r are alive" % (seen["alive"], seen["rocksAlive"]))
+        expect(seen["ticks"] and all(t == int(t) for t in seen["ticks"]), "rocks are counted in whole numbers: %r" % seen["ticks"])
+        for items in seen["legends"]:
+            expect(len(set(items)) == len(items), "a legend names each series once: %r" % items)
+        frames = seen["frames"]
+        expect(len(set(frames)) == len(frames), "the frame list names each frame once: %r" % frames)
+        blasts = [f for f in frames if f.startswith("the blast of")]
+        expect(len(blasts) >= 2, "each of the two bombs of one name has its own blast frame: %r" % blasts)
+        drawn = seen["drawn"]
+        expect(len(set(drawn)) == len(drawn) and len(drawn) >= 4,
+               "the view draws each vessel once, the two bombs apart: %r" % drawn)
+    finally:
+        finish(driver, failures)
+
+
+if __name__ == "__main__":
+    main()
