@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     CountHead(reinterpret_cast<const char*>(data), size);
     // Vessels by serial: GL-01 is 1 and ISS A is 2, as the world below makes them.
-    static const live::KnownWorld world{{1, 2}, {"Weapons", "Collision Control"}, {"L"}, {"orbit"}};
+    static const live::KnownWorld world{{1, 2}, {"Weapons", "Collision Control"}, {"L"}};
     live::LiveCommand command;
     std::string error;
     if (!live::DecodeRequest(std::string(reinterpret_cast<const char*>(data), size), world, command, error)) {

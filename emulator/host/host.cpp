@@ -48,7 +48,10 @@ void Host::RecordPlatformCall(const char* function, const char* text, const char
     auto* host = static_cast<Host*>(context);
     if (std::string(function) == "MessageBoxA") {
         MessageBoxRecord box{detail, text};
+        if (host->messageBoxes_.size() >= keptMessageBoxes)
+            host->messageBoxes_.erase(host->messageBoxes_.begin());
         host->messageBoxes_.push_back(box);
+        ++host->messageBoxCount_;
         host->observer_->messageBox(box);
     }
     host->calls_.record(function, text, detail);

@@ -79,7 +79,13 @@ public:
     /* Tells the observer when the debug line has changed since last asked */
     void noticeDebugLine();
 
+    /* The latest message boxes, at most keptMessageBoxes of them: a module
+     * may show one a step for as long as a flight lasts. The observer hears
+     * every one. */
     const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
+    /* Every message box shown, kept or not. */
+    unsigned long long messageBoxCount() const { return messageBoxCount_; }
+    static constexpr size_t keptMessageBoxes = 16;
 
     /* Loads the module as an active plug-in, as the launchpad's list does:
      * it then hears the plug-in callbacks. Null when it cannot be loaded. */
@@ -211,6 +217,7 @@ private:
     char debugLine_[debugLineSize] = {};
     std::string lastNoticedDebugLine_;
     std::vector<MessageBoxRecord> messageBoxes_;
+    unsigned long long messageBoxCount_ = 0;
     OBJHANDLE actingVessel_ = nullptr;
     /* Vessels asked to go and not yet gone: the deletion pass runs only
      * when there are some. */

@@ -8,7 +8,9 @@ two bombs fired alike both drawn, and the second clicked is the one
 focused; the speed column says what it is relative to; the flight report so far
 opens in a tab of its own, with its download beside it; a save says that
 it saved and where. Without the collision library, Collision Control says
-it draws nothing rather than opening blank.
+it draws nothing rather than opening blank. With more saved scenarios than
+the list holds, the list is the first by name and says so, and a search
+finds any of them, to load by its name.
 
     pilot_page.py SIM WORLD.scn
 """
@@ -132,6 +134,40 @@ def collision_control_without_library(driver, sim, scenario, folder):
         stop(driver, process)
 
 
+def options(driver):
+    return driver.execute_script("return [...document.getElementById('saved').options].map(o => o.value);")
+
+
+def many_saved_scenarios(driver, sim, scenario, folder):
+    root = os.path.join(folder, "root")
+    shutil.copytree(root_of(sim), root, ignore=shutil.ignore_patterns("*.scn"))
+    process, address = start(sim, scenario, "--root", root)
+    try:
+        driver.get(address)
+        driver.find_element(By.ID, "save-name").send_keys("base")
+        driver.find_element(By.ID, "save").click()
+        wait_for(driver, "the first save", lambda d: d.find_element(By.ID, "saved-where").text.startswith("saved as "), 10)
+        # Put there behind the flight's back, as another flight over the
+        # same folder would, then listed again by a save.
+        for i in reversed(range(230)):
+            shutil.copyfile(os.path.join(root, "base.scn"), os.path.join(root, f"orbit-{i:03}.scn"))
+        driver.find_element(By.ID, "save").click()
+        wait_for(driver, "the list's bound said", lambda d: d.find_element(By.ID, "saved-count").text == "200 of 231, search for the rest", 10)
+        listed = options(driver)
+        if listed != sorted(listed) or listed[:2] != ["base", "orbit-000"]:
+            sys.exit(f"the saved scenarios are not listed by name: {listed[:5]}")
+        driver.find_element(By.ID, "saved-search").send_keys("ORBIT-22")
+        wanted = [f"orbit-{i}" for i in range(220, 230)]
+        wait_for(driver, "the search's answer", lambda d: options(d) == wanted, 10)
+        if driver.find_element(By.ID, "saved-count").text != "10 found":
+            sys.exit("the search does not say how many it found: " + driver.find_element(By.ID, "saved-count").text)
+        Select(driver.find_element(By.ID, "saved")).select_by_value("orbit-229")
+        driver.find_element(By.ID, "load").click()
+        wait_for(driver, "the load of a scenario found by searching", lambda d: "loaded the host scenario orbit-229.scn" in log_text(d), 10)
+    finally:
+        stop(driver, process)
+
+
 def main():
     sim, scenario = sys.argv[1], sys.argv[2]
     driver = chrome()
@@ -154,10 +190,12 @@ def main():
             stop(driver, process)
         with tempfile.TemporaryDirectory() as folder:
             collision_control_without_library(driver, sim, scenario, folder)
+        with tempfile.TemporaryDirectory() as folder:
+            many_saved_scenarios(driver, sim, scenario, folder)
     finally:
         driver.quit()
     print("the page at 1280x800: labelled displays, readable text, keys after a mode, a row clicked, "
-          "the report in a tab, the save's place, an empty mode that says so")
+          "the report in a tab, the save's place, an empty mode that says so, any of many saves found and loaded")
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 #include "emulator/runner/live/http/same_site.h"
 
 #include "emulator/runner/text/printable_text.h"
+#include "emulator/runner/report/json_writer.h"
 #include "emulator/runner/report/page_assets.h"
 
 #include <httplib.h>
@@ -119,6 +120,22 @@ LiveServer::LiveServer() : server_(std::make_unique<BoundedServer>())
     s.Get("/scenario", [this](const httplib::Request&, httplib::Response& response) {
         response.set_header("Content-Disposition", "attachment; filename=\"live.scn\"");
         response.set_content(session_->scenario(), "text/plain; charset=utf-8");
+    });
+    // The page's search of the saved scenarios: the folder as it is now.
+    s.Get("/scenarios", [this](const httplib::Request& request, httplib::Response& response) {
+        const std::string match = request.get_param_value("match");
+        if (match.size() > longestScenarioName)
+            return Refuse(response, 400, "a scenario's name is at most " + std::to_string(longestScenarioName) +
+                                             " characters");
+        const SavedList found = session_->savedScenarios(match);
+        std::string json = "{\"count\":" + std::to_string(found.count) + ",\"names\":[";
+        const char* comma = "";
+        for (const std::string& name : found.names) {
+            json += comma + report::JsonString(name);
+            comma = ",";
+        }
+        response.set_header("Cache-Control", "no-store");
+        response.set_content(json + "]}", "application/json");
     });
     // Read in a tab of its own; ?download for the file.
     s.Get("/report", [this](const httplib::Request& request, httplib::Response& response) {

@@ -116,6 +116,7 @@ struct FlightRecord {
     int pushesLeftOut = 0;  // pairs beyond what the page draws
     int vesselsLeftOut = 0;  // vessels beyond the tracks the page is given
     long eventsLeftOut = 0;  // dropped from the middle of a flight's events
+    long rockTracksLeftOut = 0;  // departed rocks' tracks forgotten, with their events
     long debugFolded = 0;    // debug lines folded into the first and last alike
     std::vector<double> focusChanges;
     std::vector<ShownScreen> screens;

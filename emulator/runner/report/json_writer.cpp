@@ -177,6 +177,7 @@ void WriteRecordJson(std::ostream& out, const FlightRecord& r)
         << ",\"planetRadius\":" << JsonNumber(r.planetRadius, 9) << ",\"planetView\":" << (r.planetView ? "true" : "false")
         << ",\"collision\":\"" << collisionStates[int(r.collision)] << "\",\"pushesLeftOut\":" << r.pushesLeftOut
         << ",\"vesselsLeftOut\":" << r.vesselsLeftOut << ",\"eventsLeftOut\":" << r.eventsLeftOut
+        << ",\"rockTracksLeftOut\":" << r.rockTracksLeftOut
         << ",\"debugFolded\":" << r.debugFolded;
     if (!r.ending.kind.empty())
         out << ",\"ending\":{\"kind\":" << JsonString(r.ending.kind) << ",\"t\":" << JsonNumber(r.ending.t, 9)

@@ -1,5 +1,7 @@
 #include "recorder.h"
 
+#include "departed_tracks.h"
+
 #include "emulator/host/world/frame_math.h"
 #include "emulator/runner/text/fixed_number.h"
 #include "emulator/runner/run/run_length.h"
@@ -103,6 +105,8 @@ bool Finite(const VECTOR3& p)
 const size_t maxTracks = 30000;
 // A day's events are mostly the creations and deletions of the tracks kept.
 const size_t maxEvents = 4 * maxTracks;
+// Enough to see the rock field at work over any part of a flight.
+const size_t maxDepartedRocks = 2000;
 
 double BlastLevel(const emu::VesselRecord& v)
 {
@@ -244,6 +248,27 @@ void Recorder::vesselDeleted(const emu::VesselRecord& v)
     // A bomb that is gone pushes no more: its pairs are not needed to know
     // whether a push is a new pair.
     pairs_.erase(pairs_.lower_bound({index, INT_MIN}), pairs_.lower_bound({index + 1, INT_MIN}));
+    departedRocks_ += IsRock(v);
+    if (departedRocks_ > maxDepartedRocks)
+        thinDepartedRocks();
+}
+
+void Recorder::thinDepartedRocks()
+{
+    std::vector<bool> removed = DepartedRocksToRemove(record_, maxDepartedRocks);
+    const long count = long(std::count(removed.begin(), removed.end(), true));
+    if (count == 0)
+        return;
+    std::vector<int> index = RemoveTracks(record_, removed);
+    for (auto& [handle, live] : live_)
+        live.index = index[size_t(live.index)];
+    std::map<std::pair<int, int>, int> pairs;
+    for (const auto& [pair, series] : pairs_)
+        if (index[size_t(pair.first)] >= 0 && index[size_t(pair.second)] >= 0)
+            pairs[{index[size_t(pair.first)], index[size_t(pair.second)]}] = series;
+    pairs_.swap(pairs);
+    departedRocks_ -= size_t(count);
+    record_.rockTracksLeftOut += count;
 }
 
 void Recorder::touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where)
@@ -476,14 +501,16 @@ void Recorder::widenBuckets()
         live.thinner = TrackThinner(bucket_);
     // The extremes of a wider bucket are among those of the two it joins,
     // so thinning the thinned points keeps what thinning them all would.
+    // Each track keeps its room, which it fills again as the flight goes on:
+    // a fresh copy of every track each time would leave the heap in pieces.
+    std::vector<TrackPoint> thinned;
     for (VesselTrack& track : record_.vessels) {
-        std::vector<TrackPoint> thinned;
+        thinned.clear();
         TrackThinner thinner(bucket_);
         for (const TrackPoint& p : track.points)
             thinner.add(p, thinned);
         thinner.flush(thinned);
-        thinned.shrink_to_fit();
-        track.points.swap(thinned);
+        track.points.assign(thinned.begin(), thinned.end());
     }
     auto bucket = [&](double time) { return std::floor(time / bucket_); };
     for (PushSeries& series : record_.pushes) {
@@ -498,8 +525,6 @@ void Recorder::widenBuckets()
         }
         series.t.resize(kept);
         series.distance.resize(kept);
-        series.t.shrink_to_fit();
-        series.distance.shrink_to_fit();
     }
 }
 

@@ -8,8 +8,9 @@
  * past its planned length (a live flight has none) doubles its buckets and
  * thins what it holds again each time the clock doubles the span they
  * cover, and keeps at most maxEvents events, the first half of them and the
- * latest, counting those it drops: any length costs what the planned one
- * does.
+ * latest, counting those it drops. Rocks come and go for as long as the
+ * flight lasts: past maxDepartedRocks of them gone, the older ones' tracks
+ * are thinned out, and counted. Any length costs what the planned one does.
  *
  * Its times are the flight's: the world's clock, but carried on across a
  * time jump or a load rather than sent back, so that tracks, charts and
@@ -38,6 +39,8 @@ namespace report {
 extern const size_t maxTracks;
 /* The most events kept */
 extern const size_t maxEvents;
+/* The most tracks of rocks that have gone: a flight makes them for ever */
+extern const size_t maxDepartedRocks;
 
 class Recorder : public emu::HostObserver, public runner::LogListener {
 public:
@@ -91,6 +94,8 @@ private:
     void recordPushes();
     /* Doubles the buckets and thins the tracks and pushes to them. */
     void widenBuckets();
+    /* Forgets every other older track of a rock that has gone. */
+    void thinDepartedRocks();
     /* Whether a vessel made now keeps a track: the allowance grows with the
      * clock over the run, so a run that makes thousands keeps some of every
      * part of it. */
@@ -113,6 +118,7 @@ private:
     std::map<std::pair<int, int>, int> pairs_;  // (bomb, target) to its push series, -1 when left out
     std::vector<Push> stepPushes_;
     std::set<std::pair<OBJHANDLE, OBJHANDLE>> touching_;
+    size_t departedRocks_ = 0;  // tracks kept of rocks that have gone
     std::vector<std::string> ownVessels_;  // the scenario's, in its order
     size_t placed_ = 0;                    // of them, made so far
     bool loading_ = false;                 // between a session's end and the next one's start

@@ -176,15 +176,32 @@ function showMessageBox() {
   if (!$('message-box').open) $('message-box').showModal();
 }
 
+/* The state carries the first saved scenarios by name and how many there
+ * are in all; a search asks the server for those whose names hold its text,
+ * among all in the folder, and asks again when a save changes the count. */
+let found = null;  // {match, key, count, names}: the answer to the last search asked
+let asked = '';    // that search's text and the count it was asked at
+
 function listSavedScenarios() {
+  const match = $('saved-search').value.trim();
+  const key = match + '\n' + state.scenarioCount;
+  if (match && asked !== key) {
+    asked = key;
+    fetch('scenarios?match=' + encodeURIComponent(match)).then(r => r.ok ? r.json() : null).then(answer => {
+      if (answer && asked === key) found = {match, key, count: answer.count, names: answer.names};
+    }).catch(() => {});
+  }
+  const list = !match ? {count: state.scenarioCount, names: state.scenarios} :
+    found && found.match === match ? found : {count: 0, names: []};
+  $('saved-count').textContent = list.names.length < list.count ?
+    list.names.length + ' of ' + list.count + ', search for the rest' : match ? list.count + ' found' : '';
   const select = $('saved');
-  if (select.options.length === state.scenarios.length &&
-      [...select.options].every((o, i) => o.value === state.scenarios[i])) return;
+  if (select.options.length === list.names.length && [...select.options].every((o, i) => o.value === list.names[i])) return;
   const chosen = select.value;
   select.textContent = '';
-  state.scenarios.forEach(name => select.add(new Option(name, name)));
-  if (state.scenarios.includes(chosen)) select.value = chosen;
-  $('load').disabled = !state.scenarios.length;
+  list.names.forEach(name => select.add(new Option(name, name)));
+  if (list.names.includes(chosen)) select.value = chosen;
+  $('load').disabled = !list.names.length;
 }
 
 function render() {

@@ -126,11 +126,8 @@ bool DecodeAction(const std::string& verb, Decoding& d, runner::Action& action, 
         std::string name;
         if (!d.text("name", name) || !ScenarioName(name, d.error))
             return false;
-        // A full list may leave names out: the load then looks for the file.
-        if (verb == "load" && d.world.scenarios.size() < mostSavedScenarios && !d.world.scenarios.count(name)) {
-            d.error = "no scenario \"" + name + "\" has been saved";
-            return false;
-        }
+        // Whether NAME.scn is there is for the session to find when it
+        // loads: the page's list may leave it out, or be older than the file.
         args = {ScenarioFile(name)};
         return true;
     }

@@ -11,7 +11,7 @@
  *   cancel
  *   focus  vessel SERIAL                    (the host's creation order: names repeat)
  *   save   name                            (the host's scenario, NAME.scn)
- *   load   name                            (one of those saved)
+ *   load   name                            (NAME.scn, listed on the page or not)
  *   pause, resume, step, warp x 1|10|100|1000 */
 #ifndef BRIMSTAR_RUNNER_LIVE_LIVE_REQUEST_H
 #define BRIMSTAR_RUNNER_LIVE_LIVE_REQUEST_H
@@ -42,7 +42,6 @@ struct KnownWorld {
     std::set<std::uint64_t> vessels;  // by serial
     std::set<std::string> modes;
     std::set<std::string> openDisplays;  // "L", "R"
-    std::set<std::string> scenarios;     // saved, by name
     /* The session has recorded as much as a scenario holds: no action more. */
     bool full = false;
 };

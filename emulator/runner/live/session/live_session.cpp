@@ -1,7 +1,6 @@
 #include "live_session.h"
 
 #include "recorded_scenario.h"
-#include "saved_scenarios.h"
 #include "view_feed.h"
 
 #include "emulator/runner/text/number_text.h"
@@ -58,7 +57,7 @@ double Distance(const VECTOR3& a, const VECTOR3& b)
 LiveSession::LiveSession(emu::Host& host, const runner::Script& script, runner::FlightLog& log,
                          const LogLines& lines, report::Recorder* recorder, runner::RunFiles files)
     : host_(host), script_(script), log_(log), lines_(lines), recorder_(recorder),
-      savedScenarios_(SavedScenarios(host.root())), files_(std::move(files))
+      root_(host.root()), savedScenarios_(FindSavedScenarios(root_, "")), files_(std::move(files))
 {
     const std::string world = RecordedWorld(script) + RecordedEnd(-std::numeric_limits<double>::max());
     recordedBytes_ = world.size();
@@ -157,7 +156,7 @@ void LiveSession::perform(runner::Action action)
     }
     host_.noticeDebugLine();
     if (action.verb == "save") {
-        savedScenarios_ = SavedScenarios(host_.root());
+        savedScenarios_ = FindSavedScenarios(root_, "");
         // The host says why when it could not; the page says where when it could.
         const WrittenAt after = WrittenAtOf(saved);
         if (after.exists && (!before.exists || after.time != before.time))
@@ -237,6 +236,7 @@ void LiveSession::advance(int steps)
     for (int i = 0; i < steps; ++i)
         step();
     performScriptedActions();
+    answerReportRequests();
     publish();
 }
 
@@ -289,7 +289,8 @@ void LiveSession::answerReportRequests()
     if (recorder_)
         report::WritePage(page, recorder_->finish());
     std::lock_guard<std::mutex> lock(reportMutex_);
-    report_ = page.str();
+    if (reportWaiters_ > 0)
+        report_ = page.str();
     reportsAnswered_ = asked;
     reportMade_.notify_all();
 }
@@ -298,9 +299,19 @@ std::string LiveSession::flightReport(std::chrono::seconds wait)
 {
     std::unique_lock<std::mutex> lock(reportMutex_);
     unsigned long long ticket = ++reportsAsked_;
-    if (!reportMade_.wait_for(lock, wait, [&] { return reportsAnswered_ >= ticket; }))
-        return "";
-    return report_;
+    ++reportWaiters_;
+    std::string page;
+    if (reportMade_.wait_for(lock, wait, [&] { return reportsAnswered_ >= ticket; }))
+        page = report_;
+    if (--reportWaiters_ == 0)
+        std::string().swap(report_);
+    return page;
+}
+
+size_t LiveSession::reportBytesKept()
+{
+    std::lock_guard<std::mutex> lock(reportMutex_);
+    return report_.size();
 }
 
 std::string LiveSession::displayJson(const std::string& name)
@@ -351,7 +362,6 @@ void LiveSession::publish()
                       [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const emu::MfdMode& m : host_.mfds().modes())
         known.modes.insert(m.name);
-    known.scenarios = savedScenarios_;
     known.full = recordingFull(runner::scenarioLimits.lineLength);
 
     FeedFrame frame;
@@ -398,9 +408,10 @@ void LiveSession::publish()
     out << "],\"input\":"
         << (box.isOpen() ? "{\"title\":" + JsonString(box.title()) + ",\"text\":" + JsonString(box.initialText()) + "}"
                          : std::string("null"))
-        << ",\"messageBox\":" << messageBoxJson() << ",\"scenarios\":[";
+        << ",\"messageBox\":" << messageBoxJson() << ",\"scenarioCount\":" << savedScenarios_.count
+        << ",\"scenarios\":[";
     comma = "";
-    for (const std::string& name : known.scenarios) {
+    for (const std::string& name : savedScenarios_.names) {
         out << comma << JsonString(name);
         comma = ",";
     }
@@ -430,7 +441,7 @@ std::string LiveSession::messageBoxJson()
     const std::vector<emu::MessageBoxRecord>& boxes = host_.messageBoxes();
     if (boxes.empty())
         return "null";
-    return "{\"number\":" + std::to_string(boxes.size()) + ",\"caption\":" + JsonString(boxes.back().caption) +
+    return "{\"number\":" + std::to_string(host_.messageBoxCount()) + ",\"caption\":" + JsonString(boxes.back().caption) +
            ",\"text\":" + JsonString(boxes.back().text) + "}";
 }
 
@@ -448,6 +459,11 @@ KnownWorld LiveSession::known() const
 {
     std::lock_guard<std::mutex> lock(published_);
     return known_;
+}
+
+SavedList LiveSession::savedScenarios(const std::string& match) const
+{
+    return FindSavedScenarios(root_, match);
 }
 
 std::string LiveSession::scenario() const

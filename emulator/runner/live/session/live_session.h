@@ -9,6 +9,7 @@
 #include "command_queue.h"
 #include "live_request.h"
 #include "log_lines.h"
+#include "saved_scenarios.h"
 
 #include "emulator/runner/outputs/flight_log.h"
 #include "emulator/runner/script/pilot_actions.h"
@@ -43,6 +44,9 @@ public:
     /* Waits up to `wait` for a state published after the one numbered
      * `seen`; true with it and its number when there is one. */
     bool nextState(unsigned long long& seen, std::chrono::milliseconds wait, std::string& state);
+    /* The host's scenarios saved in the root folder whose names hold
+     * `match`: the folder as it is now, read on the caller's thread. */
+    SavedList savedScenarios(const std::string& match) const;
     /* The session so far as a runner scenario. */
     std::string scenario() const;
     /* The flight report of the session so far, made on the simulation's
@@ -50,8 +54,11 @@ public:
      * does not answer within the wait. */
     std::string flightReport(std::chrono::seconds wait);
 
+    /* The bytes of a report kept for those still waiting for it. */
+    size_t reportBytesKept();
+
     /* For a test that drives the session without a clock: carries out what
-     * is queued, then takes `steps` steps. */
+     * is queued, then takes `steps` steps, then answers report requests. */
     void advance(int steps);
 
 private:
@@ -77,7 +84,8 @@ private:
     runner::OpenDisplays displays_;
     size_t nextScripted_ = 0;
     bool keepingUp_ = true;
-    std::set<std::string> savedScenarios_;
+    const std::filesystem::path root_;
+    SavedList savedScenarios_;
     std::set<std::string> loaded_;  // the files the flight loaded, as its actions name them
     // What taking the session home would write, so far: it must stay a
     // scenario the runner reads.
@@ -96,6 +104,8 @@ private:
     std::mutex reportMutex_;
     std::condition_variable reportMade_;
     unsigned long long reportsAsked_ = 0, reportsAnswered_ = 0;
+    // A report is several megabytes: it is kept only while someone waits for it.
+    int reportWaiters_ = 0;
     std::string report_;
 };
 

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace live {
@@ -12,6 +13,13 @@ namespace live {
 namespace {
 
 const char* const extension = ".scn";
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
 
 }  // namespace
 
@@ -50,17 +58,30 @@ std::string ScenarioFile(const std::string& name)
     return name + extension;
 }
 
-std::set<std::string> SavedScenarios(const std::filesystem::path& root)
+SavedList FindSavedScenarios(const std::filesystem::path& root, const std::string& match)
 {
-    std::set<std::string> names;
+    SavedList found;
+    const std::string wanted = Lower(match);
     std::error_code failed;
     std::filesystem::directory_iterator entries(root, failed), end;
-    for (; !failed && entries != end && names.size() < mostSavedScenarios; entries.increment(failed)) {
+    for (; !failed && entries != end; entries.increment(failed)) {
         const std::filesystem::path& file = entries->path();
-        if (file.extension() == extension && SavedScenario(root, file.stem().string()))
-            names.insert(file.stem().string());
+        const std::string name = file.stem().string();
+        if (file.extension() != extension || Lower(name).find(wanted) == std::string::npos ||
+            !SavedScenario(root, name))
+            continue;
+        ++found.count;
+        // The folder comes in no order: the first names are kept as it is read.
+        found.names.insert(name);
+        if (found.names.size() > mostSavedScenarios)
+            found.names.erase(std::prev(found.names.end()));
     }
-    return names;
+    return found;
+}
+
+std::set<std::string> SavedScenarios(const std::filesystem::path& root)
+{
+    return FindSavedScenarios(root, "").names;
 }
 
 }  // namespace live

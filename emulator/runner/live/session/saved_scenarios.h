@@ -10,7 +10,8 @@
 
 namespace live {
 
-/* The most names the page is offered; a folder may hold any number. */
+/* The most names the page is offered at once; a folder may hold any
+ * number, and the page finds the rest by searching. */
 const size_t mostSavedScenarios = 200;
 const size_t longestScenarioName = 64;
 
@@ -30,8 +31,17 @@ bool HostScenarioFile(const std::filesystem::path& file);
  * are. */
 bool SavedScenario(const std::filesystem::path& root, const std::string& name);
 
-/* The names of the host's scenario files in the root folder, in order, at
- * most mostSavedScenarios of them. */
+/* The first names of the host's scenario files in the root folder, by
+ * name, and how many there are in all. */
+struct SavedList {
+    std::set<std::string> names;  // at most mostSavedScenarios
+    size_t count = 0;
+};
+
+/* Those whose names hold `match`, in any case; all of them for "". */
+SavedList FindSavedScenarios(const std::filesystem::path& root, const std::string& match);
+
+/* The first mostSavedScenarios names of them all. */
 std::set<std::string> SavedScenarios(const std::filesystem::path& root);
 
 }  // namespace live

@@ -181,7 +181,8 @@ function verdict() {
     const flagged = data.vessels.filter((v) => v.fl && v.fl.some((f) => f & bit));
     if (flagged.length) facts.push([namesOf(flagged, 4), what + ' at some moment']);
   }
-  if (data.vesselsLeftOut) facts.push([whole(data.vesselsLeftOut), 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut) + ')']);
+  if (data.vesselsLeftOut) facts.push([whole(data.vesselsLeftOut), 'vessels not drawn (tracks kept for at most ' + (c.created - data.vesselsLeftOut - data.rockTracksLeftOut) + ')']);
+  if (data.rockTracksLeftOut) facts.push([whole(data.rockTracksLeftOut), 'rock tracks left out (of rocks gone: the latest are kept, the older ones thinned)']);
   if (data.eventsLeftOut) facts.push([whole(data.eventsLeftOut), 'events left out of the list (its start and its latest are kept)']);
   if (data.debugFolded) facts.push([whole(data.debugFolded), 'debug lines left out, alike but for their numbers (the first and last of each stretch are kept)']);
   const grid = el('div', { class: 'facts' });

@@ -1,14 +1,17 @@
 /* A live flight has no planned end: left at the top acceleration for hours
  * it must keep what the report and the take-home scenario need within the
  * bounds a planned run keeps, its tracks thinned again as the flight grows
- * longer, however many steps it takes. */
+ * longer and its rocks' counted, however many steps it takes; a report
+ * asked for is not kept once it is handed over. */
 #include "support/live_flight.h"
 
 #include "emulator/runner/report/track_thinner.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <future>
 #include <sstream>
 
 namespace {
@@ -48,6 +51,11 @@ TEST(LiveMemory, AFlightFarPastItsPlannedEndKeepsTracksWithinThePlannedBudget)
     ASSERT_GT(record.vessels.size(), 21u);
     for (const report::VesselTrack& track : record.vessels)
         ASSERT_LE(track.points.size(), mostPoints) << track.name;
+    size_t rocksGone = 0;
+    for (const report::VesselTrack& track : record.vessels)
+        rocksGone += track.className == "roid" && track.deleted >= 0;
+    EXPECT_LE(rocksGone, report::maxDepartedRocks);
+    EXPECT_LE(record.events.size(), report::maxEvents);
     for (size_t v = 0; v < 21; ++v) {
         const report::VesselTrack& track = record.vessels[v];
         // Still the whole flight, from its start to now, in order.
@@ -57,6 +65,19 @@ TEST(LiveMemory, AFlightFarPastItsPlannedEndKeepsTracksWithinThePlannedBudget)
         for (size_t i = 1; i < track.points.size(); ++i)
             ASSERT_LT(track.points[i - 1].t, track.points[i].t) << track.name << " at " << i;
     }
+}
+
+TEST(LiveMemory, AReportAskedForIsNotKeptOnceHandedOver)
+{
+    const runner::Script script = Ring(20);
+    testing_support::LiveFlight flight(script);
+    flight.session->advance(600);
+    std::future<std::string> asked =
+        std::async(std::launch::async, [&] { return flight.session->flightReport(std::chrono::seconds(60)); });
+    while (asked.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        flight.session->advance(1);
+    EXPECT_NE(asked.get().find("S-19"), std::string::npos);
+    EXPECT_EQ(flight.session->reportBytesKept(), 0u);
 }
 
 }  // namespace

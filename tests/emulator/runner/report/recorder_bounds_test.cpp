@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #if defined(__GLIBC__)
@@ -153,4 +154,76 @@ TEST(RecorderBounds, EventsBeyondTheLimitAreDroppedFromTheMiddleAndCounted)
     ASSERT_FALSE(record.events.empty());
     EXPECT_EQ(record.events.front().kind, report::EventKind::created) << "the flight's start stays";
     EXPECT_EQ(record.events.back().text, "even line " + std::to_string(lines - 1)) << "and its latest";
+}
+
+TEST(RecorderBounds, RocksComingAndGoingForAnyLengthKeepTheirTracksWithinTheirBudget)
+{
+    testing_support::EmulatedRoot root("");
+    std::ofstream(root.path() / "config/vessels/roid.cfg") << "ClassName=roid\n";
+    std::ofstream(root.path() / "config/vessels/nuke.cfg") << "ClassName=nuke\n";
+    emu::Host host(root.path());
+    host.world().addBody(emu::Body());
+    runner::Script script;
+    script.step = 1.0;
+    script.duration = 60;  // planned for a minute; flown for hours
+    script.vessels.resize(1);
+    report::Recorder recorder(host, script);
+    host.setObserver(&recorder);
+    OBJHANDLE ship = host.createVesselAt("S-0", "Ship", {7e6, 0, 0});
+    OBJHANDLE bomb = host.createVesselAt("Nuke/10.000000/3.000000/1.000000", "nuke", {7e6, 50, 0});
+    // Each rock lives three steps; the second is pushed by the bomb.
+    const int rocks = 12000;
+    std::vector<OBJHANDLE> alive;
+    for (int i = 0; i < rocks; ++i) {
+        alive.push_back(host.createVesselAt("R-" + std::to_string(i), "roid", {7e6, 100, 0}));
+        if (i == 1)
+            recorder.forceAdded(*host.world().vessel(alive.back()), {1, 0, 0}, host.world().vessel(bomb));
+        if (alive.size() > 3) {
+            host.requestDeletion(alive.front());
+            alive.erase(alive.begin());
+        }
+        host.step(1.0);
+    }
+    const report::VesselTrack* shipTrack = recorder.trackOf(ship);
+    ASSERT_NE(shipTrack, nullptr);
+    EXPECT_EQ(shipTrack->name, "S-0");
+    const report::FlightRecord& record = recorder.finish();
+    host.setObserver(nullptr);
+
+    std::vector<int> keptRocks;  // by the number in their names, in order
+    size_t departed = 0;
+    for (const report::VesselTrack& track : record.vessels)
+        if (track.className == "roid") {
+            keptRocks.push_back(std::stoi(track.name.substr(2)));
+            departed += track.deleted >= 0;
+        }
+    EXPECT_LE(departed, report::maxDepartedRocks);
+    EXPECT_EQ(record.rockTracksLeftOut + long(keptRocks.size()) + record.vesselsLeftOut, long(rocks));
+    EXPECT_GT(record.rockTracksLeftOut, long(rocks) - 2 * long(report::maxDepartedRocks));
+    // The latest stay whole; the older are sparser, but no part is bare.
+    const int latest = int(report::maxDepartedRocks / 2);
+    ASSERT_GE(keptRocks.size(), size_t(latest));
+    for (int k = 0; k < latest; ++k)
+        ASSERT_EQ(keptRocks[keptRocks.size() - 1 - size_t(k)], rocks - 1 - k);
+    for (int tenth = 0; tenth < 10; ++tenth)
+        EXPECT_TRUE(std::any_of(keptRocks.begin(), keptRocks.end(),
+                                [&](int r) { return r / (rocks / 10) == tenth; }))
+            << "no rock kept from tenth " << tenth;
+    // The pushed rock stays for its push series, which still names it.
+    ASSERT_EQ(record.pushes.size(), 1u);
+    EXPECT_EQ(record.vessels[size_t(record.pushes[0].target)].name, "R-1");
+    EXPECT_EQ(record.vessels[size_t(record.pushes[0].bomb)].className, "nuke");
+    // Every event of a track names the track it was about, and none names
+    // a track forgotten.
+    size_t created = 0;
+    for (const report::Event& e : record.events) {
+        if (e.kind != report::EventKind::created && e.kind != report::EventKind::deleted)
+            continue;
+        ASSERT_GE(e.subject, 0);
+        ASSERT_LT(size_t(e.subject), record.vessels.size());
+        const report::VesselTrack& track = record.vessels[size_t(e.subject)];
+        EXPECT_EQ(e.t, e.kind == report::EventKind::created ? track.created : track.deleted) << track.name;
+        created += e.kind == report::EventKind::created;
+    }
+    EXPECT_EQ(created, record.vessels.size());
 }
