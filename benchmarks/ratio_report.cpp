@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -48,8 +49,8 @@ public:
             figure.low = all.empty() ? figure.median : *std::min_element(all.begin(), all.end());
             figure.high = all.empty() ? figure.median : *std::max_element(all.begin(), all.end());
         }
-        std::printf("\nmedian [lowest to highest over the repetitions]\n%-58s %26s %8s\n", "goal", "measured",
-                    "limit");
+        std::printf("\nmedian [lowest to highest over the repetitions]; %s\n%-58s %26s %8s\n", LoadAverage().c_str(),
+                    "goal", "measured", "limit");
         const char* sizes[] = {"100", "1000", "10000", "100000"};
         for (const char* n : sizes)
             Ratio(std::string("blast per vessel / fair floor, ") + n + " vessels", "BM_Blast/" + std::string(n),
@@ -67,6 +68,7 @@ public:
                   "BM_DeleteHalf/" + std::string(way) + "/100000/iterations:3",
                   "BM_DeleteHalf/" + std::string(way) + "/1000/iterations:3", 0);
         Ratio("step floor per vessel at 100000 / at 1000", "BM_HostStepFloor/100000", "BM_HostStepFloor/1000", 0);
+        GrowthOverFloor("host step's growth / step floor's, 100000 / 1000", "BM_HostStep/", "BM_HostStepFloor/", 1.5);
         for (const char* n : sizes)
             Ratio(std::string("host step per vessel / step floor, ") + n + " vessels", "BM_HostStep/" + std::string(n),
                   "BM_HostStepFloor/" + std::string(n), 0);
@@ -156,6 +158,33 @@ private:
     void Ratio(const std::string& goal, const std::string& a, const std::string& b, double limit)
     {
         RatioOfTotals(goal, a, 1, b, 1, limit);
+    }
+
+    /* How much more a benchmark grows from 1000 to 100000 items than its
+     * floor does; the spread as wide as both growths' spreads allow. */
+    void GrowthOverFloor(const std::string& goal, const std::string& a, const std::string& floor, double limit)
+    {
+        std::string big = "100000", small = "1000";
+        if (!perItemNs_.count(a + big) || !perItemNs_.count(a + small) || !perItemNs_.count(floor + big) ||
+            !perItemNs_.count(floor + small))
+            return;
+        const Spread &ab = perItemNs_[a + big], &as = perItemNs_[a + small];
+        const Spread &fb = perItemNs_[floor + big], &fs = perItemNs_[floor + small];
+        double median = (ab.median / as.median) / (fb.median / fs.median);
+        double low = (ab.low / as.high) / (fb.high / fs.low), high = (ab.high / as.low) / (fb.low / fs.high);
+        Print(goal, {median, low, high}, limit);
+    }
+
+    /* The machine's load when the goals were printed: ratios measured on a
+     * shared machine mean what they mean only beside it. */
+    static std::string LoadAverage()
+    {
+        double load[3];
+        if (getloadavg(load, 3) != 3)
+            return "load average unknown";
+        char text[96];
+        std::snprintf(text, sizeof text, "load average %.2f, %.2f, %.2f (1, 5, 15 min)", load[0], load[1], load[2]);
+        return text;
     }
 
     std::map<std::string, Spread> perItemNs_;

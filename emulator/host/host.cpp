@@ -121,6 +121,7 @@ void Host::step(double dt)
     // at its end, and modules asking see the start throughout the step.
     double t0 = world_.sessionTime(), mjd0 = world_.mjd();
     stepping_ = true;
+    classFiles_.newStep();
     stepStart_ = t0;
     for (const auto& m : modules_.modules())
         if (m->opcPreStep)
@@ -129,20 +130,20 @@ void Host::step(double dt)
     // vessels are called: re-reading its length, as the host does, calls a
     // vessel made by an earlier one in the same pass.
     for (size_t i = 0; i < world_.vesselCount(); ++i)
-        if (VesselRecord* v = world_.vessel(world_.vessels()[i]); v->callbacks) {
-            actingVessel_ = v->handle;
-            v->callbacks->clbkPreStep(t0, dt, mjd0);
+        if (VESSEL2* callbacks = world_.callbacksAt(i)) {
+            actingVessel_ = world_.vessels()[i];
+            callbacks->clbkPreStep(t0, dt, mjd0);
         }
     actingVessel_ = nullptr;
     proxies_.beforeIntegration(world_);
-    ground_.startStep(world_, world_.vessels(), dt);
-    world_.integrate(world_.vessels(), dt);
+    ground_.startStep(world_, dt);
+    world_.integrate(world_.vessels(), dt, &ground_);
     double end = world_.simt + dt;
     double t1 = world_.sessionTimeAt(end), mjd1 = world_.mjdAt(end);
     for (size_t i = 0; i < world_.vesselCount(); ++i)
-        if (VesselRecord* v = world_.vessel(world_.vessels()[i]); v->callbacks) {
-            actingVessel_ = v->handle;
-            v->callbacks->clbkPostStep(t1, dt, mjd1);
+        if (VESSEL2* callbacks = world_.callbacksAt(i)) {
+            actingVessel_ = world_.vessels()[i];
+            callbacks->clbkPostStep(t1, dt, mjd1);
         }
     actingVessel_ = nullptr;
     for (const auto& m : modules_.modules())
@@ -193,6 +194,7 @@ void Host::startSession()
 
 void Host::endSession()
 {
+    classFiles_.newStep();
     observer_->sessionEnding();
     mfds_.closeAll();
     inputBox_.cancel();

@@ -262,7 +262,8 @@ bool Host::checkScenario(ScenarioFile& file, ScenarioPlan& plan, std::string& wh
                     }
                     v.line = file.lineNumber();
                     v.first = size_t(file.lineNumber());
-                    ClassFile cls = ClassFile::Read(v.className);
+                    std::shared_ptr<const ClassFile> classFile = classFiles_.read(v.className);
+                    const ClassFile& cls = *classFile;
                     if (!cls.found) {
                         w = "vessel " + QuoteText(v.name) + ": no class file " + cls.path;
                         return false;

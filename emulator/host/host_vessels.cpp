@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <unordered_set>
 
 namespace emu {
@@ -82,7 +83,8 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
                            bool postCreation)
 {
     creationRefusal_.clear();
-    ClassFile cls = classFiles_.read(className);
+    std::shared_ptr<const ClassFile> classFile = classFiles_.read(className);
+    const ClassFile& cls = *classFile;
     if (!cls.found) {
         fail("oapiCreateVesselEx", "no class file " + cls.path + " for the vessel " + name);
         return nullptr;
@@ -131,9 +133,9 @@ OBJHANDLE Host::makeVessel(const std::string& name, const std::string& className
         return nullptr;
     }
     // The interface version tells a module's VESSEL2 from a bare VESSEL.
-    v->callbacks = v->iface->Version() >= 1 ? static_cast<VESSEL2*>(v->iface) : nullptr;
+    world_.setCallbacks(*v, v->iface->Version() >= 1 ? static_cast<VESSEL2*>(v->iface) : nullptr);
     if (v->callbacks)
-        v->callbacks->clbkSetClassCaps(&cls);
+        v->callbacks->clbkSetClassCaps(const_cast<ClassFile*>(&cls));
     setState(v->iface, v->callbacks);
     proxies_.placed(*v);
     if (postCreation && v->callbacks)

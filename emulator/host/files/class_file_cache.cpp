@@ -11,30 +11,32 @@ namespace {
 
 // File times are kept at the clock's tick, some milliseconds: a file written
 // again within the tick it was read in, at the same size, would look the
-// same. One that fresh is read again every time until it has aged.
-bool OldEnoughToKeep(std::filesystem::file_time_type modified)
+// same. One that fresh is read again at its next look until it has aged.
+bool OldEnoughToTrust(std::filesystem::file_time_type modified)
 {
     return modified < std::filesystem::file_time_type::clock::now() - std::chrono::seconds(2);
 }
 
 }  // namespace
 
-const ClassFile& ClassFileCache::read(const std::string& className)
+std::shared_ptr<const ClassFile> ClassFileCache::read(const std::string& className)
 {
+    Entry& entry = entries_[className];
+    if (entry.file && entry.lookedAt == step_)
+        return entry.file;
+    entry.lookedAt = step_;
     std::filesystem::path path = ToPlatformPath(("config\\vessels\\" + className + ".cfg").c_str());
     std::error_code error;
     auto modified = std::filesystem::last_write_time(path, error);
     std::uintmax_t size = error ? 0 : std::filesystem::file_size(path, error);
-    if (error || !OldEnoughToKeep(modified)) {
-        entries_.erase(className);
-        uncached_ = ClassFile::Read(className);  // whatever the file system says now
-        return uncached_;
-    }
-    auto it = entries_.find(className);
-    if (it != entries_.end() && it->second.modified == modified && it->second.size == size)
-        return it->second.file;
-    Entry& entry = entries_[className];
-    entry = {modified, size, ClassFile::Read(className)};
+    bool unchanged = entry.file && !error && !entry.fresh && entry.file->found && entry.modified == modified &&
+                     entry.size == size;
+    if (unchanged)
+        return entry.file;
+    entry.modified = modified;
+    entry.size = size;
+    entry.fresh = error || !OldEnoughToTrust(modified);
+    entry.file = std::make_shared<const ClassFile>(ClassFile::Read(className));
     return entry.file;
 }
 

@@ -152,32 +152,36 @@ void CarryLanded(const Body& planet, VesselRecord& v, const VECTOR3& planetBefor
     v.rot = Turned(planet, v.rot, from, to);
 }
 
-void SurfaceContact::startStep(const World& world, const std::vector<OBJHANDLE>& vessels, double dt)
+void SurfaceContact::startStep(const World& world, double dt)
 {
     starts_.clear();
     landed_.clear();
     const Body* planet = world.bodyByIndex(0);
-    if (!planet || !(planet->radius > 0.0))
+    watching_ = planet && planet->radius > 0.0;
+    if (!watching_)
         return;
     planetStart_ = planet->pos;
-    double ground = planet->radius + world.touchdownReach;
-    double pull = world.gravity ? planet->gm / (planet->radius * planet->radius) : 0.0;  // at most, outside
-    for (OBJHANDLE h : vessels) {
-        const VesselRecord* v = world.vessel(h);
-        if (!v)
-            continue;
-        if (v->status == 1) {
-            landed_.push_back({h, v->force});  // the integration clears it
-            continue;
-        }
-        // How far the step's way, and the curve taken for it, can stray
-        // from the start, generously: thrust is not known before the
-        // integration, so a vessel with thrusters is always looked at.
-        double a = length(v->force) / v->mass + pull;
-        double reach = 2 * (length(v->vel - planet->vel) * dt + a * dt * dt);
-        if (v->hasThrusters || !(length(v->pos - planet->pos) - reach > ground))
-            starts_.push_back({h, v->pos, v->vel});
+    planetVel_ = planet->vel;
+    ground_ = planet->radius + world.touchdownReach;
+    pull_ = world.gravity ? planet->gm / (planet->radius * planet->radius) : 0.0;  // at most, outside
+    dt_ = dt;
+}
+
+void SurfaceContact::note(OBJHANDLE h, const VesselRecord& v)
+{
+    if (!watching_)
+        return;
+    if (v.status == 1) {
+        landed_.push_back({h, v.force});  // the integration clears it
+        return;
     }
+    // How far the step's way, and the curve taken for it, can stray from
+    // the start, generously: thrust is not known before the integration, so
+    // a vessel with thrusters is always looked at.
+    double a = length(v.force) / v.mass + pull_;
+    double reach = 2 * (length(v.vel - planetVel_) * dt_ + a * dt_ * dt_);
+    if (v.hasThrusters || !(length(v.pos - planetStart_) - reach > ground_))
+        starts_.push_back({h, v.pos, v.vel});
 }
 
 const std::vector<Touchdown>& SurfaceContact::endStep(World& world, double dt)

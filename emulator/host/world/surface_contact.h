@@ -41,10 +41,13 @@ struct Touchdown {
 
 class SurfaceContact {
 public:
-    /* Before the integration of a step of dt, with the step's forces added:
-     * where body 0 and those of the step's vessels start that could reach
-     * the ground within it. The rest cost a distance each. */
-    void startStep(const World& world, const std::vector<OBJHANDLE>& vessels, double dt);
+    /* Before the integration of a step of dt: where body 0 starts. */
+    void startStep(const World& world, double dt);
+    /* Within the integration's pass, before the vessel moves, with the
+     * step's forces added: notes where it starts if it could reach the
+     * ground within the step, or that it is landed. The rest cost a
+     * distance each, and no pass of their own. */
+    void note(OBJHANDLE handle, const VesselRecord& vessel);
     /* After it, with the world's clock at the step's end: landed vessels
      * turn with the planet or are lifted off, and free ones whose way met
      * the surface land. The touchdowns of the step, in the step's order. */
@@ -63,7 +66,9 @@ private:
     std::vector<Start> starts_;
     std::vector<Landed> landed_;
     std::vector<Touchdown> touchdowns_;
-    VECTOR3 planetStart_{0, 0, 0};
+    VECTOR3 planetStart_{0, 0, 0}, planetVel_{0, 0, 0};
+    bool watching_ = false;  // body 0 is there, with a surface
+    double ground_ = 0, pull_ = 0, dt_ = 0;
 };
 
 /* Moves a landed vessel with the planet from one time of the world's clock

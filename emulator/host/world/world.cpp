@@ -2,6 +2,7 @@
 
 #include "emulator/host/world/frame_math.h"
 #include "emulator/host/world/integration.h"
+#include "emulator/host/world/surface_contact.h"
 
 #include <algorithm>
 #include <cctype>
@@ -102,6 +103,7 @@ OBJHANDLE World::addVessel(VesselRecord vessel)
     details.serial = nextSerial_++;
     details.orderIndex = std::uint32_t(vesselOrder_.size());
     vesselOrder_.push_back(handle);
+    callbacksInOrder_.push_back(record->callbacks);
     vesselsByName_[Folded(details.name)].emplace(details.serial, handle);
     for (const VECTOR3& point : details.touchdown)
         touchdownReach = std::max(touchdownReach, length(point));
@@ -125,8 +127,10 @@ std::optional<VesselRecord> World::removeVessel(OBJHANDLE handle)
     // As the host's list does: the last vessel moves into the gap.
     OBJHANDLE last = vesselOrder_.back();
     vesselOrder_[details.orderIndex] = last;
+    callbacksInOrder_[details.orderIndex] = callbacksInOrder_.back();
     vessels_.find(last)->details->orderIndex = details.orderIndex;
     vesselOrder_.pop_back();
+    callbacksInOrder_.pop_back();
     auto named = vesselsByName_.find(Folded(details.name));
     named->second.erase(details.serial);
     if (named->second.empty())
@@ -134,6 +138,12 @@ std::optional<VesselRecord> World::removeVessel(OBJHANDLE handle)
     if (focus == handle)
         focus = nullptr;
     return vessels_.erase(handle);
+}
+
+void World::setCallbacks(VesselRecord& vessel, VESSEL2* callbacks)
+{
+    vessel.callbacks = callbacks;
+    callbacksInOrder_[vessel.details->orderIndex] = callbacks;
 }
 
 const std::string* World::className(const std::string& name)
@@ -151,7 +161,7 @@ double World::altitude(const VesselRecord& vessel) const
 
 /* The planet moves without accelerating, so the vessels move relative to
  * it as about a fixed centre; without gravity, relative to the origin. */
-void World::integrate(const std::vector<OBJHANDLE>& vessels, double dt)
+void World::integrate(const std::vector<OBJHANDLE>& vessels, double dt, SurfaceContact* ground)
 {
     const Body* planet = gravity ? bodyByIndex(0) : nullptr;
     VECTOR3 origin = planet ? planet->pos : VECTOR3{0, 0, 0};
@@ -164,6 +174,8 @@ void World::integrate(const std::vector<OBJHANDLE>& vessels, double dt)
         VesselRecord* v = vessels_.find(h);
         if (!v)
             continue;
+        if (ground)
+            ground->note(h, *v);
         VECTOR3 total = v->force;
         if (v->hasThrusters)
             total = total + mul(v->rot, Burn(*v, dt));

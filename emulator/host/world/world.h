@@ -17,6 +17,8 @@
 
 namespace emu {
 
+class SurfaceContact;
+
 class World {
 public:
     World();
@@ -40,6 +42,11 @@ public:
      * moves that closed gaps. */
     const std::vector<OBJHANDLE>& vessels() const { return vesselOrder_; }
     std::size_t vesselCount() const { return vesselOrder_.size(); }
+    /* The callbacks of the vessel at a place in the list, or null for a bare
+     * vessel: the step calls every vessel's without reading its record. */
+    VESSEL2* callbacksAt(std::size_t index) const { return callbacksInOrder_[index]; }
+    /* Gives a vessel its callbacks, in its record and in the list's copy. */
+    void setCallbacks(VesselRecord& vessel, VESSEL2* callbacks);
 
     /* The one copy of a class name that every vessel of the class points to,
      * so that a blast comparing class names reads no vessel's own memory. */
@@ -52,8 +59,9 @@ public:
      * integration.h): the forces added during the step, thrust, and body 0's
      * gravity when switched on. The new states, and the clock, wait as the
      * host's do for applyIntegration: the post-steps between see the step's
-     * start. */
-    void integrate(const std::vector<OBJHANDLE>& vessels, double dt);
+     * start. The ground, when given, notes each vessel before it moves, in
+     * the same pass. */
+    void integrate(const std::vector<OBJHANDLE>& vessels, double dt, SurfaceContact* ground = nullptr);
     /* The last integration's states take effect: the vessels', the bodies'
      * and the clock's. */
     void applyIntegration();
@@ -82,6 +90,7 @@ private:
 
     HandleTable<VesselRecord> vessels_;
     std::vector<OBJHANDLE> vesselOrder_;
+    std::vector<VESSEL2*> callbacksInOrder_;  // beside vesselOrder_, place for place
     std::uint64_t nextSerial_ = 0;
     /* Every vessel of a name in lower case, by creation order: names may
      * repeat, and the host finds them in any letter case. */

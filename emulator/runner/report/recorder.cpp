@@ -512,6 +512,13 @@ void Recorder::widenBuckets()
         thinner.flush(thinned);
         track.points.assign(thinned.begin(), thinned.end());
     }
+    // A live track fills its room again span after span, up to what its
+    // buckets can keep; taking all of that room now, once, leaves a long
+    // flight's memory flat from here on, rather than stepping up whenever
+    // every track of the same age outgrows its room at once.
+    const size_t room = TrackThinner::kept * (size_t(std::ceil(span_ / bucket_)) + 1);
+    for (auto& [handle, live] : live_)
+        record_.vessels[size_t(live.index)].points.reserve(room);
     auto bucket = [&](double time) { return std::floor(time / bucket_); };
     for (PushSeries& series : record_.pushes) {
         // First and last of each bucket, as they are recorded.

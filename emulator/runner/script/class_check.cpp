@@ -4,6 +4,7 @@
 
 #include "host/host_file.h"
 
+#include <unordered_set>
 #include <vector>
 
 namespace runner {
@@ -47,10 +48,16 @@ bool IsModuleClass(const std::string& className)
 
 bool CheckClasses(const Script& script, const fs::path& root, std::string& error)
 {
+    // Each class looked at once: a world of many vessels has few classes.
+    std::unordered_set<std::string> found;
     for (const VesselSpec& vessel : script.vessels) {
         std::error_code unknown;
-        if (IsModuleClass(vessel.className) || fs::is_regular_file(ClassFilePath(root, vessel.className), unknown))
+        if (IsModuleClass(vessel.className) || found.count(vessel.className))
             continue;
+        if (fs::is_regular_file(ClassFilePath(root, vessel.className), unknown)) {
+            found.insert(vessel.className);
+            continue;
+        }
         error = script.file + ":" + std::to_string(vessel.line) + ": vessel '" + vessel.name + "': class '" +
                 vessel.className + "' has no class file (" + ClassFilePath(root, vessel.className).string() + ")";
         if (std::string meant = NearMiss(vessel.className, KnownClasses(root)); !meant.empty())

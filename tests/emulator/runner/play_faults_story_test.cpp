@@ -155,8 +155,8 @@ TEST(PlayFaults, AButtonNoButtonShowsNamesTheNearestOrAllThereAre)
     Played typo = Play(text + "BMV\n", 100);
     EXPECT_FALSE(typo.played);
     EXPECT_EQ(typo.error, "s.scn:6: display 'L' shows no button 'BMV' (did you mean 'BMB'?)");
-    Played far = Play(text + "NOPE\n", 100);
-    EXPECT_EQ(far.error, "s.scn:6: display 'L' shows no button 'NOPE' (its buttons: DIS, VEL, POW, DUR, DEL, SDL, SEQ, BMB)");
+    Played none = Play(text + "NOPE\n", 100);
+    EXPECT_EQ(none.error, "s.scn:6: display 'L' shows no button 'NOPE' (its buttons: DIS, VEL, POW, DUR, DEL, SDL, SEQ, BMB)");
 }
 
 // The runner cannot know how the module reads a text; it says what the

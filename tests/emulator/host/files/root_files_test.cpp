@@ -48,10 +48,12 @@ TEST_F(HostTest, AClassFileWhoseSizeOrMassIsNoPositiveNumberRefusesTheVesselAndS
 {
     for (const char* line : {"Size = inf", "Size = 20abc", "Mass = nan", "Mass = -5", "Size = 1e999"}) {
         std::ofstream(root / "config/vessels/Odd.cfg") << "ClassName = Odd\n" << line << "\n";
+        host.step(0.1);  // a class file rewritten is read again from the next step on
         EXPECT_EQ(host.createVesselAt("O-1", "Odd", {7e6, 0, 0}), nullptr) << line;
         EXPECT_NE(host.creationRefusal().find("Odd.cfg: "), std::string::npos) << host.creationRefusal();
     }
     std::ofstream(root / "config/vessels/Odd.cfg") << "ClassName = Odd\nSize = 2.5\nMass = 300\n";
+    host.step(0.1);
     OBJHANDLE fine = host.createVesselAt("O-2", "Odd", {7e6, 0, 0});
     ASSERT_NE(fine, nullptr);
     EXPECT_EQ(host.world().vessel(fine)->size, 2.5);

@@ -48,7 +48,8 @@ TEST_P(PushAtStepSize, AConstantForceMovesTheVesselAsTheHostsMethodsDo)
     // The host's own object stays the host's to delete; the pusher stands in
     // for it while the test runs.
     Pusher pusher(h, {500, 0, 0});
-    v->iface = v->callbacks = &pusher;
+    v->iface = &pusher;
+    host.world().setCallbacks(*v, &pusher);
 
     const PushCase& c = GetParam();
     for (int i = 0; i < c.steps; ++i)
@@ -125,7 +126,8 @@ TEST_F(HostTest, PostStepsSeeTheStateAtTheStepsStart)
     OBJHANDLE h = Ship("R-1", start, startVel);
     emu::VesselRecord* v = host.world().vessel(h);
     PostStepReader reader(h);
-    v->iface = v->callbacks = &reader;
+    v->iface = &reader;
+    host.world().setCallbacks(*v, &reader);
 
     double startDate = host.world().mjd();
     host.step(1.0);

@@ -40,7 +40,8 @@ protected:
     {
         emu::VesselRecord& v = *host.world().vessel(HostTest::Ship("S-1", pos, vel));
         pusher = std::make_unique<Pusher>(v.handle, VECTOR3{0, 0, 0});
-        v.iface = v.callbacks = pusher.get();
+        v.iface = pusher.get();
+        host.world().setCallbacks(v, pusher.get());
         pusher->SetTouchdownPoints({-legs, 0, 0}, {-legs, 0, 0}, {-legs, 0, 0});
         return v;
     }

@@ -52,6 +52,7 @@ public:
     void debugLine(const std::string& line) { recorder_.debugLineChanged(line); }
     void step() { host_.step(1.0); }
     const report::FlightRecord& finish() { return recorder_.finish(); }
+    const report::FlightRecord& record() const { return recorder_.record(); }
 
 private:
     static runner::Script Script(double duration, double lastAction)
@@ -100,6 +101,20 @@ TEST(RecorderBounds, ABombEveryStepLeavesTheRecordersMemoryFlat)
     EXPECT_LE(record.pushes.size(), 400u);
 }
 #endif
+
+// A flight played far past its length (a live one, left running) widens
+// its buckets again and again; its tracks must not each grow their room in
+// step with one another at some late hour.
+TEST(RecorderBounds, ALiveTrackKeepsItsRoomFromTheFirstWideningOn)
+{
+    BombEveryStep run(100, 0, 200);
+    run.play(250);
+    size_t room = run.record().vessels.front().points.capacity();
+    run.play(6000);
+    const report::VesselTrack& track = run.record().vessels.front();
+    EXPECT_EQ(track.points.capacity(), room);
+    EXPECT_GT(track.points.size(), 200u);
+}
 
 TEST(RecorderBounds, ARunWhoseLengthComesFromItsLastActionIsThinnedByThatLength)
 {
