@@ -85,11 +85,11 @@ TEST(RecorderTruth, ARockGoesByDamageOnlyAfterAContactAndByRangeOnlyFarOff)
     world.host().setFocus(ship);
     OBJHANDLE untouched = world.make("R-1", "roid", {7e6, 100, 0});
     OBJHANDLE touching = world.make("R-2", "roid", {7e6, 5, 0});  // within the two sizes
-    OBJHANDLE far = world.make("R-3", "roid", {7e6, 900, 0});
+    OBJHANDLE distant = world.make("R-3", "roid", {7e6, 900, 0});
     world.host().step(1.0);
     world.remove(untouched);
     world.remove(touching);
-    world.remove(far);
+    world.remove(distant);
     EXPECT_EQ(world.deletion("R-1"), "");
     EXPECT_EQ(world.deletion("R-2"), "by damage");
     EXPECT_EQ(world.deletion("R-3"), "out of range");
