@@ -209,6 +209,14 @@ const d = document.querySelector('.vesselLegend'), q = d.querySelector('input');
 q.value = arguments[0]; q.dispatchEvent(new Event('input'));
 return [...d.querySelectorAll('.item')].map((i) => Number(i.dataset.index));""", vessels[-1]["name"])
         expect(len(vessels) - 1 in found, "the legend finds %s, the last vessel, by its name" % vessels[-1]["name"])
+    ships = sum(1 for v in vessels if data["classes"][v["c"]] not in ("nuke", "roid"))
+    cut = driver.execute_script("const o = document.querySelector('select[aria-label=frame] option.leftOut'); return o && o.textContent;")
+    if ships > 30:
+        left = ships - 30
+        expect(cut is not None and cut.startswith("%s more ship" % (format(left, ",") if left >= 10000 else left)),
+               "the frame list says the %d ships it leaves out: %r" % (ships - 30, cut))
+    else:
+        expect(cut is None or "ship" not in cut, "the frame list leaves out no ship of %d: %r" % (ships, cut))
     symbols = driver.execute_script("return [...document.querySelectorAll('.viewLegend .symbol')].map((e) => e.textContent)")
     expect(any("detonation" in s for s in symbols) and any("blast" in s for s in symbols) and any("contact" in s for s in symbols),
            "the views' legend tells the symbols and the blast's shading: %s" % symbols)

@@ -44,6 +44,10 @@ function framesOf(source) {
     ships.slice(0, 30).forEach((v) => frames.push({ name: 'riding with ' + (v.title || v.name), origin: following(v) }));
     frames.splice(detonated.length ? Math.min(20, detonated.length) : 1, 0, startFrame);
   }
+  // The list is cut to what a reader can scan, and says so.
+  const more = (n, what) => n > 0 ? num(n, 15) + ' more ' + what + (n > 1 ? 's' : '') : '';
+  const left = [more(detonated.length - 20, 'blast'), more(ships.length - 30, 'ship')].filter(Boolean);
+  if (left.length) frames.leftOut = left.join(' and ') + ' not listed (a blast\'s event opens its frame)';
   return frames;
 }
 
@@ -318,6 +322,7 @@ function makeView(source, clock, title, options) {
     view.frames = frames;
     view.choose.textContent = '';
     frames.forEach((f, i) => view.choose.append(el('option', { value: i }, f.name)));
+    if (frames.leftOut) view.choose.append(el('option', { disabled: '', class: 'leftOut' }, frames.leftOut));
     const kept = view.chosen ? frames.indexOf(view.frame) : frames.indexOf(view.frame) === 0 ? 0 : -1;
     view.choose.value = String(Math.max(0, kept));
     if (kept < 0 && (frames[0] || planetFrame) !== view.frame) show(frames[0] || planetFrame);
