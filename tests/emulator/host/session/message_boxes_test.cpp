@@ -3,7 +3,7 @@
  * only the latest. */
 #include "tests/emulator/host/host_fixture.h"
 
-#include "emulator/windows/platform_sink.h"
+#include "windows_subset.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST_F(HostTest, MessageBoxesAreAllHeardAndCountedButOnlyTheLatestKept)
     host.setObserver(&heard);
     const int shown = 1000;
     for (int i = 1; i <= shown; ++i)
-        NotifyPlatformSink("MessageBoxA", ("box " + std::to_string(i)).c_str(), "Error!");
+        MessageBoxA(nullptr, ("box " + std::to_string(i)).c_str(), "Error!", MB_OK);
     host.setObserver(nullptr);
 
     EXPECT_EQ(heard.texts.size(), size_t(shown));
