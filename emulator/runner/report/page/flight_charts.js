@@ -12,10 +12,10 @@
   }
   const pushedSeries = data.vessels.filter((v) => v.f).map((v) => vesselSeries(v, 'f'));
   pushedSeries.sort((a, b) => Math.max(...b.v) - Math.max(...a.v));
-  chart('Force each vessel received from the bombs' + (pushedSeries.length > manySeries ? ' (the ' + manySeries + ' pushed hardest of ' + pushedSeries.length + ')' : ''),
+  chart('Force each vessel received from the bombs' + (pushedSeries.length > manySeries ? ' (the ' + manySeries + ' pushed hardest of ' + num(pushedSeries.length, 15) + ')' : ''),
     'force', 'N', pushedSeries.slice(0, manySeries), { log: true, zero: true });
   const speeds = data.vessels.filter((v) => !isRock(v) && !isBomb(v));
-  chart('Speed relative to the planet' + (speeds.length > manySeries ? ' (the first ' + manySeries + ' of ' + speeds.length + ' vessels)' : ''),
+  chart('Speed relative to the planet' + (speeds.length > manySeries ? ' (the first ' + manySeries + ' of ' + num(speeds.length, 15) + ' vessels)' : ''),
     'speed', 'm/s', speeds.slice(0, manySeries).map((v) => {
       // a speed above light's is no speed: left out, and the header says so
       const s = vesselSeries(v, 's');
@@ -24,7 +24,7 @@
     }), { whenZero: 'No ship moved in this run: every speed is zero.' });
   const pushPairs = data.pushes.slice(0, manySeries * 2);
   const leftOut = data.pushesLeftOut + data.pushes.length - pushPairs.length;
-  chart('Distance from each bomb to each vessel it pushed' + (leftOut ? ' (' + leftOut + ' more pairs not drawn)' : ''), 'distance', 'm',
+  chart('Distance from each bomb to each vessel it pushed' + (leftOut ? ' (' + num(leftOut, 15) + ' more pairs not drawn)' : ''), 'distance', 'm',
     pushPairs.map((p, i) => ({ name: data.vessels[p.bomb].name + ' → ' + data.vessels[p.target].name, label: data.vessels[p.bomb].label + ' → ' + data.vessels[p.target].label, color: colourOf(i), t: p.t, v: p.d })));
   const triggered = data.vessels.filter((v) => v.trigger > 0 && v.alt);
   if (triggered.length) {
@@ -39,7 +39,7 @@
     // only rocks that were struck: the others stay whole, a line that says nothing
     const struck = rocks.filter((v) => v.hits.length);
     const shown = struck.slice(0, manySeries);
-    chart('Health of each rock struck, with its contacts' + (shown.length < struck.length ? ' (' + shown.length + ' of ' + struck.length + ')' : ''),
+    chart('Health of each rock struck, with its contacts' + (shown.length < struck.length ? ' (' + shown.length + ' of ' + num(struck.length, 15) + ')' : ''),
       'health', '%', shown.map(rockHealth), { zero: true });
   }
   const debug = data.events.filter((e) => e[1] === 'debug');

@@ -278,7 +278,7 @@ const trailChoices = [[10, '10 s'], [60, '1 min'], [600, '10 min'], [3600, '1 h'
       });
       body.append(row);
     }
-    document.getElementById('eventCount').textContent = shown.length > limit ? 'the first ' + limit + ' of ' + shown.length + '; choose a kind to see others' : shown.length + ' events';
+    document.getElementById('eventCount').textContent = shown.length > limit ? 'the first ' + num(limit, 15) + ' of ' + num(shown.length, 15) + '; choose a kind to see others' : shown.length + ' events';
   }
   filter.addEventListener('change', fill);
   fill();
