@@ -75,9 +75,11 @@ def two_bombs_alike(driver):
     rows = lambda d: [r for r in d.find_elements(By.CSS_SELECTOR, "#vessels tbody tr")
                       if r.get_attribute("data-vessel").startswith("Nuke/")]
     wait_for(driver, "two bombs in the list", lambda d: len(rows(d)) == 2, 10)
+    names = driver.execute_script("return [...document.querySelectorAll('#vessels tbody tr')]"
+                                  ".map(r => r.dataset.vessel).filter(n => n.startsWith('Nuke/'))")
+    if len(names) != 2 or names[0] != names[1]:
+        sys.exit(f"the two bombs do not share a name: {names}")
     first, second = rows(driver)
-    if first.get_attribute("data-vessel") != second.get_attribute("data-vessel"):
-        sys.exit("the two bombs do not share a name")
     drawn = driver.execute_script("return window.liveViews.source.vessels.filter(v => v.name.startsWith('Nuke/')).length")
     if drawn != 2:
         sys.exit(f"{drawn} bombs drawn for two")
@@ -85,6 +87,22 @@ def two_bombs_alike(driver):
     ActionChains(driver).move_to_element(second).click_and_hold().pause(0.2).release().perform()
     wait_for(driver, "the focus on the second bomb",
              lambda d: d.execute_script("const r = document.querySelector('#vessels tr.focus'); return r && r.dataset.id;") == wanted, 5)
+
+
+def click_while_rows_change(driver):
+    """The list redrawn between the press and the release (two vessels
+    swapping places in it): the click focuses the vessel pressed on."""
+    pressed = driver.execute_script("""
+const rows = [...document.querySelectorAll('#vessels tbody tr')];
+const row = rows.find(r => r.dataset.vessel === 'ISS-B' && !r.classList.contains('focus'));
+const other = rows.find(r => r !== row);
+row.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true}));
+const name = row.dataset.vessel;
+row.dataset.vessel = other.dataset.vessel;
+row.dataset.id = other.dataset.id;
+row.dispatchEvent(new MouseEvent('click', {bubbles: true}));
+return name;""")
+    wait_for(driver, "the focus on " + pressed, lambda d: "focus on " + pressed in log_text(d), 5)
 
 
 def click_row(driver):
@@ -180,6 +198,7 @@ def main():
             layout(driver)
             keys_after_mode(driver)
             two_bombs_alike(driver)
+            click_while_rows_change(driver)
             click_row(driver)
             save_says_where(driver, sim)
             errors_in(driver)

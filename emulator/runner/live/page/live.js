@@ -254,9 +254,20 @@ function start() {
   $('step').addEventListener('click', () => send({do: 'step'}));
   $('warp').addEventListener('change', () => send({do: 'warp', x: Number($('warp').value)}));
   $('save').addEventListener('click', () => send({do: 'save', name: $('save-name').value.trim()}));
-  $('vessels').querySelector('tbody').addEventListener('click', event => {
+  // Rows keep their place while the vessels in them change order (two
+  // bombs side by side swap as they fly): a click focuses the vessel that
+  // was in the row when it was pressed, which is the one the pilot saw.
+  const list = $('vessels').querySelector('tbody');
+  let pressed = null;
+  list.addEventListener('pointerdown', event => {
     const row = event.target.closest('tr');
-    if (row) send({do: 'focus', vessel: Number(row.dataset.id)});
+    pressed = row ? {row, id: Number(row.dataset.id)} : null;
+  });
+  list.addEventListener('click', event => {
+    const row = event.target.closest('tr');
+    if (!row) return;
+    send({do: 'focus', vessel: pressed && pressed.row === row ? pressed.id : Number(row.dataset.id)});
+    pressed = null;
   });
   $('load').addEventListener('click', () => send({do: 'load', name: $('saved').value}));
   world = liveWorld($('world-controls'), v => send({do: 'focus', vessel: v.id}));
