@@ -10,14 +10,10 @@ one name are two entries in every legend, in the frame list and in the views.
 SCENARIO fires two bombs with the same settings, then saves and loads.
 """
 import os
-import subprocess
 import sys
 import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
-
-from check_report import CHROME_FLAGS
+from report_browser import Checks, chromium, console_errors, write_report
 
 SEEN = """
 const facts = {};
@@ -40,25 +36,13 @@ def open_report(sim, scenario, prefix):
     """Runs the scenario with a report and opens the report in headless
     Chromium: the driver, expect(ok, what) and its list of failures."""
     folder = tempfile.mkdtemp(prefix=prefix)
-    report = os.path.join(folder, "report.html")
-    subprocess.run([sim, scenario, "--quiet", "--report", report], check=False)
-    failures = []
-
-    def expect(ok, what):
-        print(("ok   " if ok else "FAIL ") + what)
-        if not ok:
-            failures.append(what)
-
-    options = webdriver.ChromeOptions()
-    for flag in CHROME_FLAGS + ["--user-data-dir=" + os.path.join(folder, "chromium")]:
-        options.add_argument(flag)
-    options.binary_location = "/usr/bin/chromium"
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    report = write_report(sim, scenario, folder)
+    expect = Checks()
+    driver = chromium(folder)
     driver.get("file://" + os.path.abspath(report))
-    errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+    errors = console_errors(driver)
     expect(not errors, "no console error " + repr(errors[:3]))
-    return driver, expect, failures
+    return driver, expect, expect.failures
 
 
 def finish(driver, failures):

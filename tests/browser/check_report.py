@@ -13,16 +13,10 @@ chromium-driver): it reads the console and runs the checks in the page.
 import argparse
 import os
 import re
-import subprocess
 import sys
 import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
-
-CHROME_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                "--window-size=1280,1000", "--hide-scrollbars"]
+from report_browser import Checks, chromium, console_errors, write_report
 
 
 def log_screens(log_text):
@@ -198,25 +192,13 @@ def main():
     args = parser.parse_args()
     folder = args.keep or tempfile.mkdtemp(prefix="brimstar-report-")
     os.makedirs(folder, exist_ok=True)
-    report = os.path.join(folder, "report.html")
     log = os.path.join(folder, "flight.log")
-    subprocess.run([args.sim, args.scenario, "--quiet", "--report", report, "--log", log], check=False)
-    failures = []
-
-    def expect(ok, what):
-        print(("ok   " if ok else "FAIL ") + what)
-        if not ok:
-            failures.append(what)
-
-    options = webdriver.ChromeOptions()
-    for flag in CHROME_FLAGS + ["--user-data-dir=" + os.path.join(folder, "chromium")]:
-        options.add_argument(flag)
-    options.binary_location = "/usr/bin/chromium"
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    report = write_report(args.sim, args.scenario, folder, "--log", log)
+    expect = Checks()
+    driver = chromium(folder)
     try:
         driver.get("file://" + os.path.abspath(report))
-        errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+        errors = console_errors(driver)
         expect(not errors, "no console error " + repr(errors[:3]))
         before, after, t = driver.execute_script(MOVE)
         expect(before != after, "the slider (t = %.2f s) moves the vessels in the views" % t)
@@ -254,7 +236,7 @@ def main():
         check_sizes(driver, expect, report)
     finally:
         driver.quit()
-    return 1 if failures else 0
+    return 1 if expect.failures else 0
 
 
 if __name__ == "__main__":

@@ -13,7 +13,7 @@ import tempfile
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-from check_report import CHROME_FLAGS
+from report_browser import CHROME_FLAGS
 
 parser = argparse.ArgumentParser()
 parser.add_argument("report")

@@ -19,22 +19,18 @@ of one name. --fps asks playback for at least N frames a second.
 import argparse
 import csv
 import io
-import json
 import math
 import os
 import re
-import subprocess
 import sys
 import tempfile
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from check_report import CHROME_FLAGS
+from report_browser import Checks, chromium, console_errors, write_report
 
 PLANET = "planet Earth radius 6371000 gm 3.986004418e14\n"
 
@@ -408,21 +404,9 @@ def main():
         scenario = os.path.join(folder, args.generated + ".scn")
         with open(scenario, "w") as f:
             f.write(thousand_vessels() if args.generated == "thousand" else twin_bombs())
-    report = os.path.join(folder, "report.html")
-    subprocess.run([args.sim, scenario, "--quiet", "--report", report], check=False)
-    failures = []
-
-    def expect(ok, what):
-        print(("ok   " if ok else "FAIL ") + what)
-        if not ok:
-            failures.append(what)
-
-    options = webdriver.ChromeOptions()
-    for flag in CHROME_FLAGS + ["--user-data-dir=" + os.path.join(folder, "chromium")]:
-        options.add_argument(flag)
-    options.binary_location = "/usr/bin/chromium"
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    report = write_report(args.sim, scenario, folder)
+    expect = Checks()
+    driver = chromium(folder)
     try:
         driver.set_window_size(1280, 800)
         driver.get("file://" + os.path.abspath(report))
@@ -434,11 +418,11 @@ def main():
             bombs = [v["name"] for v in data["vessels"] if data["classes"][v["c"]] == "nuke" and "detonated" in v]
             expect(len(bombs) == 2 and bombs[0] == bombs[1], "two bombs of one name went off: %s" % bombs)
         check(driver, expect, report, args)
-        errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+        errors = console_errors(driver)
         expect(not errors, "no console error " + repr(errors[:3]))
     finally:
         driver.quit()
-    return 1 if failures else 0
+    return 1 if expect.failures else 0
 
 
 if __name__ == "__main__":
