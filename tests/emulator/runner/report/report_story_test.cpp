@@ -1,56 +1,19 @@
 /* The flight report's record of the examples tells their stories in
  * numbers, and the page it makes keeps hostile names inert. */
-#include "support/emulated_root.h"
+#include "support/recorded_flight.h"
 
-#include "emulator/runner/report/recorder.h"
-#include "emulator/runner/report/report_page.h"
-#include "emulator/runner/outputs/observer_fanout.h"
-#include "emulator/runner/run/script_player.h"
+#include "emulator/host/host.h"
+#include "emulator/host/world/frame_math.h"
+#include "emulator/runner/script/scenario_script.h"
 
 #include <gtest/gtest.h>
 
-#include "emulator/host/world/frame_math.h"
-
 #include <set>
-#include <sstream>
 
 namespace {
 
-/* Plays the script and hands back the record; the page too, if asked. */
-report::FlightRecord Record(const runner::Script& script, std::string* page = nullptr,
-                            emu::HostObserver* alsoWatching = nullptr)
-{
-    testing_support::EmulatedRoot root;
-    std::ostringstream out;
-    emu::Host host(root.path());
-    runner::FlightLog log(host, out);
-    report::Recorder recorder(host, script);
-    runner::ObserverFanout observers;
-    observers.add(&log);
-    observers.add(&recorder);
-    if (alsoWatching)
-        observers.add(alsoWatching);
-    log.listen(&recorder);
-    host.setObserver(&observers);
-    std::string error;
-    EXPECT_TRUE(runner::PlayScript(host, script, log, error)) << error;
-    host.setObserver(nullptr);
-    report::FlightRecord record = recorder.finish();
-    if (page) {
-        std::ostringstream html;
-        report::WritePage(html, record);
-        *page = html.str();
-    }
-    return record;
-}
-
-report::FlightRecord RecordExample(const std::string& name, emu::HostObserver* alsoWatching = nullptr)
-{
-    runner::Script script;
-    std::string error;
-    EXPECT_TRUE(runner::ReadScript(std::string(BRIMSTAR_SOURCE_DIR) + "/examples/" + name, script, error)) << error;
-    return Record(script, nullptr, alsoWatching);
-}
+using testing_support::RecordExample;
+using testing_support::RecordFlight;
 
 /* Contacts counted the plain way, every rock against every vessel each
  * step: what the recorder's grid must find. */
@@ -164,7 +127,7 @@ TEST(ReportPage, KeepsHostileNamesInert)
         << error;
     script.vessels.push_back({hostile, "Ship", {7000000, 0, 100}, {0, 0, 0}, 0});
     std::string page;
-    report::FlightRecord record = Record(script, &page);
+    report::FlightRecord record = RecordFlight(script, &page);
     ASSERT_EQ(record.vessels.size(), 2u);
     EXPECT_EQ(record.vessels[1].name, hostile);
     size_t data = page.find("<script type=\"application/json\" id=\"flight\">");

@@ -1,12 +1,9 @@
 /* What the report counts across a load and a sequence: only the module's
  * own acts, in the order they were flown, each vessel one entry whatever
  * its name. */
-#include "support/emulated_root.h"
+#include "support/recorded_flight.h"
 
-#include "emulator/runner/outputs/observer_fanout.h"
 #include "emulator/runner/report/json_writer.h"
-#include "emulator/runner/report/recorder.h"
-#include "emulator/runner/run/script_player.h"
 
 #include <gtest/gtest.h>
 
@@ -16,25 +13,7 @@
 
 namespace {
 
-report::FlightRecord RecordExample(const std::string& name)
-{
-    runner::Script script;
-    std::string error;
-    EXPECT_TRUE(runner::ReadScript(std::string(BRIMSTAR_SOURCE_DIR) + "/examples/" + name, script, error)) << error;
-    testing_support::EmulatedRoot root;
-    std::ostringstream out;
-    emu::Host host(root.path());
-    runner::FlightLog log(host, out);
-    report::Recorder recorder(host, script);
-    runner::ObserverFanout observers;
-    observers.add(&log);
-    observers.add(&recorder);
-    log.listen(&recorder);
-    host.setObserver(&observers);
-    EXPECT_TRUE(runner::PlayScript(host, script, log, error)) << error;
-    host.setObserver(nullptr);
-    return recorder.finish();
-}
+using testing_support::RecordExample;
 
 TEST(ReportAcrossALoad, CountsOnlyWhatTheModuleDidAndKeepsFlightOrder)
 {
