@@ -6,7 +6,7 @@
 #include "emulator/host/host.h"
 
 #include "emulator/host/files/class_file.h"
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
  * the quarter turn falls short of pi / 2, and that shows as a cosine of
  * about 1.6e-15 where a quarter turn of the closest double to pi gives 6e-17. */
 #include "collision/planet_axes.h"
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 #include "service_fixture.h"
 
 #include <cmath>

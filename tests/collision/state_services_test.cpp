@@ -2,7 +2,7 @@
  * adjusters must write it back and when they must not. */
 #include "collision/state_adjusters.h"
 #include "collision/state_services.h"
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 #include "service_fixture.h"
 
 #include <climits>

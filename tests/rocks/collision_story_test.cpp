@@ -3,7 +3,7 @@
  * is never called; the field stays bounded over a long run. */
 #include "support/module_test.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <fstream>
 

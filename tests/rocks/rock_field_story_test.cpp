@@ -2,7 +2,7 @@
  * seeded random source places the n-th rock the same way every time. */
 #include "support/module_test.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 using testing_support::ModuleTest;
 

@@ -3,7 +3,7 @@
  * window, and the impulse a heavy vessel takes from it. */
 #include "weapons_fixture.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <cmath>
 #include <cstdio>

@@ -2,7 +2,7 @@
  * vessel. All are measured against body 0, every vessel's reference body;
  * without the vessel or the planet they write nothing and answer 0. */
 #include "emulator/host/world/flight_data.h"
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 #include "emulator/host/api/host_call.h"
 
 using namespace emu;

@@ -1,7 +1,7 @@
 /* The host functions on vessels and celestial bodies. */
 #include "emulator/host/api/host_call.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <cstring>
 #include <filesystem>

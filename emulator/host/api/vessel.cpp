@@ -1,6 +1,6 @@
 /* VESSEL: the host's interface to one vessel. Every method finds the vessel
  * by its handle and does nothing (or answers zero) once it is gone. */
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 #include "emulator/host/api/vessel_call.h"
 #include "emulator/host/files/vessel_amount.h"
 

@@ -1,6 +1,6 @@
 /* VESSEL's aerodynamic controls, brakes and touchdown geometry. The
  * emulated host keeps the levels and modes but flies no aerodynamics. */
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 #include "emulator/host/api/vessel_call.h"
 
 #include <algorithm>

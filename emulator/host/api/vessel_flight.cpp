@@ -2,7 +2,7 @@
  * the vessel or a planet every answer is zero and no reference body is
  * named. */
 #include "emulator/host/world/flight_data.h"
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 #include "emulator/host/api/vessel_call.h"
 
 #include <cmath>

@@ -4,7 +4,7 @@
  * vessel of the host's own, its size and mass. A value that could not be
  * written faithfully (not finite) refuses the save; a line no one knows, or
  * a default item that is malformed, refuses the load. */
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 #include "emulator/host/files/scenario_file.h"
 #include "emulator/host/files/scenario_text.h"
 #include "emulator/host/files/vessel_state_items.h"

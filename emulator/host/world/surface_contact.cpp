@@ -1,6 +1,6 @@
 #include "emulator/host/world/surface_contact.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "emulator/host/world/world.h"
 
-#include "emulator/host/world/frame_math.h"
-#include "emulator/host/world/integration.h"
+#include "emulator/host/motion/frame_math.h"
+#include "emulator/host/motion/integration.h"
 #include "emulator/host/world/surface_contact.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "emulator/runner/text/printable_text.h"
 #include "emulator/runner/outputs/touchdown_text.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <map>
 

@@ -3,7 +3,7 @@
 #include "emulator/runner/text/fixed_number.h"
 #include "emulator/runner/text/printable_text.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <algorithm>
 #include <cmath>

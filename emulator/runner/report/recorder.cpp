@@ -2,7 +2,7 @@
 
 #include "departed_tracks.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 #include "emulator/runner/text/fixed_number.h"
 #include "emulator/runner/run/run_length.h"
 #include "emulator/runner/outputs/touchdown_text.h"

@@ -3,7 +3,7 @@
  * meshes, surfaces and annotations, and null or stale handles everywhere. */
 #include "support/emulated_root.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 #include "emulator/host/host.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
  * its line, a save that fails part-way leaves the file that was there. */
 #include "tests/emulator/host/host_fixture.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
  * than the code's own numbers, and deletion deferred to the end of the step. */
 #include "tests/emulator/host/host_fixture.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <gtest/gtest.h>
 

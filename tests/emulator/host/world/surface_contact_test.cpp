@@ -3,7 +3,7 @@
  * planet within one step, and the turning planet carrying what stands on it. */
 #include "tests/emulator/host/host_fixture.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <gtest/gtest.h>
 

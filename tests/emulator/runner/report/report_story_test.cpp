@@ -3,7 +3,7 @@
 #include "support/recorded_flight.h"
 
 #include "emulator/host/host.h"
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 #include "emulator/runner/script/scenario_script.h"
 
 #include <gtest/gtest.h>

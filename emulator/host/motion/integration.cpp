@@ -12,11 +12,11 @@
  * and by the difference of gravity at the true and at the reference
  * position. Without a push the deviation stays 0 and the vessel keeps to
  * the conic, to rounding, whatever the step. */
-#include "emulator/host/world/integration.h"
+#include "emulator/host/motion/integration.h"
 
-#include "emulator/host/world/frame_math.h"
-#include "emulator/host/world/runge_kutta.h"
-#include "emulator/host/world/two_body.h"
+#include "emulator/host/motion/frame_math.h"
+#include "emulator/host/motion/runge_kutta.h"
+#include "emulator/host/motion/two_body.h"
 
 #include <cmath>
 

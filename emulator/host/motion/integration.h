@@ -4,7 +4,7 @@
 #ifndef BRIMSTAR_EMULATOR_HOST_INTEGRATION_H
 #define BRIMSTAR_EMULATOR_HOST_INTEGRATION_H
 
-#include "emulator/host/world/runge_kutta.h"
+#include "emulator/host/motion/runge_kutta.h"
 
 #include "OrbiterAPI.h"
 

@@ -8,9 +8,9 @@
  * inside the bracket (bisecting when Newton would leave it or slows
  * down), so that no state hangs the search or makes it diverge. A bound orbit first drops
  * its whole revolutions from t. */
-#include "emulator/host/world/two_body.h"
+#include "emulator/host/motion/two_body.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
  * Runge-Kutta sum, steps over a hundredth of the orbit by the closed form. */
 #include "tests/emulator/host/host_fixture.h"
 
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 /* The host's integration methods: which one a step uses, that each table
  * really has its order, and that the closed-form orbit stays a number. */
-#include "emulator/host/world/frame_math.h"
-#include "emulator/host/world/runge_kutta.h"
-#include "emulator/host/world/two_body.h"
+#include "emulator/host/motion/frame_math.h"
+#include "emulator/host/motion/runge_kutta.h"
+#include "emulator/host/motion/two_body.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "emulator/host/world/frame_math.h"
+#include "emulator/host/motion/frame_math.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "emulator/host/world/runge_kutta.h"
+#include "emulator/host/motion/runge_kutta.h"
 
 #include <algorithm>
 #include <cmath>
