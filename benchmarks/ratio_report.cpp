@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -87,24 +88,31 @@ public:
                   0);
         }
         RatioOfTotals("idle pre-step / host step of 100 vessels", "BM_IdlePreStep", 1, "BM_HostStep/100", 100, 0.05);
-        // Beside each goal the same growth of the host calls the step makes
-        // for every vessel, the part the step cannot change.
+        // Beside each goal the same growth of its floor, the least a grid
+        // search does over the same records, and of the host calls alone;
+        // then the goal's growth over the floor's.
         struct Growth {
             const char* benchmark;
             const char* label;
             double limit;
         };
         const Growth growths[] = {{"BM_CollisionStep/", "collision step ", 11.0},
+                                  {"BM_CollisionFloor/", "  its floor ", 0},
                                   {"BM_CollisionHostCalls/", "  its host calls ", 0}};
-        for (const char* layout : {"Rocks", "Spread", "OnePlace", "Mixed", "Giants"})
-            for (const Growth& growth : growths) {
-                std::string name = growth.benchmark + std::string(layout) + "/";
-                std::string what = growth.label + std::string(layout);
-                RatioOfTotals(what + ", 10000 / 1000 vessels", name + "10000", 10000, name + "1000", 1000,
-                              growth.limit);
-                RatioOfTotals(what + ", 100000 / 10000 vessels", name + "100000", 100000, name + "10000", 10000,
-                              growth.limit);
+        const std::pair<const char*, const char*> steps[] = {{"10000", "1000"}, {"100000", "10000"}};
+        for (const char* layout : {"Rocks", "Spread", "OnePlace", "Mixed", "Giants"}) {
+            for (const auto& [big, small] : steps) {
+                std::string sizes = std::string(", ") + big + " / " + small + " vessels";
+                for (const Growth& growth : growths) {
+                    std::string name = growth.benchmark + std::string(layout) + "/";
+                    RatioOfTotals(growth.label + std::string(layout) + sizes, name + big, std::stod(big),
+                                  name + small, std::stod(small), growth.limit);
+                }
+                GrowthOverFloor("  step's growth / floor's, " + std::string(layout) + sizes,
+                                "BM_CollisionStep/" + std::string(layout) + "/",
+                                "BM_CollisionFloor/" + std::string(layout) + "/", 1.2, big, small);
             }
+        }
     }
 
 private:
@@ -160,11 +168,12 @@ private:
         RatioOfTotals(goal, a, 1, b, 1, limit);
     }
 
-    /* How much more a benchmark grows from 1000 to 100000 items than its
-     * floor does; the spread as wide as both growths' spreads allow. */
-    void GrowthOverFloor(const std::string& goal, const std::string& a, const std::string& floor, double limit)
+    /* How much more a benchmark grows from the small number of items to the
+     * big one than its floor does; the spread as wide as both growths'
+     * spreads allow. */
+    void GrowthOverFloor(const std::string& goal, const std::string& a, const std::string& floor, double limit,
+                         const std::string& big = "100000", const std::string& small = "1000")
     {
-        std::string big = "100000", small = "1000";
         if (!perItemNs_.count(a + big) || !perItemNs_.count(a + small) || !perItemNs_.count(floor + big) ||
             !perItemNs_.count(floor + small))
             return;
