@@ -284,25 +284,59 @@ void ContactGrid::sortPairs(std::size_t sphereCount)
     }
 }
 
+/* The cells a look visits, on average: the box as wide as both reaches
+ * in the grid's cells, along each axis. */
+double ContactGrid::boxCells(double lookerRadius, const Grid& grid)
+{
+    double side = 2 * (lookerRadius + grid.largestRadius) * grid.scale + 1;
+    return side * side * side;
+}
+
+/* Whether the smaller class's spheres look for their pairs among the larger
+ * one's (fewer cells each) or the larger class's among the smaller one's
+ * (fewer lookers): whichever visits fewer cells. Either finds every pair
+ * with a watched side once, and the pair test is the same from both sides. */
+bool ContactGrid::smallerLooks(const SizeClass& smaller, const SizeClass& larger) const
+{
+    auto visits = [](const SizeClass& lookers, const SizeClass& looked) {
+        std::size_t watched = lookers.watched.count, unwatched = lookers.all.count - watched;
+        double cells = boxCells(lookers.all.largestRadius, looked.all);
+        return (looked.all.count > 0 ? double(watched) * cells : 0) +
+               (looked.watched.count > 0 ? double(unwatched) * cells : 0);
+    };
+    return !(visits(larger, smaller) < visits(smaller, larger));
+}
+
+/* Every sphere of the lookers' grid looks among the looked-at class: a
+ * watched one at all its spheres, an unwatched one only at the watched. */
+void ContactGrid::lookAcross(const SizeClass& lookers, const SizeClass& looked)
+{
+    const Grid& own = lookers.all;
+    for (std::size_t k = own.members; k < own.members + own.count; ++k) {
+        const Member& m = members_[k];
+        const Grid& other = m.watched ? looked.all : looked.watched;
+        if (other.count > 0)
+            lookAround(m, other, false);
+    }
+}
+
 const std::vector<std::pair<std::size_t, std::size_t>>& ContactGrid::find(const std::vector<Sphere>& spheres)
 {
     found_.clear();
     build(spheres);
     for (std::size_t a = 0; a < classes_.size(); ++a) {
         const Grid& own = classes_[a].all;
-        // A watched sphere looks at every sphere of its class and the larger
-        // ones; an unwatched one only at the watched ones of larger classes,
-        // since the watched ones of its own class find it. In cell order,
-        // so that neighbours look at the same cells one after the other.
-        for (std::size_t k = own.members; k < own.members + own.count; ++k) {
-            const Member& m = members_[k];
-            if (m.watched)
-                lookAround(m, own, true);
-            for (std::size_t c = a + 1; c < classes_.size(); ++c) {
-                const Grid& other = m.watched ? classes_[c].all : classes_[c].watched;
-                if (other.count > 0)
-                    lookAround(m, other, false);
-            }
+        // A watched sphere looks at every sphere of its class; the unwatched
+        // ones are found by the watched. In cell order, so that neighbours
+        // look at the same cells one after the other.
+        for (std::size_t k = own.members; k < own.members + own.count; ++k)
+            if (members_[k].watched)
+                lookAround(members_[k], own, true);
+        for (std::size_t c = a + 1; c < classes_.size(); ++c) {
+            if (smallerLooks(classes_[a], classes_[c]))
+                lookAcross(classes_[a], classes_[c]);
+            else
+                lookAcross(classes_[c], classes_[a]);
         }
     }
     findStragglers(spheres);

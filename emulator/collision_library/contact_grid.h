@@ -2,10 +2,14 @@
  * A sphere of radius r belongs to the class of the smallest power of two
  * 2^k not below |r| (the pair test squares the sum of the radii, so a
  * negative radius reaches as far as its size), and sits in the cell of its
- * centre in that class's grid, whose cells are 2^(k+1) wide. The smaller one
- * of a pair always looks: it visits the cells of its own or a larger class
- * that the box around it, as wide as its radius plus the largest in that
- * grid, touches (at most three a side, often one or two). Cells are found by
+ * centre in that class's grid, whose cells are 2^(k+1) wide. A sphere looks
+ * for pairs in its own class among the cells that the box around it, as wide
+ * as its radius plus the largest in that grid, touches (at most three a side,
+ * often one or two). Between two classes, either the smaller's spheres look
+ * among the larger's cells, or the larger's among the smaller's, whichever
+ * visits fewer cells in all: a few watched rocks among many unwatched
+ * vessels look themselves rather than be looked for by every vessel, while
+ * a giant among small spheres is looked for. Cells are found by
  * their full coordinates in an open-addressed table per grid sized to its
  * occupied cells, so a sparse grid stays in the cache and spheres far apart
  * never share a cell; a cell's spheres lie side by side with their
@@ -14,7 +18,7 @@
  * finite value, or a radius that is no number, touches nothing.
  *
  * Only pairs with a watched side count, so an unwatched sphere looks only
- * among the watched spheres of the larger classes. Cost: linear in the number
+ * among the watched spheres of another class. Cost: linear in the number
  * of spheres times the number of size classes present, plus the pairs tried
  * near each sphere; nothing is allocated once the buffers have grown. A
  * sphere whose radius is beyond every class (infinite, or near the largest
@@ -68,6 +72,9 @@ private:
     void build(const std::vector<Sphere>& spheres);
     void fill(const std::vector<Sphere>& spheres, Grid& grid, bool watchedOnly, std::size_t sizeClass);
     void lookAround(const Member& m, const Grid& grid, bool ownClass);
+    static double boxCells(double lookerRadius, const Grid& grid);
+    bool smallerLooks(const SizeClass& smaller, const SizeClass& larger) const;
+    void lookAcross(const SizeClass& lookers, const SizeClass& looked);
     void tryPair(const Member& a, const Member& b);
     void sortPairs(std::size_t sphereCount);
     void findStragglers(const std::vector<Sphere>& spheres);

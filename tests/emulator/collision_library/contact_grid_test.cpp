@@ -94,6 +94,14 @@ const Field fields[] = {
              s.push_back(big);
          return s;
      }},
+    {"watched rocks among unwatched vessels of a smaller class", [] {
+         std::vector<Sphere> s;
+         for (int i = 0; i < 729; ++i) {
+             bool rock = i % 10 == 3;
+             s.push_back({7e6 + (i % 9) * 12.0, (i / 9 % 9) * 12.0, (i / 81) * 12.0, rock ? 8.0 : 5.0, rock});
+         }
+         return s;
+     }},
     {"giants among many", [] {
          std::vector<Sphere> s = RandomField(600, 7e6, 2000, 1, 10, 5);
          s.push_back({7e6, 0, 0, 600, false});
