@@ -10,6 +10,7 @@ namespace {
 
 const std::uint32_t none = 0xFFFFFFFFu;
 const std::uint32_t straggler = 0xFFFFFFFEu;  // a class of its own: tried against every sphere
+const std::uint32_t watchedBit = 0x80000000u;
 
 /* The smallest and largest class exponents: radii below the smallest share
  * its class, radii above the largest have no cell width that is a double. */
@@ -104,8 +105,9 @@ void ContactGrid::classify(const std::vector<Sphere>& spheres)
     stragglers_.clear();
     classOf_.assign(spheres.size(), none);
     byExponent_.assign(largestExponent - smallestExponent + 1, none);
-    std::vector<std::uint32_t>& exponentOf = byClass_;  // scratch until the classes are numbered
-    exponentOf.assign(spheres.size(), 0);
+    // The one pass that reads the spheres: each one's exponent, and whether
+    // it is watched in the top bit, for the passes below.
+    exponentOf_.resize(spheres.size());
     for (std::size_t i = 0; i < spheres.size(); ++i) {
         // No distance to a position that is no finite number is finite, and
         // a reach that is no number touches nothing.
@@ -117,8 +119,9 @@ void ContactGrid::classify(const std::vector<Sphere>& spheres)
             stragglers_.push_back(std::uint32_t(i));
             continue;
         }
-        exponentOf[i] = std::uint32_t(exponent - smallestExponent);
-        byExponent_[exponentOf[i]] = 0;
+        std::uint32_t e = std::uint32_t(exponent - smallestExponent);
+        exponentOf_[i] = e | (spheres[i].watched ? watchedBit : 0);
+        byExponent_[e] = 0;
         classOf_[i] = 0;  // numbered below
     }
     classes_.clear();
@@ -128,46 +131,52 @@ void ContactGrid::classify(const std::vector<Sphere>& spheres)
             classes_.push_back({int(e) + smallestExponent, {}, {}});
         }
     classStart_.assign(classes_.size() + 1, 0);
+    watchedStart_.assign(classes_.size() + 1, 0);
     for (std::size_t i = 0; i < spheres.size(); ++i)
         if (classOf_[i] < straggler) {
-            classOf_[i] = byExponent_[exponentOf[i]];
+            classOf_[i] = byExponent_[exponentOf_[i] & ~watchedBit];
             ++classStart_[classOf_[i] + 1];
+            watchedStart_[classOf_[i] + 1] += exponentOf_[i] >> 31;
         }
-    for (std::size_t c = 0; c < classes_.size(); ++c)
+    for (std::size_t c = 0; c < classes_.size(); ++c) {
         classStart_[c + 1] += classStart_[c];
+        watchedStart_[c + 1] += watchedStart_[c];
+    }
     byClass_.resize(classStart_.back());
+    watchedByClass_.resize(watchedStart_.back());
     // Each class's start moves up to the next one's as its spheres arrive.
     for (std::size_t i = 0; i < spheres.size(); ++i)
-        if (classOf_[i] < straggler)
+        if (classOf_[i] < straggler) {
             byClass_[classStart_[classOf_[i]]++] = std::uint32_t(i);
-    for (std::size_t c = classes_.size(); c-- > 1;)
+            if (exponentOf_[i] & watchedBit)
+                watchedByClass_[watchedStart_[classOf_[i]]++] = std::uint32_t(i);
+        }
+    for (std::size_t c = classes_.size(); c-- > 1;) {
         classStart_[c] = classStart_[c - 1];
-    classStart_[0] = 0;
+        watchedStart_[c] = watchedStart_[c - 1];
+    }
+    classStart_[0] = watchedStart_[0] = 0;
 }
 
 /* Counts the members of each occupied cell, then lays them out cell by
  * cell, each cell's in ascending order. */
-void ContactGrid::fill(const std::vector<Sphere>& spheres, Grid& grid, bool watchedOnly, std::size_t sizeClass)
+void ContactGrid::fill(const std::vector<Sphere>& spheres, Grid& grid, int exponent, const std::uint32_t* begin,
+                       const std::uint32_t* end)
 {
-    grid.scale = std::ldexp(1.0, -(classes_[sizeClass].exponent + 1));
-    std::size_t count = 0;
-    for (std::size_t k = classStart_[sizeClass]; k < classStart_[sizeClass + 1]; ++k)
-        count += !watchedOnly || spheres[byClass_[k]].watched;
-    grid.count = count;
-    if (count == 0)
+    grid.scale = std::ldexp(1.0, -(exponent + 1));
+    grid.count = std::size_t(end - begin);
+    if (grid.count == 0)
         return;
     std::size_t tableSize = 8;
-    while (tableSize < 2 * count)
+    while (tableSize < 2 * grid.count)
         tableSize *= 2;
     grid.mask = tableSize - 1;
     grid.slots = slotOf_.size();
     slotOf_.resize(slotOf_.size() + tableSize, none);
     std::size_t firstCell = cells_.size();
     cellOfMember_.clear();
-    for (std::size_t k = classStart_[sizeClass]; k < classStart_[sizeClass + 1]; ++k) {
-        const Sphere& s = spheres[byClass_[k]];
-        if (watchedOnly && !s.watched)
-            continue;
+    for (const std::uint32_t* i = begin; i != end; ++i) {
+        const Sphere& s = spheres[*i];
         grid.largestRadius = std::max(grid.largestRadius, std::fabs(s.radius));
         double x = std::floor(s.x * grid.scale), y = std::floor(s.y * grid.scale), z = std::floor(s.z * grid.scale);
         std::uint32_t& slot = slotFor(grid, x, y, z);
@@ -187,13 +196,10 @@ void ContactGrid::fill(const std::vector<Sphere>& spheres, Grid& grid, bool watc
     }
     members_.resize(first);
     std::size_t member = 0;
-    for (std::size_t k = classStart_[sizeClass]; k < classStart_[sizeClass + 1]; ++k) {
-        std::uint32_t i = byClass_[k];
-        const Sphere& s = spheres[i];
-        if (watchedOnly && !s.watched)
-            continue;
+    for (const std::uint32_t* i = begin; i != end; ++i) {
+        const Sphere& s = spheres[*i];
         Cell& cell = cells_[cellOfMember_[member++]];
-        members_[cell.first + cell.count++] = {s.x, s.y, s.z, s.radius, i, s.watched};
+        members_[cell.first + cell.count++] = {s.x, s.y, s.z, s.radius, *i, s.watched};
     }
 }
 
@@ -204,8 +210,10 @@ void ContactGrid::build(const std::vector<Sphere>& spheres)
     cells_.clear();
     members_.clear();
     for (std::size_t c = 0; c < classes_.size(); ++c) {
-        fill(spheres, classes_[c].all, false, c);
-        fill(spheres, classes_[c].watched, true, c);
+        fill(spheres, classes_[c].all, classes_[c].exponent, byClass_.data() + classStart_[c],
+             byClass_.data() + classStart_[c + 1]);
+        fill(spheres, classes_[c].watched, classes_[c].exponent, watchedByClass_.data() + watchedStart_[c],
+             watchedByClass_.data() + watchedStart_[c + 1]);
     }
 }
 

@@ -70,7 +70,9 @@ private:
 
     void classify(const std::vector<Sphere>& spheres);
     void build(const std::vector<Sphere>& spheres);
-    void fill(const std::vector<Sphere>& spheres, Grid& grid, bool watchedOnly, std::size_t sizeClass);
+    /* The grid of the spheres whose indices run from begin to end. */
+    void fill(const std::vector<Sphere>& spheres, Grid& grid, int exponent, const std::uint32_t* begin,
+              const std::uint32_t* end);
     void lookAround(const Member& m, const Grid& grid, bool ownClass);
     static double boxCells(double lookerRadius, const Grid& grid);
     bool smallerLooks(const SizeClass& smaller, const SizeClass& larger) const;
@@ -84,8 +86,11 @@ private:
 
     std::vector<SizeClass> classes_;      // ascending
     std::vector<std::uint32_t> classOf_;  // sphere -> index in classes_, or none
+    std::vector<std::uint32_t> exponentOf_;  // scratch while classifying
     std::vector<std::uint32_t> byClass_;  // sphere indices, class by class
     std::vector<std::size_t> classStart_;
+    std::vector<std::uint32_t> watchedByClass_;  // the watched ones alone
+    std::vector<std::size_t> watchedStart_;
     std::vector<std::uint32_t> stragglers_;
     std::vector<std::uint32_t> byExponent_;  // exponent - smallest -> class, or none
     /* Each grid's table: slot -> index in cells_ or none; its cells, and
