@@ -74,7 +74,8 @@ function makeView(source, clock, title, options) {
   bar.prepend(el('h3', {}, title));
   box.append(bar, canvas);
   document.getElementById('views').append(box);
-  const labelWidths = new Map();
+  const labelWidths = new Map(), backdrop = keptPicture(), trails = trailLayer();
+  const leaveDrawn = (list) => Object.defineProperty(clock.drawn, title, { get: list, configurable: true, enumerable: true });
   const rel = (p, t) => { const o = view.frame.origin(t); return [p[0] - o[0], p[1] - o[1], p[2] - o[2]]; };
   // The two axes along which the ships and bombs spread most in this frame.
   function planeOf() {
@@ -126,7 +127,7 @@ function makeView(source, clock, title, options) {
     view.plane = view.plane || planeOf();
     const { g, w, h } = canvasFor(canvas);
     const m = 46, wide = w - 2 * m, high = h - 2 * m, size = Math.min(wide, high);
-    clock.drawn[title] = [];
+    leaveDrawn(() => []);
     if (size <= 10) return;  // a canvas too small to hold the view
     const present = now(clock.t);
     if (view.auto) {
@@ -143,26 +144,31 @@ function makeView(source, clock, title, options) {
     // grid, ticks with one SI prefix for the axis, axis names
     const axes = ['x', 'y', 'z'], [ka, kb] = view.plane;
     const p = thousands(ext), scale = Math.pow(1000, p - 1), unit = prefixes[p] + 'm';
-    g.font = '11px system-ui, sans-serif'; g.strokeStyle = '#e3e7ec'; g.fillStyle = '#5b6675'; g.lineWidth = 1;
-    for (const v of ticks(ca - extA, ca + extA, Math.max(2, Math.round(wide / 90)))) {
-      g.beginPath(); g.moveTo(px(v), m); g.lineTo(px(v), m + high); g.stroke();
-      g.textAlign = 'center'; g.fillText(num(v / scale), px(v), m + high + 14);
-    }
-    for (const v of ticks(cb - extB, cb + extB, Math.max(2, Math.round(high / 90)))) {
-      g.beginPath(); g.moveTo(m, py(v)); g.lineTo(m + wide, py(v)); g.stroke();
-      g.save(); g.translate(m - 6, py(v)); g.rotate(-Math.PI / 2); g.textAlign = 'center'; g.fillText(num(v / scale), 0, 0); g.restore();
-    }
-    g.strokeStyle = '#9aa5b1'; g.strokeRect(m, m, wide, high);
-    g.textAlign = 'center'; g.fillText(axes[ka] + ' (' + unit + ')', cx, m + high + 30);
-    g.save(); g.translate(14, cy); g.rotate(-Math.PI / 2); g.fillText(axes[kb] + ' (' + unit + ')', 0, 0); g.restore();
-    // scale bar: the largest 1, 2 or 5 times a power of ten within a quarter of the view
-    const quarter = ext / 2, mag = Math.pow(10, Math.floor(Math.log10(quarter)));
-    const bar = [5, 2, 1].map((f) => f * mag).find((b) => b <= quarter);
-    g.strokeStyle = '#1d2430'; g.lineWidth = 2; g.beginPath();
-    g.moveTo(m + 10, m + 14); g.lineTo(m + 10 + bar * k, m + 14); g.stroke();
-    g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(si(bar, 'm'), m + 14 + bar * k, m + 18);
+    // all of it, and what the view's options paint beneath the vessels, the
+    // same from frame to frame while the view holds still
+    backdrop(g, [ext, ca, cb, ka, kb, w, h], (g) => {
+      g.font = '11px system-ui, sans-serif'; g.strokeStyle = '#e3e7ec'; g.fillStyle = '#5b6675'; g.lineWidth = 1;
+      for (const v of ticks(ca - extA, ca + extA, Math.max(2, Math.round(wide / 90)))) {
+        g.beginPath(); g.moveTo(px(v), m); g.lineTo(px(v), m + high); g.stroke();
+        g.textAlign = 'center'; g.fillText(num(v / scale), px(v), m + high + 14);
+      }
+      for (const v of ticks(cb - extB, cb + extB, Math.max(2, Math.round(high / 90)))) {
+        g.beginPath(); g.moveTo(m, py(v)); g.lineTo(m + wide, py(v)); g.stroke();
+        g.save(); g.translate(m - 6, py(v)); g.rotate(-Math.PI / 2); g.textAlign = 'center'; g.fillText(num(v / scale), 0, 0); g.restore();
+      }
+      g.strokeStyle = '#9aa5b1'; g.strokeRect(m, m, wide, high);
+      g.textAlign = 'center'; g.fillText(axes[ka] + ' (' + unit + ')', cx, m + high + 30);
+      g.save(); g.translate(14, cy); g.rotate(-Math.PI / 2); g.fillText(axes[kb] + ' (' + unit + ')', 0, 0); g.restore();
+      // scale bar: the largest 1, 2 or 5 times a power of ten within a quarter of the view
+      const quarter = ext / 2, mag = Math.pow(10, Math.floor(Math.log10(quarter)));
+      const bar = [5, 2, 1].map((f) => f * mag).find((b) => b <= quarter);
+      g.strokeStyle = '#1d2430'; g.lineWidth = 2; g.beginPath();
+      g.moveTo(m + 10, m + 14); g.lineTo(m + 10 + bar * k, m + 14); g.stroke();
+      g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(si(bar, 'm'), m + 14 + bar * k, m + 18);
+      g.beginPath(); g.rect(m, m, wide, high); g.clip();
+      if (options.decorate) options.decorate(g, view, k, px, py);
+    });
     g.save(); g.beginPath(); g.rect(m, m, wide, high); g.clip();
-    if (options.decorate) options.decorate(g, view, k, px, py);
     const t = clock.t, trail = clock.trail, marks = [];
     const inPlane = (r) => [r[ka], r[kb]];
     const markAt = (v, tm) => { const q = position(v, tm); return q ? inPlane(rel(q, tm)) : null; };
@@ -178,21 +184,28 @@ function makeView(source, clock, title, options) {
     // trails: the recent past of every vessel there now, each point where it
     // was in the frame at its own moment, from its first recorded point on:
     // before that there is no place to draw, only a guess in a moving frame
-    g.lineWidth = 1.4;
-    const trailStarts = [];
+    const trailStarts = [], spans = [];
     for (const v of source.aliveAt(t)) {
       if (t < v.created || t > v.end || !v.wx || !v.t.length || t < v.t[0]) continue;
       const from = Math.max(v.created, v.t[0], t - trail);
       let i = Math.max(0, before(v.t, from));
-      g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
+      if (v.t[i] < from) i++;
       const first = markAt(v, from);
-      if (first) { g.moveTo(px(first[0]), py(first[1])); trailStarts.push([v.index, first[0], first[1], from]); }
-      for (; i < v.t.length && v.t[i] <= t; i++) {
-        if (v.t[i] < from) continue;
-        const q = inPlane(rel([v.wx[i], v.wy[i], v.wz[i]], v.t[i]));
-        g.lineTo(px(q[0]), py(q[1]));
+      if (first) trailStarts.push([v.index, first[0], first[1], from]);
+      spans.push({ v, i, j: before(v.t, t), first, last: markAt(v, t) });
+    }
+    const screenAt = (v, i) => { const q = inPlane(rel([v.wx[i], v.wy[i], v.wz[i]], v.t[i])); return [px(q[0]), py(q[1])]; };
+    trails.draw(g, [view.frame, ka, kb, ext, ca, cb, w, h, trail], spans, screenAt);
+    // each trail's two moving ends, from its first moment to its first
+    // point and from its last point to now; alone when no point lies between
+    g.lineWidth = 1.4;
+    for (const { v, i, j, first, last } of spans) {
+      g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
+      if (first) g.moveTo(px(first[0]), py(first[1]));
+      if (i <= j) {
+        g.lineTo(...screenAt(v, i));
+        g.moveTo(...screenAt(v, j));
       }
-      const last = markAt(v, t);
       if (last) g.lineTo(px(last[0]), py(last[1]));
       g.stroke();
     }
@@ -251,6 +264,8 @@ function makeView(source, clock, title, options) {
     const order = here.slice().sort((a, b) => (isRock(a.v) - isRock(b.v)) || (b.v === focus) - (a.v === focus));
     for (const p of order.slice(0, 300)) {
       const text = options.labelOf(p.v, t);
+      // a label holding a height changes with every frame: the widths kept are the recent ones
+      if (labelWidths.size > 20000) labelWidths.clear();
       if (!labelWidths.has(text)) labelWidths.set(text, g.measureText(text).width);
       const tw = labelWidths.get(text) + 4, th = 14;
       const spots = [[8, -7], [8, 9], [-8 - tw, -7], [-8 - tw, 9], [-tw / 2, -20], [-tw / 2, 22]];
@@ -264,7 +279,10 @@ function makeView(source, clock, title, options) {
         break;
       }
     }
-    clock.drawn[title] = here.map((q) => [q.v.name, q.x, q.y, q.a, q.b, q.v.index, options.labelOf(q.v, t)]);
+    // for the browser checks, the labels written out only when read: a
+    // thousand labels each frame would cost more than drawing them
+    let listed = null;
+    leaveDrawn(() => listed || (listed = here.map((q) => [q.v.name, q.x, q.y, q.a, q.b, q.v.index, options.labelOf(q.v, t)])));
   }
   view.draw = draw;
   const zoom = (f, at) => {
@@ -329,6 +347,46 @@ function makeView(source, clock, title, options) {
   };
   view.offer(view.frames);
   return view;
+}
+// A picture drawn on a canvas of its own and laid on a view's as it is
+// while what it depends on (key, and the canvas's size) stays the same:
+// drawn afresh for every frame it would be most of the frame's time.
+function keptPicture() {
+  let kept = [], picture = null;
+  return function lay(g, key, paint) {
+    const r = g.getTransform().a;
+    key = key.concat([g.canvas.width, g.canvas.height, r]);
+    if (key.length !== kept.length || key.some((x, n) => x !== kept[n])) {
+      kept = key;
+      if (picture) picture.close();
+      // a bitmap, laid as it is: another canvas would be copied at each laying
+      const own = new OffscreenCanvas(g.canvas.width, g.canvas.height), og = own.getContext('2d');
+      og.setTransform(r, 0, 0, r, 0, 0);
+      paint(og);
+      picture = own.transferToImageBitmap();
+    }
+    g.save(); g.setTransform(1, 0, 0, 1, 0, 0); g.drawImage(picture, 0, 0); g.restore();
+  };
+}
+// The trails' settled part, between their first and last points: it
+// changes only as a point enters or leaves a trail, or the view moves.
+// spans: { v, i, j }, points i to j of v's track; screenAt(v, i) where
+// point i is drawn.
+function trailLayer() {
+  const lay = keptPicture();
+  return {
+    draw(g, key, spans, screenAt) {
+      lay(g, key.concat(spans.flatMap(({ v, i, j }) => i < j ? [v, v.t[i], v.t[j]] : [])), (g) => {
+        g.lineWidth = 1.4;
+        for (const { v, i, j } of spans) {
+          if (i >= j) continue;
+          g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
+          for (let n = i; n <= j; n++) g.lineTo(...screenAt(v, n));
+          g.stroke();
+        }
+      });
+    },
+  };
 }
 // The labels placed, found by the cells of a coarse grid each covers: a
 // label is checked against those near it, not against hundreds.
