@@ -76,7 +76,17 @@ function makeView(source, clock, title, options) {
   document.getElementById('views').append(box);
   const labelWidths = new Map(), backdrop = keptPicture(), trails = trailLayer();
   const leaveDrawn = (list) => Object.defineProperty(clock.drawn, title, { get: list, configurable: true, enumerable: true });
-  const rel = (p, t) => { const o = view.frame.origin(t); return [p[0] - o[0], p[1] - o[1], p[2] - o[2]]; };
+  // The frame's origin, found once a drawing for each moment: a thousand
+  // vessels share a few moments, the clock's and their points'.
+  const origins = new Map();
+  let originsOf = null;
+  const originAt = (t) => {
+    if (originsOf !== view.frame) { origins.clear(); originsOf = view.frame; }
+    let o = origins.get(t);
+    if (!o) origins.set(t, o = view.frame.origin(t));
+    return o;
+  };
+  const rel = (p, t) => { const o = originAt(t); return [p[0] - o[0], p[1] - o[1], p[2] - o[2]]; };
   // The two axes along which the ships and bombs spread most in this frame.
   function planeOf() {
     const spread = [0, 0, 0];
@@ -125,6 +135,7 @@ function makeView(source, clock, title, options) {
   };
   function draw() {
     view.plane = view.plane || planeOf();
+    origins.clear();
     const { g, w, h } = canvasFor(canvas);
     const m = 46, wide = w - 2 * m, high = h - 2 * m, size = Math.min(wide, high);
     leaveDrawn(() => []);
@@ -194,8 +205,13 @@ function makeView(source, clock, title, options) {
       if (first) trailStarts.push([v.index, first[0], first[1], from]);
       spans.push({ v, i, j: before(v.t, t), first, last: markAt(v, t) });
     }
-    const screenAt = (v, i) => { const q = inPlane(rel([v.wx[i], v.wy[i], v.wz[i]], v.t[i])); return [px(q[0]), py(q[1])]; };
-    trails.draw(g, [view.frame, ka, kb, ext, ca, cb, w, h, trail], spans, screenAt);
+    const [wa, wb] = [['wx', 'wy', 'wz'][ka], ['wx', 'wy', 'wz'][kb]];
+    // point i of v's track, where it was in the frame then: a line drawn to it, or a move
+    const toPoint = (g, v, i, move) => {
+      const o = originAt(v.t[i]), x = px(v[wa][i] - o[ka]), y = py(v[wb][i] - o[kb]);
+      if (move) g.moveTo(x, y); else g.lineTo(x, y);
+    };
+    trails.draw(g, [view.frame, ka, kb, ext, ca, cb, w, h], spans, toPoint);
     // each trail's two moving ends, from its first moment to its first
     // point and from its last point to now; alone when no point lies between
     g.lineWidth = 1.4;
@@ -203,8 +219,8 @@ function makeView(source, clock, title, options) {
       g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
       if (first) g.moveTo(px(first[0]), py(first[1]));
       if (i <= j) {
-        g.lineTo(...screenAt(v, i));
-        g.moveTo(...screenAt(v, j));
+        toPoint(g, v, i);
+        toPoint(g, v, j, true);
       }
       if (last) g.lineTo(px(last[0]), py(last[1]));
       g.stroke();
@@ -370,18 +386,29 @@ function keptPicture() {
 }
 // The trails' settled part, between their first and last points: it
 // changes only as a point enters or leaves a trail, or the view moves.
-// spans: { v, i, j }, points i to j of v's track; screenAt(v, i) where
-// point i is drawn.
+// spans: { v, i, j }, points i to j of v's track; toPoint(g, v, i, move)
+// draws a line to point i, or moves there.
 function trailLayer() {
   const lay = keptPicture();
+  let kept = [], drawings = 0;
   return {
-    draw(g, key, spans, screenAt) {
-      lay(g, key.concat(spans.flatMap(({ v, i, j }) => i < j ? [v, v.t[i], v.t[j]] : [])), (g) => {
+    draw(g, key, spans, toPoint) {
+      // what each trail holds: its vessel, its first and last points' moments
+      let n = 0, same = true;
+      for (const { v, i, j } of spans) {
+        if (i >= j) continue;
+        same = same && kept[n] === v && kept[n + 1] === v.t[i] && kept[n + 2] === v.t[j];
+        kept[n++] = v; kept[n++] = v.t[i]; kept[n++] = v.t[j];
+      }
+      same = same && kept.length === n;
+      kept.length = n;
+      if (!same) drawings++;
+      lay(g, key.concat([drawings]), (g) => {
         g.lineWidth = 1.4;
         for (const { v, i, j } of spans) {
           if (i >= j) continue;
           g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
-          for (let n = i; n <= j; n++) g.lineTo(...screenAt(v, n));
+          for (let n = i; n <= j; n++) toPoint(g, v, n, n === i);
           g.stroke();
         }
       });
@@ -449,7 +476,7 @@ function viewLegend(source) {
   box.append(list);
   return box;
 }
-const planetFrame = { name: 'the planet', origin: () => [0, 0, 0] };
+const atPlanet = Object.freeze([0, 0, 0]), planetFrame = { name: 'the planet', origin: () => atPlanet };
 const blastRadius = 200000;  // m, how far a blast reaches
 
 // The two views: close by, in a frame the reader picks, and around the planet.
