@@ -119,9 +119,9 @@ function makeView(source, clock, title, options) {
   // How far the vessels there at t reach, leaving out the few far off (a
   // ship 20 km from a rock field 200 m across): beyond ten times the median.
   function usualReach(present) {
-    const near = present.map(reacher()), away = near.filter((r) => r > 0).sort((a, b) => a - b);
-    const median = away.length ? away[(away.length - 1) >> 1] : 0, reaches = near;
-    return Math.max(0, ...reaches.filter((r) => r <= median * 10));
+    const near = Float64Array.from(present, reacher()), away = near.filter((r) => r > 0).sort();
+    const median = away.length ? away[(away.length - 1) >> 1] : 0;
+    return near.reduce((most, r) => (r <= median * 10 ? Math.max(most, r) : most), 0);
   }
   // Fit: centred on the frame's origin, wide enough for all but the far off,
   // who stay arrows at the edge.
@@ -196,14 +196,13 @@ function makeView(source, clock, title, options) {
     // was in the frame at its own moment, from its first recorded point on:
     // before that there is no place to draw, only a guess in a moving frame
     const trailStarts = [], spans = [];
-    for (const v of source.aliveAt(t)) {
-      if (t < v.created || t > v.end || !v.wx || !v.t.length || t < v.t[0]) continue;
+    for (const { v, a, b } of present) {
       const from = Math.max(v.created, v.t[0], t - trail);
       let i = Math.max(0, before(v.t, from));
       if (v.t[i] < from) i++;
       const first = markAt(v, from);
       if (first) trailStarts.push([v.index, first[0], first[1], from]);
-      spans.push({ v, i, j: before(v.t, t), first, last: markAt(v, t) });
+      spans.push({ v, i, j: before(v.t, t), first, a, b });
     }
     const [wa, wb] = [['wx', 'wy', 'wz'][ka], ['wx', 'wy', 'wz'][kb]];
     // point i of v's track, where it was in the frame then: a line drawn to it, or a move
@@ -215,14 +214,14 @@ function makeView(source, clock, title, options) {
     // each trail's two moving ends, from its first moment to its first
     // point and from its last point to now; alone when no point lies between
     g.lineWidth = 1.4;
-    for (const { v, i, j, first, last } of spans) {
+    for (const { v, i, j, first, a, b } of spans) {
       g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
       if (first) g.moveTo(px(first[0]), py(first[1]));
       if (i <= j) {
         toPoint(g, v, i);
         toPoint(g, v, j, true);
       }
-      if (last) g.lineTo(px(last[0]), py(last[1]));
+      g.lineTo(px(a), py(b));
       g.stroke();
     }
     g.globalAlpha = 1;
@@ -250,7 +249,8 @@ function makeView(source, clock, title, options) {
     if (clock.trailStarts) clock.trailStarts[title] = trailStarts;
     g.restore();
     // every vessel at the playback's time; one outside the view is an arrow at its edge
-    const here = present.map((p) => ({ v: p.v, a: p.a, b: p.b, x: px(p.a), y: py(p.b) }));
+    const here = present;
+    for (const p of here) { p.x = px(p.a); p.y = py(p.b); }
     view.positions = here;
     // a vessel's size where the record holds it and it shows, within the
     // view's frame: a contact at a station's edge is seen to touch it
