@@ -110,7 +110,10 @@ bool Host::saveScenario(const std::filesystem::path& path, std::string& error, c
                 file.refusal();
         return false;
     }
-    return WriteLines(path, file.lines(), error);
+    if (!WriteLines(path, file.lines(), error))
+        return false;
+    observer_->scenarioSaved(file.lines());
+    return true;
 }
 
 }  // namespace emu

@@ -400,6 +400,7 @@ bool Host::loadScenario(const std::filesystem::path& path, std::string& error)
         error = path.string() + ":" + std::to_string(file.lineNumber()) + ": " + why;
         return false;
     }
+    observer_->scenarioLoading(lines);
     if (!buildScenario(file, plan, why)) {
         error = path.string() + ": " + why + "; the old session had ended, and the run ends with it";
         return false;

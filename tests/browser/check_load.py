@@ -2,8 +2,9 @@
 """Checks, in headless Chromium, what a reader of the flight report of a run
 with a load in it sees: the header counts each bomb once and says what went
 with the session; the events keep flight order, with a marker where the
-session changed between what went and what the load made; and two bombs of
-one name are two entries in every legend, in the frame list and in the views.
+session changed between what went and what the load made; two bombs of
+one name are two entries in every legend, in the frame list and in the
+views; and each vessel the load brings back from the save is the one saved.
 
     check_load.py SIM SCENARIO
 
@@ -27,7 +28,17 @@ s.setTime(bomb.t[0] + 1);
 const drawn = Object.values(s.drawn)[0].map((p) => p[5]);
 const rocks = s.charts.find((c) => c.title === 'Rocks alive');
 const alive = rocks && rocks.series[0].v, ticks = rocks && rocks.yTicks;
-return { facts, rows, legends, frames, drawn, verdict: document.getElementById('verdict').textContent,
+// each vessel the load brought back, as drawn after the load and as the
+// one it was saved as was drawn before it
+const loadAt = rows.find((r) => r[2].startsWith('loaded the host scenario'))[1];
+const labelsAt = (t) => { s.setTime(t); return new Map(Object.values(s.drawn)[0].map((p) => [p[5], p[6]])); };
+const before = labelsAt(loadAt - 1), after = labelsAt(loadAt + 1);
+const byId = new Map(data.vessels.map((v, i) => [v.id, i]));
+const loadedBack = [...after.keys()].filter((i) => data.vessels[i].same !== undefined)
+  .map((i) => [data.vessels[i].name, after.get(i), before.get(byId.get(data.vessels[i].same))]);
+const speedChart = [...document.querySelectorAll('.chart')].find((c) => c.querySelector('h3').textContent.startsWith('Speed'));
+const speeds = speedChart && [...speedChart.querySelectorAll('.legend .item')].map((i) => i.textContent);
+return { facts, rows, legends, frames, drawn, loadedBack, speeds, verdict: document.getElementById('verdict').textContent,
   alive: alive && alive[alive.length - 1], ticks, rocksAlive: data.counts.rocksAlive };
 """
 
@@ -92,6 +103,11 @@ def main():
         expect(len(set(frames)) == len(frames), "the frame list names each frame once: %r" % frames)
         blasts = [f for f in frames if f.startswith("the blast of")]
         expect(len(blasts) >= 2, "each of the two bombs of one name has its own blast frame: %r" % blasts)
+        back = seen["loadedBack"]
+        expect(len(back) >= 4 and all(after == before for _, after, before in back),
+               "each ship and bomb the load brought back is the one saved, by its label: %r" % back)
+        expect(sorted(seen["speeds"] or []) == ["GL-01", "Station-1"],
+               "a ship saved and loaded back is one entry in the speed chart's legend: %r" % seen["speeds"])
         drawn = seen["drawn"]
         expect(len(set(drawn)) == len(drawn) and len(drawn) >= 4,
                "the view draws each vessel once, the two bombs apart: %r" % drawn)

@@ -7,6 +7,7 @@
 #include "emulator/host/world/vessel_record.h"
 
 #include <string>
+#include <vector>
 
 namespace emu {
 
@@ -35,6 +36,12 @@ public:
     /* The host's time jump moved the world's clock from one reading to
      * another, backwards too; nothing moved. */
     virtual void timeJumped(double /*from*/, double /*to*/) {}
+    /* A scenario file was written whole: its lines, and the vessels in it
+     * are the world's, in the world's order. */
+    virtual void scenarioSaved(const std::vector<std::string>& /*lines*/) {}
+    /* A scenario file was read and found sound, and its session is about
+     * to replace this one: its lines as read. */
+    virtual void scenarioLoading(const std::vector<std::string>& /*lines*/) {}
     /* A session ends: what goes now goes with it, not by any act of its
      * own. Told before the first deletion. */
     virtual void sessionEnding() {}

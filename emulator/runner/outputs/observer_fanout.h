@@ -29,6 +29,8 @@ public:
     }
     void forcesIntegrated() override { each(&HostObserver::forcesIntegrated); }
     void timeJumped(double from, double to) override { each(&HostObserver::timeJumped, from, to); }
+    void scenarioSaved(const std::vector<std::string>& lines) override { each(&HostObserver::scenarioSaved, lines); }
+    void scenarioLoading(const std::vector<std::string>& lines) override { each(&HostObserver::scenarioLoading, lines); }
     void sessionEnding() override { each(&HostObserver::sessionEnding); }
     void sessionStarted() override { each(&HostObserver::sessionStarted); }
     void fault(const std::string& what) override { each(&HostObserver::fault, what); }

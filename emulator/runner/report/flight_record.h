@@ -40,6 +40,7 @@ struct VesselTrack {
     std::vector<TrackPoint> points;
     std::vector<double> hits;     // a rock's contacts
     std::uint64_t serial = 0;     // the host's creation order: names repeat
+    std::uint64_t identity = 0;   // who it is: its serial, or that of the vessel a save of this run held
     double size = 0;              // its radius as the host knows it, m
     int session = 0;              // from 0; each load starts another
     Origin origin = Origin::module;

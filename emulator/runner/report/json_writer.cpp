@@ -77,6 +77,8 @@ void WriteTrack(std::ostream& out, const VesselTrack& v, int classIndex, const s
     // The serial is who it is: bombs fired with the same settings share a name.
     out << "{\"id\":" << v.serial << ",\"name\":" << JsonString(v.name) << ",\"c\":" << classIndex
         << ",\"r\":" << JsonNumber(v.size, 6);
+    if (v.identity != v.serial)
+        out << ",\"same\":" << v.identity;  // the vessel a save held, loaded back
     if (v.session)
         out << ",\"session\":" << v.session;
     if (v.origin != Origin::module)

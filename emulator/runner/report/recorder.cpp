@@ -100,6 +100,20 @@ bool Finite(const VECTOR3& p)
     return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
 }
 
+/* What a scenario's lines say, in 64 bits (FNV-1a): a load is matched
+ * to a save by it. */
+std::uint64_t Digest(const std::vector<std::string>& lines)
+{
+    std::uint64_t h = 14695981039346656037ull;
+    auto add = [&h](unsigned char c) { h = (h ^ c) * 1099511628211ull; };
+    for (const std::string& line : lines) {
+        for (char c : line)
+            add((unsigned char)c);
+        add('\n');
+    }
+    return h;
+}
+
 }  // namespace
 
 const size_t maxTracks = 30000;
@@ -107,6 +121,9 @@ const size_t maxTracks = 30000;
 const size_t maxEvents = 4 * maxTracks;
 // Enough to see the rock field at work over any part of a flight.
 const size_t maxDepartedRocks = 2000;
+// A run saves and loads back its latest; each save remembered costs 16
+// bytes a vessel.
+const size_t maxSavesRemembered = 4;
 
 double BlastLevel(const emu::VesselRecord& v)
 {
@@ -189,6 +206,12 @@ void Recorder::vesselCreated(const emu::VesselRecord& v)
 {
     bool bomb = IsBomb(v);
     Origin origin = originOf(v);
+    std::uint64_t identity = v.details->serial;
+    if (loading_ && loadingNext_ < loadingAs_.size() &&
+        loadingAs_[loadingNext_].first == std::hash<std::string>()(v.details->name)) {
+        identity = loadingAs_[loadingNext_++].second;
+        continuing_[v.details->serial] = identity;
+    }
     bool modulesOwn = origin == Origin::module;
     record_.counts.bombsFired += bomb && modulesOwn;
     record_.counts.rocksSpawned += IsRock(v) && modulesOwn;
@@ -202,6 +225,7 @@ void Recorder::vesselCreated(const emu::VesselRecord& v)
     VesselTrack track;
     track.name = v.details->name;
     track.serial = v.details->serial;
+    track.identity = identity;
     track.className = *v.className;
     track.created = now();
     track.size = v.size;
@@ -221,6 +245,7 @@ void Recorder::vesselDeleted(const emu::VesselRecord& v)
     ++record_.counts.deleted;
     record_.counts.rocksAlive -= IsRock(v);
     bool struck = struck_.erase(v.handle) > 0;
+    continuing_.erase(v.details->serial);
     pushed_.erase(v.handle);
     std::string how;
     if (loading_) {
@@ -287,6 +312,34 @@ void Recorder::timeJumped(double from, double to)
                                    " s; the report's times run on from " + runner::Fixed(now(), 2) + " s");
 }
 
+std::uint64_t Recorder::identityOf(const emu::VesselRecord& v) const
+{
+    auto found = continuing_.find(v.details->serial);
+    return found == continuing_.end() ? v.details->serial : found->second;
+}
+
+void Recorder::scenarioSaved(const std::vector<std::string>& lines)
+{
+    Saved save{Digest(lines), {}};
+    const emu::World& world = host_.world();
+    save.vessels.reserve(world.vessels().size());
+    for (OBJHANDLE h : world.vessels()) {
+        const emu::VesselRecord& v = *world.vessel(h);
+        save.vessels.emplace_back(std::hash<std::string>()(v.details->name), identityOf(v));
+    }
+    saves_.push_back(std::move(save));
+    if (saves_.size() > maxSavesRemembered)
+        saves_.pop_front();
+}
+
+void Recorder::scenarioLoading(const std::vector<std::string>& lines)
+{
+    std::uint64_t digest = Digest(lines);
+    auto save = std::find_if(saves_.rbegin(), saves_.rend(), [digest](const Saved& s) { return s.digest == digest; });
+    loadingAs_ = save == saves_.rend() ? SavedVessels() : save->vessels;
+    loadingNext_ = 0;
+}
+
 void Recorder::sessionEnding()
 {
     flushAll();
@@ -297,6 +350,7 @@ void Recorder::sessionEnding()
 void Recorder::sessionStarted()
 {
     loading_ = false;
+    SavedVessels().swap(loadingAs_);
     ++session_;
     shift_ = sessionEnd_ - host_.world().simt;
     event(EventKind::session, -1, "a new session starts, its clock at " + runner::Fixed(host_.world().simt, 2) +

@@ -16,7 +16,10 @@
  * time jump or a load rather than sent back, so that tracks, charts and
  * events stay in the order they were flown. A load is a new session: what
  * the old one held goes with it, and what the file brings back is made by
- * the load, neither fired nor spawned again. */
+ * the load, neither fired nor spawned again. A vessel a load makes is the
+ * one it was saved as only when the file is, line for line, one this run
+ * saved (of the latest few): then it keeps that vessel's identity. Any
+ * other vessel of a name seen before is a vessel of its own. */
 #ifndef BRIMSTAR_RUNNER_REPORT_RECORDER_H
 #define BRIMSTAR_RUNNER_REPORT_RECORDER_H
 
@@ -28,8 +31,10 @@
 #include "emulator/runner/script/scenario_script.h"
 
 #include <chrono>
+#include <deque>
 #include <map>
 #include <set>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -41,6 +46,8 @@ extern const size_t maxTracks;
 extern const size_t maxEvents;
 /* The most tracks of rocks that have gone: a flight makes them for ever */
 extern const size_t maxDepartedRocks;
+/* The most saves whose vessels a load is matched against */
+extern const size_t maxSavesRemembered;
 
 class Recorder : public emu::HostObserver, public runner::LogListener {
 public:
@@ -55,6 +62,8 @@ public:
     void touchedDown(const emu::VesselRecord& v, const emu::Touchdown& where) override;
     void forcesIntegrated() override;
     void timeJumped(double from, double to) override;
+    void scenarioSaved(const std::vector<std::string>& lines) override;
+    void scenarioLoading(const std::vector<std::string>& lines) override;
     void sessionEnding() override;
     void sessionStarted() override;
     void fault(const std::string& what) override;
@@ -77,6 +86,12 @@ private:
         TrackThinner thinner;
         VECTOR3 force{0, 0, 0};
     };
+    /* Who a save holds, in its order: each vessel's name, hashed, and identity. */
+    using SavedVessels = std::vector<std::pair<size_t, std::uint64_t>>;
+    struct Saved {
+        std::uint64_t digest;  // of its lines
+        SavedVessels vessels;
+    };
     struct Push {
         int pair;
         double distance;
@@ -88,6 +103,8 @@ private:
     /* Who made a vessel just created: the scenario places its own, in its
      * order, before the first step. */
     Origin originOf(const emu::VesselRecord& v);
+    /* Who a living vessel is: itself, or the vessel a save held. */
+    std::uint64_t identityOf(const emu::VesselRecord& v) const;
     void event(EventKind kind, int subject, const std::string& text);
     void flushAll();
     void findContacts();
@@ -127,6 +144,11 @@ private:
     std::unordered_set<OBJHANDLE> struck_;  // living rocks that have had a contact
     std::unordered_set<OBJHANDLE> pushed_;  // living vessels a bomb has pushed
     std::string fault_;                     // what ended the run, if a fault did
+    std::deque<Saved> saves_;               // the latest few, newest last
+    SavedVessels loadingAs_;  // while a load of a save builds its session
+    size_t loadingNext_ = 0;  // of them, the next the load makes
+    // living vessels that are ones saved before: serial to identity
+    std::unordered_map<std::uint64_t, std::uint64_t> continuing_;
 };
 
 /* A bomb's blast level, 0 to 1: its thrusters' highest. */

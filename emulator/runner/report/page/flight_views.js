@@ -25,18 +25,25 @@ function ridingWith(v, t0) {
   const a = position(v, t0) || [v.wx[0], v.wy[0], v.wz[0]], u = velocity(v, t0);
   return (t) => [a[0] + u[0] * (t - t0), a[1] + u[1] * (t - t0), a[2] + u[2] * (t - t0)];
 }
-// A vessel's own place, held at its first or last while it does not exist.
+// A vessel's own place, held at its first or last while it does not exist;
+// one a load brought back is followed into each session it was in.
 function following(v) {
-  return (t) => position(v, Math.max(v.created, Math.min(v.end, t))) || [v.wx[0], v.wy[0], v.wz[0]];
+  const kin = v.kin || [v];
+  return (t) => {
+    const w = kin.find((k) => t <= k.end) || kin[kin.length - 1];
+    return position(w, Math.max(w.created, Math.min(w.end, t))) || [w.wx[0], w.wy[0], w.wz[0]];
+  };
 }
-const blastFrame = (b) => ({ name: 'the blast of ' + b.label + ' (' + b.name + ')', origin: ridingWith(b, b.detonated), bomb: b });
+// A bomb brought back by a load blasts anew: each blast names its session.
+const blastFrame = (b) => ({ name: 'the blast of ' + b.label + ((b.kin || [b]).filter((k) => k.detonated >= 0).length > 1 ? ' in session ' + (b.session + 1) : '') + ' (' + b.name + ')',
+  origin: ridingWith(b, b.detonated), bomb: b });
 // The frames on offer: each blast's point, the start, and riding with each
 // ship.
 function framesOf(source) {
   const frames = [], detonated = source.detonated;
   for (const b of detonated.slice(0, 20)) frames.push(blastFrame(b));
   // Without a blast, the vessel first in focus comes first: the rock field gathers there.
-  const ships = source.vessels.filter((v) => !isBomb(v) && !isRock(v));
+  const ships = source.vessels.filter((v) => !isBomb(v) && !isRock(v) && (!v.kin || v.kin[0] === v));
   if (source.vessels.length) {
     const first = source.focusAt(source.start);
     const startFrame = { name: 'the start: where ' + (first.title || first.name) + ' was, moving on as it was', origin: ridingWith(first, first.created) };
@@ -462,7 +469,7 @@ function viewLegend(source) {
   const fill = () => {
     items.textContent = '';
     if (!list.open) return;
-    const q = search.value.toLowerCase(), found = source.vessels.filter((v) => !q || v.name.toLowerCase().includes(q));
+    const q = search.value.toLowerCase(), found = source.vessels.filter((v) => (!v.kin || v.kin[0] === v) && (!q || v.name.toLowerCase().includes(q)));
     for (const v of found.slice(0, most)) {
       const item = el('span', { class: 'item', title: v.name + ' (' + v.cls + ')', 'data-index': v.index }), i = el('i');
       i.style.background = v.color;

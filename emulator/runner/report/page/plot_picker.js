@@ -18,7 +18,7 @@ const pickedList = el('div', { id: 'pickedList' });
 
 // The distance from a to b (or to b's blast from its moment on) at the
 // points of both tracks while both are there.
-function distanceSeries(a, b, blast) {
+function trackDistance(a, b, blast) {
   const from = Math.max(a.t[0], b.t[0], blast ? b.detonated : -Infinity), to = Math.min(a.t[a.t.length - 1], b.t[b.t.length - 1]);
   const times = [...new Set(a.t.concat(b.t).filter((t) => t >= from && t <= to))].sort((x, y) => x - y);
   const d = times.map((t) => {
@@ -27,23 +27,31 @@ function distanceSeries(a, b, blast) {
   });
   return { t: times, v: d };
 }
+// Over every session both were in: a vessel brought back by a load is the
+// one saved.
+const distanceSeries = (a, b, blast) => joined(a.kin.flatMap((x) =>
+  (blast ? [b] : b.kin).filter((y) => y.session === x.session).map((y) => trackDistance(x, y, blast))));
+// Whether a vessel, in any of its sessions, holds a quantity.
+const holds = (v, q) => v.kin.some((w) => q.has(w));
 // A pick's series, or null when the record does not hold it.
 function seriesOf(pick) {
   const a = data.vessels[pick.a], b = data.vessels[pick.b], q = quantities[pick.q];
-  if (!a || !q || !q.has(a)) return null;
+  if (!a || !q || !holds(a, q)) return null;
   const named = { color: colourOf(picked.indexOf(pick) + 1), name: a.name, label: a.label };
   if (pick.q === 'd') {
-    if (!b || b === a || !b.wx || (pick.blast && !(isBomb(b) && b.detonated >= 0))) return null;
+    if (!b || b.kin === a.kin || !holds(b, quantities.d) || (pick.blast && !(isBomb(b) && b.detonated >= 0))) return null;
     const other = pick.blast ? 'the blast of ' + b.label : b.name;
     return Object.assign(named, { name: a.name + ' to ' + other, label: a.label + ' → ' + (pick.blast ? 'blast ' + b.label : b.label) }, distanceSeries(a, b, pick.blast));
   }
   if (pick.q === 'h') return Object.assign(rockHealth(a), { color: named.color });
-  return Object.assign(named, { t: a.t, v: a[pick.q] });
+  return Object.assign(named, vesselSeries(a, pick.q), { color: named.color });
 }
 const pickCode = (p) => p.q + '.' + p.a + (p.q === 'd' ? '.' + (p.blast ? 'b' : '') + p.b : '');
+// A vessel by any of its tracks is named by its first; a blast is its track's own.
 function pickFrom(code) {
-  const [q, a, b] = code.split('.');
-  return { q, a: Number(a), b: b === undefined ? undefined : Number(b.replace(/^b/, '')), blast: /^b/.test(b || '') };
+  const [q, a, b] = code.split('.'), blast = /^b/.test(b || '');
+  const first = (i) => (data.vessels[i] ? data.vessels[i].kin[0].index : i);
+  return { q, a: first(Number(a)), b: b === undefined ? undefined : blast ? Number(b.slice(1)) : first(Number(b)), blast };
 }
 // Every pick's chart drawn anew: one chart a quantity, in the order first picked.
 function showPicks() {
@@ -86,9 +94,9 @@ const vesselOption = (v, value) => el('option', { value }, v.label === v.name ? 
 function fillVessels() {
   const q = quantities[quantity.value];
   first.textContent = ''; second.textContent = '';
-  for (const v of data.vessels) if (q.has(v)) first.append(vesselOption(v, v.index));
+  for (const v of onePerVessel(data.vessels.filter(q.has))) first.append(vesselOption(v, v.index));
   for (const v of detonated) second.append(el('option', { value: 'b' + v.index }, 'the blast of ' + v.label + ' (' + v.name + ')'));
-  for (const v of data.vessels) if (v.wx) second.append(vesselOption(v, v.index));
+  for (const v of onePerVessel(data.vessels.filter((v) => v.wx))) second.append(vesselOption(v, v.index));
   toLabel.hidden = second.hidden = quantity.value !== 'd';
 }
 quantity.addEventListener('change', fillVessels);

@@ -8,7 +8,11 @@
 // riding with the first blast's point), and every mark stays where it was
 // in that frame at its moment.
 const data = JSON.parse(document.getElementById('flight').textContent);
-let bombCount = 0;
+// A vessel is who it is, not its name: bombs fired with the same settings
+// share one, and a load makes its vessels anew. A vessel a load brought back
+// from a save of this run is the one saved ("same"): its tracks, one a
+// session, are its kin, and share its label, colour and place in lists.
+const kinOf = new Map();
 data.vessels.forEach((v, i) => {
   v.index = i;
   v.cls = data.classes[v.c];
@@ -17,15 +21,24 @@ data.vessels.forEach((v, i) => {
   for (const k of ['deleted', 'trigger', 'detonated']) if (v[k] === undefined) v[k] = -1;
   v.hits = v.hits || [];
   v.end = v.deleted >= 0 ? v.deleted : data.simulated;
-  // short labels in the views and legends; the whole name on hover
+  v.session = v.session || 0;
+  const who = v.same !== undefined ? v.same : v.id;
+  if (!kinOf.has(who)) kinOf.set(who, []);
+  v.kin = kinOf.get(who);
+  v.kin.push(v);
+});
+// One track a vessel, its first: what lists and legends name.
+const onePerVessel = (tracks) => [...new Set(tracks.map((v) => v.kin[0]))];
+const people = [...kinOf.values()].map((kin) => kin[0]);
+// short labels in the views and legends; the whole name on hover
+let bombCount = 0;
+for (const v of people) {
   v.label = isBomb(v) ? 'B' + (++bombCount) : v.name.length > 14 ? v.name.slice(0, 13) + '…' : v.name;
   v.title = v.name;
-});
-// A vessel is who it is, not its name: bombs fired with the same settings
-// share one, and a load makes its vessels anew. Each of a shared name is
-// numbered in the order it was made.
+}
+// Each of a shared name is numbered in the order it was made.
 const named = new Map();
-for (const v of data.vessels) named.set(v.name, (named.get(v.name) || []).concat([v]));
+for (const v of people) { if (!named.has(v.name)) named.set(v.name, []); named.get(v.name).push(v); }
 for (const list of named.values()) {
   if (list.length < 2) continue;
   list.forEach((v, k) => {
@@ -35,8 +48,9 @@ for (const list of named.values()) {
 }
 // Colours go to ships first, then bombs, then rocks, so the few that matter
 // get the clearest.
-data.vessels.slice().sort((a, b) => (isRock(a) - isRock(b)) || (isBomb(a) - isBomb(b)) || a.index - b.index)
+people.slice().sort((a, b) => (isRock(a) - isRock(b)) || (isBomb(a) - isBomb(b)) || a.index - b.index)
   .forEach((v, i) => { v.color = colourOf(i); });
+for (const v of data.vessels) Object.assign(v, { label: v.kin[0].label, title: v.kin[0].title, color: v.kin[0].color });
 const start = Math.min(0, ...data.vessels.map((v) => v.created));
 const end = Math.max(data.simulated, start + 1e-9);
 // The vessels alive in each stretch of time, so that a moment of a day with

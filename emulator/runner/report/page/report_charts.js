@@ -183,7 +183,26 @@ function chart(title, quantity, unit, series, options) {
   timeMouse(area, c);
   return c.show(series) ? c : null;
 }
-const vesselSeries = (v, key) => ({ name: v.title, label: v.label, color: v.color, t: v.t, v: v[key] });
+// Parts of one series, in time order, joined with a gap between them.
+function joined(parts) {
+  const t = [], v = [], marks = [];
+  for (const part of parts) {
+    if (!part.t.length) continue;
+    if (t.length) { t.push(part.t[0]); v.push(null); }
+    for (let i = 0; i < part.t.length; i++) { t.push(part.t[i]); v.push(part.v[i]); }
+    if (part.marks) for (const m of part.marks) marks.push(m);
+  }
+  return marks.length ? { t, v, marks } : { t, v };
+}
+// A vessel's series over each session it was in, one track each.
+function acrossSessions(v, ofTrack) {
+  const kin = v.kin || [v], first = ofTrack(kin[0]);
+  if (kin.length === 1) return first;
+  return Object.assign(first, joined(kin.map(ofTrack)));
+}
+// A quantity of a vessel; where asked, a value left out (null) where keep says.
+const vesselSeries = (v, key, keep) => acrossSessions(v, (w) => ({ name: w.title, label: w.label, color: w.color, t: w.t,
+  v: w[key] ? (keep ? w[key].map((x, i) => (keep(w, i) ? x : null)) : w[key]) : w.t.map(() => null) }));
 // How many of the vessels were doing something at each change.
 function countOver(items, from, to, name, color) {
   // what is still doing it at the end stays counted to the end
@@ -194,8 +213,10 @@ function countOver(items, from, to, name, color) {
   times.push(end); counts.push(n);
   return { name, color, t: times, v: counts, steps: true };
 }
-// A rock's health: whole when made, a tenth less at each contact.
-function rockHealth(v) {
+// A rock's health: whole when made, a tenth less at each contact; a rock
+// brought back by a load is made whole again.
+const rockHealth = (v) => acrossSessions(v, healthOfTrack);
+function healthOfTrack(v) {
   const t = [v.created], h = [100];
   v.hits.forEach((ht, i) => { t.push(ht); h.push(healthAfter(i)); });
   t.push(v.end); h.push(h[h.length - 1]);

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -36,6 +38,7 @@ public:
         host_.processDeletions();
     }
     emu::Host& host() { return host_; }
+    std::filesystem::path file(const std::string& name) const { return root_.path() / name; }
     report::Recorder& recorder() { return recorder_; }
     std::string deletion(const std::string& name) const
     {
@@ -130,6 +133,90 @@ TEST(RecorderTruth, AVesselBelowTheSurfaceOrFasterThanLightIsFlaggedAndSizesAreK
     EXPECT_NE(json.str().find("\"r\":10,"), std::string::npos);
     EXPECT_NE(json.str().find("\"fl\":[1]"), std::string::npos);
     EXPECT_NE(json.str().find("\"fl\":[2]"), std::string::npos);
+}
+
+/* Who each vessel a load made is, by name: its identity is a vessel of
+ * the run before, or "new". */
+std::map<std::string, std::string> LoadedAs(const report::FlightRecord& r)
+{
+    std::map<std::uint64_t, std::string> first;  // identity to the name it was first recorded under
+    std::map<std::string, std::string> as;
+    for (const report::VesselTrack& v : r.vessels) {
+        if (v.origin != report::Origin::load) {
+            first.emplace(v.serial, v.name + "@" + std::to_string(v.session));
+            continue;
+        }
+        auto found = first.find(v.identity);
+        std::string& entry = as[v.name];
+        entry += (entry.empty() ? "" : ",") + (found == first.end() ? std::string("new") : found->second);
+        first.emplace(v.identity, v.name + "@" + std::to_string(v.session));
+    }
+    return as;
+}
+
+/* A vessel a load brings back is the one saved only when the file is, line
+ * for line, a save of this run; a name seen before is otherwise someone new. */
+TEST(RecorderTruth, AVesselLoadedBackIsTheOneSavedOnlyWhenTheFileIsThatSave)
+{
+    struct Case {
+        const char* what;
+        std::function<void(BareWorld&, const std::filesystem::path&)> between;  // after the save, before the load
+        std::map<std::string, std::string> expected;
+    };
+    auto append = [](const std::filesystem::path& f, const char* text) { std::ofstream(f, std::ios::app) << text; };
+    const std::vector<Case> cases = {
+        {"the file as saved", nullptr, {{"Ship-1", "Ship-1@0"}, {"Twin", "Twin@0,Twin@0"}}},
+        {"the file changed after the save",
+         [&](BareWorld&, const std::filesystem::path& f) { append(f, "\n"); },
+         {{"Ship-1", "new"}, {"Twin", "new,new"}}},
+        {"an earlier save copied back over a later one",
+         [](BareWorld& w, const std::filesystem::path& f) {
+             std::filesystem::copy_file(f, w.file("kept.scn"));
+             w.host().step(1.0);
+             std::string why;
+             ASSERT_TRUE(w.host().saveScenario(f, why)) << why;
+             std::filesystem::copy_file(w.file("kept.scn"), f, std::filesystem::copy_options::overwrite_existing);
+         },
+         {{"Ship-1", "Ship-1@0"}, {"Twin", "Twin@0,Twin@0"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BareWorld world;
+        world.make("Ship-1", "Ship", {7e6, 0, 0});
+        world.make("Twin", "nuke", {7e6, 10, 0});
+        world.make("Twin", "nuke", {7e6, 20, 0});
+        world.host().step(1.0);
+        std::string why;
+        const std::filesystem::path f = world.file("saved.scn");
+        ASSERT_TRUE(world.host().saveScenario(f, why)) << why;
+        if (c.between)
+            c.between(world, f);
+        ASSERT_TRUE(world.host().loadScenario(f, why)) << why;
+        const report::FlightRecord& r = world.recorder().finish();
+        EXPECT_EQ(LoadedAs(r), c.expected);
+    }
+}
+
+/* Saved, loaded, saved again and loaded again: still the first vessel; and
+ * the twins keep their order, each its own. */
+TEST(RecorderTruth, AVesselKeepsWhoItIsThroughSavesOfItsLoadedSelf)
+{
+    BareWorld world;
+    world.make("Twin", "nuke", {7e6, 10, 0});
+    world.make("Twin", "nuke", {7e6, 20, 0});
+    std::string why;
+    for (const char* name : {"first.scn", "second.scn"}) {
+        world.host().step(1.0);
+        ASSERT_TRUE(world.host().saveScenario(world.file(name), why)) << why;
+        ASSERT_TRUE(world.host().loadScenario(world.file(name), why)) << why;
+    }
+    const report::FlightRecord& r = world.recorder().finish();
+    ASSERT_EQ(r.vessels.size(), 6u);
+    for (size_t i = 2; i < 6; ++i)
+        EXPECT_EQ(r.vessels[i].identity, r.vessels[i % 2].serial) << "track " << i;
+    std::ostringstream json;
+    report::WriteRecordJson(json, r);
+    EXPECT_NE(json.str().find("\"same\":" + std::to_string(r.vessels[0].serial)), std::string::npos);
 }
 
 /* A push of a few centimetres a second on an orbit's speed must reach the
