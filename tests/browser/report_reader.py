@@ -3,6 +3,7 @@
 asks of it: the legend names each vessel once, a trail starts where its
 vessel was first drawn, a blast's event shows that blast's frame, large
 numbers are grouped, the verdict and the main view share the first screen,
+the views as the clock moves and zoomed are the views drawn afresh,
 a picked chart's crosshair reads the record's values, the time axis zooms
 and pans, the keys play, the link holds the moment, a chart's CSV holds its
 numbers, a chart of zeros says so, displays read apart, and playback keeps
@@ -79,6 +80,28 @@ for (const [index, first, later] of arguments[0]) {
   out.push([index, start ? start.slice(1, 3) : null, drawn ? drawn.slice(3, 5) : null, view.ext]);
 }
 trail.selectedIndex = 0; trail.dispatchEvent(new Event('change'));
+return out;
+"""
+
+# Each view held still as the clock moves on by a tenth of the run, then
+# zoomed in: each picture against the view drawn afresh there (in another
+# plane and back, so nothing drawn before is reused). [[title, what, same]]
+MOVED_AND_AFRESH = """
+const s = window.flightReport, out = [], step = (s.span.to - s.span.from) * 0.05;
+const compare = (view, what) => {
+  const seen = view.canvas.toDataURL(), plane = view.plane;
+  view.plane = plane[0] === 0 && plane[1] === 1 ? [0, 2] : [0, 1]; view.draw();
+  view.plane = plane; view.draw();
+  out.push([view.title, what, view.canvas.toDataURL() === seen]);
+};
+for (const view of s.views) {
+  view.auto = false;
+  s.setTime(s.showcase - step); s.setTime(s.showcase + step);
+  compare(view, 'as the clock moves');
+  view.canvas.parentNode.querySelector('button[title=closer]').click();
+  compare(view, 'zoomed in');
+  view.fitAll();
+}
 return out;
 """
 
@@ -254,6 +277,9 @@ return [...d.querySelectorAll('.item')].map((i) => Number(i.dataset.index));""",
     if hits:
         seen = driver.execute_script(TOUCH, [[t, i, reach] for t, i in hits for reach in (6 * vessels[i]["r"], 3 * (vessels[i]["r"] + largest))])
         expect(any(names for _, _, names, _ in seen), "a contact is seen to touch the vessel it struck: %s" % seen)
+
+    for title, what, same in driver.execute_script(MOVED_AND_AFRESH):
+        expect(same, "the view '%s' %s is the view drawn afresh" % (title, what))
 
     blasts = driver.execute_script(BLASTS)
     kinds = data["eventKinds"]

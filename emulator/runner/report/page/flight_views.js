@@ -81,8 +81,19 @@ function makeView(source, clock, title, options) {
   bar.prepend(el('h3', {}, title));
   box.append(bar, canvas);
   document.getElementById('views').append(box);
-  const labelWidths = new Map();
-  const rel = (p, t) => { const o = view.frame.origin(t); return [p[0] - o[0], p[1] - o[1], p[2] - o[2]]; };
+  const labelWidths = new Map(), backdrop = keptPicture(), trails = trailLayer();
+  const leaveDrawn = (list) => Object.defineProperty(clock.drawn, title, { get: list, configurable: true, enumerable: true });
+  // The frame's origin, found once a drawing for each moment: a thousand
+  // vessels share a few moments, the clock's and their points'.
+  const origins = new Map();
+  let originsOf = null;
+  const originAt = (t) => {
+    if (originsOf !== view.frame) { origins.clear(); originsOf = view.frame; }
+    let o = origins.get(t);
+    if (!o) origins.set(t, o = view.frame.origin(t));
+    return o;
+  };
+  const rel = (p, t) => { const o = originAt(t); return [p[0] - o[0], p[1] - o[1], p[2] - o[2]]; };
   // The two axes along which the ships and bombs spread most in this frame.
   function planeOf() {
     const spread = [0, 0, 0];
@@ -115,9 +126,9 @@ function makeView(source, clock, title, options) {
   // How far the vessels there at t reach, leaving out the few far off (a
   // ship 20 km from a rock field 200 m across): beyond ten times the median.
   function usualReach(present) {
-    const near = present.map(reacher()), away = near.filter((r) => r > 0).sort((a, b) => a - b);
-    const median = away.length ? away[(away.length - 1) >> 1] : 0, reaches = near;
-    return Math.max(0, ...reaches.filter((r) => r <= median * 10));
+    const near = Float64Array.from(present, reacher()), away = near.filter((r) => r > 0).sort();
+    const median = away.length ? away[(away.length - 1) >> 1] : 0;
+    return near.reduce((most, r) => (r <= median * 10 ? Math.max(most, r) : most), 0);
   }
   // Fit: centred on the frame's origin, wide enough for all but the far off,
   // who stay arrows at the edge.
@@ -131,9 +142,10 @@ function makeView(source, clock, title, options) {
   };
   function draw() {
     view.plane = view.plane || planeOf();
+    origins.clear();
     const { g, w, h } = canvasFor(canvas);
     const m = 46, wide = w - 2 * m, high = h - 2 * m, size = Math.min(wide, high);
-    clock.drawn[title] = [];
+    leaveDrawn(() => []);
     if (size <= 10) return;  // a canvas too small to hold the view
     const present = now(clock.t);
     if (view.auto) {
@@ -150,26 +162,31 @@ function makeView(source, clock, title, options) {
     // grid, ticks with one SI prefix for the axis, axis names
     const axes = ['x', 'y', 'z'], [ka, kb] = view.plane;
     const p = thousands(ext), scale = Math.pow(1000, p - 1), unit = prefixes[p] + 'm';
-    g.font = '11px system-ui, sans-serif'; g.strokeStyle = '#e3e7ec'; g.fillStyle = '#5b6675'; g.lineWidth = 1;
-    for (const v of ticks(ca - extA, ca + extA, Math.max(2, Math.round(wide / 90)))) {
-      g.beginPath(); g.moveTo(px(v), m); g.lineTo(px(v), m + high); g.stroke();
-      g.textAlign = 'center'; g.fillText(num(v / scale), px(v), m + high + 14);
-    }
-    for (const v of ticks(cb - extB, cb + extB, Math.max(2, Math.round(high / 90)))) {
-      g.beginPath(); g.moveTo(m, py(v)); g.lineTo(m + wide, py(v)); g.stroke();
-      g.save(); g.translate(m - 6, py(v)); g.rotate(-Math.PI / 2); g.textAlign = 'center'; g.fillText(num(v / scale), 0, 0); g.restore();
-    }
-    g.strokeStyle = '#9aa5b1'; g.strokeRect(m, m, wide, high);
-    g.textAlign = 'center'; g.fillText(axes[ka] + ' (' + unit + ')', cx, m + high + 30);
-    g.save(); g.translate(14, cy); g.rotate(-Math.PI / 2); g.fillText(axes[kb] + ' (' + unit + ')', 0, 0); g.restore();
-    // scale bar: the largest 1, 2 or 5 times a power of ten within a quarter of the view
-    const quarter = ext / 2, mag = Math.pow(10, Math.floor(Math.log10(quarter)));
-    const bar = [5, 2, 1].map((f) => f * mag).find((b) => b <= quarter);
-    g.strokeStyle = '#1d2430'; g.lineWidth = 2; g.beginPath();
-    g.moveTo(m + 10, m + 14); g.lineTo(m + 10 + bar * k, m + 14); g.stroke();
-    g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(si(bar, 'm'), m + 14 + bar * k, m + 18);
+    // all of it, and what the view's options paint beneath the vessels, the
+    // same from frame to frame while the view holds still
+    backdrop(g, [ext, ca, cb, ka, kb, w, h], (g) => {
+      g.font = '11px system-ui, sans-serif'; g.strokeStyle = '#e3e7ec'; g.fillStyle = '#5b6675'; g.lineWidth = 1;
+      for (const v of ticks(ca - extA, ca + extA, Math.max(2, Math.round(wide / 90)))) {
+        g.beginPath(); g.moveTo(px(v), m); g.lineTo(px(v), m + high); g.stroke();
+        g.textAlign = 'center'; g.fillText(num(v / scale), px(v), m + high + 14);
+      }
+      for (const v of ticks(cb - extB, cb + extB, Math.max(2, Math.round(high / 90)))) {
+        g.beginPath(); g.moveTo(m, py(v)); g.lineTo(m + wide, py(v)); g.stroke();
+        g.save(); g.translate(m - 6, py(v)); g.rotate(-Math.PI / 2); g.textAlign = 'center'; g.fillText(num(v / scale), 0, 0); g.restore();
+      }
+      g.strokeStyle = '#9aa5b1'; g.strokeRect(m, m, wide, high);
+      g.textAlign = 'center'; g.fillText(axes[ka] + ' (' + unit + ')', cx, m + high + 30);
+      g.save(); g.translate(14, cy); g.rotate(-Math.PI / 2); g.fillText(axes[kb] + ' (' + unit + ')', 0, 0); g.restore();
+      // scale bar: the largest 1, 2 or 5 times a power of ten within a quarter of the view
+      const quarter = ext / 2, mag = Math.pow(10, Math.floor(Math.log10(quarter)));
+      const bar = [5, 2, 1].map((f) => f * mag).find((b) => b <= quarter);
+      g.strokeStyle = '#1d2430'; g.lineWidth = 2; g.beginPath();
+      g.moveTo(m + 10, m + 14); g.lineTo(m + 10 + bar * k, m + 14); g.stroke();
+      g.fillStyle = '#1d2430'; g.textAlign = 'left'; g.fillText(si(bar, 'm'), m + 14 + bar * k, m + 18);
+      g.beginPath(); g.rect(m, m, wide, high); g.clip();
+      if (options.decorate) options.decorate(g, view, k, px, py);
+    });
     g.save(); g.beginPath(); g.rect(m, m, wide, high); g.clip();
-    if (options.decorate) options.decorate(g, view, k, px, py);
     const t = clock.t, trail = clock.trail, marks = [];
     const inPlane = (r) => [r[ka], r[kb]];
     const markAt = (v, tm) => { const q = position(v, tm); return q ? inPlane(rel(q, tm)) : null; };
@@ -185,22 +202,33 @@ function makeView(source, clock, title, options) {
     // trails: the recent past of every vessel there now, each point where it
     // was in the frame at its own moment, from its first recorded point on:
     // before that there is no place to draw, only a guess in a moving frame
-    g.lineWidth = 1.4;
-    const trailStarts = [];
-    for (const v of source.aliveAt(t)) {
-      if (t < v.created || t > v.end || !v.wx || !v.t.length || t < v.t[0]) continue;
+    const trailStarts = [], spans = [];
+    for (const { v, a, b } of present) {
       const from = Math.max(v.created, v.t[0], t - trail);
       let i = Math.max(0, before(v.t, from));
-      g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
+      if (v.t[i] < from) i++;
       const first = markAt(v, from);
-      if (first) { g.moveTo(px(first[0]), py(first[1])); trailStarts.push([v.index, first[0], first[1], from]); }
-      for (; i < v.t.length && v.t[i] <= t; i++) {
-        if (v.t[i] < from) continue;
-        const q = inPlane(rel([v.wx[i], v.wy[i], v.wz[i]], v.t[i]));
-        g.lineTo(px(q[0]), py(q[1]));
+      if (first) trailStarts.push([v.index, first[0], first[1], from]);
+      spans.push({ v, i, j: before(v.t, t), first, a, b });
+    }
+    const [wa, wb] = [['wx', 'wy', 'wz'][ka], ['wx', 'wy', 'wz'][kb]];
+    // point i of v's track, where it was in the frame then: a line drawn to it, or a move
+    const toPoint = (g, v, i, move) => {
+      const o = originAt(v.t[i]), x = px(v[wa][i] - o[ka]), y = py(v[wb][i] - o[kb]);
+      if (move) g.moveTo(x, y); else g.lineTo(x, y);
+    };
+    trails.draw(g, [view.frame, ka, kb, ext, ca, cb, w, h], spans, toPoint);
+    // each trail's two moving ends, from its first moment to its first
+    // point and from its last point to now; alone when no point lies between
+    g.lineWidth = 1.4;
+    for (const { v, i, j, first, a, b } of spans) {
+      g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
+      if (first) g.moveTo(px(first[0]), py(first[1]));
+      if (i <= j) {
+        toPoint(g, v, i);
+        toPoint(g, v, j, true);
       }
-      const last = markAt(v, t);
-      if (last) g.lineTo(px(last[0]), py(last[1]));
+      g.lineTo(px(a), py(b));
       g.stroke();
     }
     g.globalAlpha = 1;
@@ -228,7 +256,8 @@ function makeView(source, clock, title, options) {
     if (clock.trailStarts) clock.trailStarts[title] = trailStarts;
     g.restore();
     // every vessel at the playback's time; one outside the view is an arrow at its edge
-    const here = present.map((p) => ({ v: p.v, a: p.a, b: p.b, x: px(p.a), y: py(p.b) }));
+    const here = present;
+    for (const p of here) { p.x = px(p.a); p.y = py(p.b); }
     view.positions = here;
     // a vessel's size where the record holds it and it shows, within the
     // view's frame: a contact at a station's edge is seen to touch it
@@ -258,6 +287,8 @@ function makeView(source, clock, title, options) {
     const order = here.slice().sort((a, b) => (isRock(a.v) - isRock(b.v)) || (b.v === focus) - (a.v === focus));
     for (const p of order.slice(0, 300)) {
       const text = options.labelOf(p.v, t);
+      // a label holding a height changes with every frame: the widths kept are the recent ones
+      if (labelWidths.size > 20000) labelWidths.clear();
       if (!labelWidths.has(text)) labelWidths.set(text, g.measureText(text).width);
       const tw = labelWidths.get(text) + 4, th = 14;
       const spots = [[8, -7], [8, 9], [-8 - tw, -7], [-8 - tw, 9], [-tw / 2, -20], [-tw / 2, 22]];
@@ -271,7 +302,10 @@ function makeView(source, clock, title, options) {
         break;
       }
     }
-    clock.drawn[title] = here.map((q) => [q.v.name, q.x, q.y, q.a, q.b, q.v.index, options.labelOf(q.v, t)]);
+    // for the browser checks, the labels written out only when read: a
+    // thousand labels each frame would cost more than drawing them
+    let listed = null;
+    leaveDrawn(() => listed || (listed = here.map((q) => [q.v.name, q.x, q.y, q.a, q.b, q.v.index, options.labelOf(q.v, t)])));
   }
   view.draw = draw;
   const zoom = (f, at) => {
@@ -337,6 +371,57 @@ function makeView(source, clock, title, options) {
   view.offer(view.frames);
   return view;
 }
+// A picture drawn on a canvas of its own and laid on a view's as it is
+// while what it depends on (key, and the canvas's size) stays the same:
+// drawn afresh for every frame it would be most of the frame's time.
+function keptPicture() {
+  let kept = [], picture = null;
+  return function lay(g, key, paint) {
+    const r = g.getTransform().a;
+    key = key.concat([g.canvas.width, g.canvas.height, r]);
+    if (key.length !== kept.length || key.some((x, n) => x !== kept[n])) {
+      kept = key;
+      if (picture) picture.close();
+      // a bitmap, laid as it is: another canvas would be copied at each laying
+      const own = new OffscreenCanvas(g.canvas.width, g.canvas.height), og = own.getContext('2d');
+      og.setTransform(r, 0, 0, r, 0, 0);
+      paint(og);
+      picture = own.transferToImageBitmap();
+    }
+    g.save(); g.setTransform(1, 0, 0, 1, 0, 0); g.drawImage(picture, 0, 0); g.restore();
+  };
+}
+// The trails' settled part, between their first and last points: it
+// changes only as a point enters or leaves a trail, or the view moves.
+// spans: { v, i, j }, points i to j of v's track; toPoint(g, v, i, move)
+// draws a line to point i, or moves there.
+function trailLayer() {
+  const lay = keptPicture();
+  let kept = [], drawings = 0;
+  return {
+    draw(g, key, spans, toPoint) {
+      // what each trail holds: its vessel, its first and last points' moments
+      let n = 0, same = true;
+      for (const { v, i, j } of spans) {
+        if (i >= j) continue;
+        same = same && kept[n] === v && kept[n + 1] === v.t[i] && kept[n + 2] === v.t[j];
+        kept[n++] = v; kept[n++] = v.t[i]; kept[n++] = v.t[j];
+      }
+      same = same && kept.length === n;
+      kept.length = n;
+      if (!same) drawings++;
+      lay(g, key.concat([drawings]), (g) => {
+        g.lineWidth = 1.4;
+        for (const { v, i, j } of spans) {
+          if (i >= j) continue;
+          g.strokeStyle = v.color; g.globalAlpha = isRock(v) ? 0.45 : 0.7; g.beginPath();
+          for (let n = i; n <= j; n++) toPoint(g, v, n, n === i);
+          g.stroke();
+        }
+      });
+    },
+  };
+}
 // The labels placed, found by the cells of a coarse grid each covers: a
 // label is checked against those near it, not against hundreds.
 function labelSpace() {
@@ -398,7 +483,7 @@ function viewLegend(source) {
   box.append(list);
   return box;
 }
-const planetFrame = { name: 'the planet', origin: () => [0, 0, 0] };
+const atPlanet = Object.freeze([0, 0, 0]), planetFrame = { name: 'the planet', origin: () => atPlanet };
 const blastRadius = 200000;  // m, how far a blast reaches
 
 // The two views: close by, in a frame the reader picks, and around the planet.

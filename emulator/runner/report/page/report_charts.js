@@ -151,8 +151,19 @@ function chart(title, quantity, unit, series, options) {
     c.paint(g, w, h);
     c.drawLayer();
   };
+  // While playing, a chart out of sight keeps its cursor until it comes into
+  // sight: every layer redrawn is copied for the screen at each frame.
+  c.seen = true;
+  if (typeof IntersectionObserver === 'function') {
+    new IntersectionObserver((seen) => {
+      c.seen = seen[seen.length - 1].isIntersecting;
+      if (c.seen && c.behind) c.drawLayer();
+    }).observe(area);
+  }
   // The upper layer: the clock's cursor, the crosshair, and the values read.
   c.drawLayer = function () {
+    c.behind = state.playing && !c.seen;
+    if (c.behind) return;
     const { g } = canvasFor(layer), geo = c.geo;
     if (!geo) return;
     const inside = (t) => t !== null && t >= span.from && t <= span.to;
