@@ -257,8 +257,9 @@ COLLISION_EXPORT void COLLAPI stats(FILEHANDLE scn)
     auto write = Service<decltype(&oapiWriteScenario_string)>(SVC_oapiWriteScenario_string);
     char value[16];
     std::snprintf(value, sizeof value, "%d", page);
+    char key[] = "PAGE";  // the host takes it writable
     if (write)
-        write(scn, "PAGE", value);
+        write(scn, key, value);
 }
 #endif
 
