@@ -26,8 +26,9 @@ TEST_P(StepLevels, TheMethodAndTheSubStepsFollowTheStepsLength)
     const PlanCase& c = GetParam();
     emu::StepPlan plan = emu::PlanStep(c.dt);
     EXPECT_EQ(plan.subSteps, c.subSteps);
-    if (c.subSteps > 0)
+    if (c.subSteps > 0) {
         EXPECT_EQ(plan.method->order, c.order);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -61,9 +61,10 @@ TEST(LiveViews, TheStateTellsOfTheBlastAndOfTheRocksItThrewAway)
     // on: the rocks go a step later than if the blast moved them at once.
     int rocksGone = 0;
     for (const report::VesselTrack& rock : flight.recorder.record().vessels)
-        if ((rock.name == "R-4" || rock.name == "R-5") && ++rocksGone)
+        if ((rock.name == "R-4" || rock.name == "R-5") && ++rocksGone) {
             EXPECT_NE(gone.find("[" + std::to_string(rock.serial) + ",12]"), std::string::npos)
                 << rock.name << " " << gone << "\n" << flight.out.str();
+        }
     EXPECT_EQ(rocksGone, 2);
     EXPECT_TRUE(ShownVessel(state, "R-4").empty());
 }
