@@ -109,25 +109,31 @@ void BM_CollisionStep(benchmark::State& state, Layout layout)
         maincall(1.0, 0.1, COLLISION_PHASE_POST);
     state.SetItemsProcessed(state.iterations() * count);
 }
-/* The yardstick of the step: only the host calls it makes for every
- * vessel (the count, each vessel by index, its position and size), and
- * nothing done with them. */
+/* The host calls the step makes for every vessel: the count, each vessel
+ * by index, its position and size; each vessel's handed to use. */
+template <typename Use>
+void ReadEachVessel(Use use)
+{
+    int vessels = int(oapiGetVesselCount());
+    for (int i = 0; i < vessels; ++i) {
+        OBJHANDLE vessel = oapiGetVesselByIndex(i);
+        VECTOR3 pos;
+        oapiGetGlobalPos(vessel, &pos);
+        use(std::uint32_t(i), pos, oapiGetSize(vessel));
+    }
+}
+/* The yardstick of the step: only its host calls, and nothing done with
+ * what they give. */
 void BM_CollisionHostCalls(benchmark::State& state, Layout layout)
 {
     bench::BenchWorld world(true);
     int count = int(state.range(0));
     AddLayout(world, layout, count);
-    for (auto _ : state) {
-        int vessels = int(oapiGetVesselCount());
-        for (int i = 0; i < vessels; ++i) {
-            OBJHANDLE vessel = oapiGetVesselByIndex(i);
-            VECTOR3 pos;
-            oapiGetGlobalPos(vessel, &pos);
-            double size = oapiGetSize(vessel);
+    for (auto _ : state)
+        ReadEachVessel([](std::uint32_t, VECTOR3 pos, double size) {
             benchmark::DoNotOptimize(pos);
             benchmark::DoNotOptimize(size);
-        }
-    }
+        });
     state.SetItemsProcessed(state.iterations() * count);
 }
 /* The step's floor: the least any grid search does over the same records.
@@ -148,18 +154,13 @@ void BM_CollisionFloor(benchmark::State& state, Layout layout)
     std::vector<Placed> read, byCell;
     std::vector<std::uint32_t> cellOf, start;
     for (auto _ : state) {
-        int vessels = int(oapiGetVesselCount());
         std::size_t slots = 8;
-        while (slots < 2 * std::size_t(vessels))
+        while (slots < 2 * std::size_t(count))
             slots *= 2;
         read.clear();
         cellOf.clear();
         start.assign(slots + 1, 0);
-        for (int i = 0; i < vessels; ++i) {
-            OBJHANDLE vessel = oapiGetVesselByIndex(i);
-            VECTOR3 pos;
-            oapiGetGlobalPos(vessel, &pos);
-            double size = oapiGetSize(vessel);
+        ReadEachVessel([&](std::uint32_t i, VECTOR3 pos, double size) {
             int exponent;
             std::frexp(size, &exponent);
             double scale = std::ldexp(1.0, -(exponent + 1));
@@ -168,10 +169,10 @@ void BM_CollisionFloor(benchmark::State& state, Layout layout)
                               std::uint64_t(std::int64_t(std::floor(pos.z * scale))) * 0x165667B19E3779F9ull ^
                               std::uint64_t(exponent);
             std::uint32_t cell = std::uint32_t((h ^ (h >> 32)) & (slots - 1));
-            read.push_back({pos.x, pos.y, pos.z, size, std::uint32_t(i)});
+            read.push_back({pos.x, pos.y, pos.z, size, i});
             cellOf.push_back(cell);
             ++start[cell + 1];
-        }
+        });
         for (std::size_t c = 0; c < slots; ++c)
             start[c + 1] += start[c];
         byCell.resize(read.size());

@@ -25,6 +25,9 @@ function ridingWith(v, t0) {
   const a = position(v, t0) || [v.wx[0], v.wy[0], v.wz[0]], u = velocity(v, t0);
   return (t) => [a[0] + u[0] * (t - t0), a[1] + u[1] * (t - t0), a[2] + u[2] * (t - t0)];
 }
+// Whether a track is its vessel's first: one a load brought back from a
+// save (the report's kin) is listed once, by its first.
+const firstOfItsVessel = (v) => !v.kin || v.kin[0] === v;
 // A vessel's own place, held at its first or last while it does not exist;
 // one a load brought back is followed into each session it was in.
 function following(v) {
@@ -43,7 +46,7 @@ function framesOf(source) {
   const frames = [], detonated = source.detonated;
   for (const b of detonated.slice(0, 20)) frames.push(blastFrame(b));
   // Without a blast, the vessel first in focus comes first: the rock field gathers there.
-  const ships = source.vessels.filter((v) => !isBomb(v) && !isRock(v) && (!v.kin || v.kin[0] === v));
+  const ships = source.vessels.filter((v) => !isBomb(v) && !isRock(v) && firstOfItsVessel(v));
   if (source.vessels.length) {
     const first = source.focusAt(source.start);
     const startFrame = { name: 'the start: where ' + (first.title || first.name) + ' was, moving on as it was', origin: ridingWith(first, first.created) };
@@ -469,7 +472,7 @@ function viewLegend(source) {
   const fill = () => {
     items.textContent = '';
     if (!list.open) return;
-    const q = search.value.toLowerCase(), found = source.vessels.filter((v) => (!v.kin || v.kin[0] === v) && (!q || v.name.toLowerCase().includes(q)));
+    const q = search.value.toLowerCase(), found = source.vessels.filter((v) => firstOfItsVessel(v) && (!q || v.name.toLowerCase().includes(q)));
     for (const v of found.slice(0, most)) {
       const item = el('span', { class: 'item', title: v.name + ' (' + v.cls + ')', 'data-index': v.index }), i = el('i');
       i.style.background = v.color;
