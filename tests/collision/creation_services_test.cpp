@@ -1,6 +1,7 @@
 /* The creation services: the records they hand the host, and the existing
  * name that stops them before the host is asked anything. */
 #include "collision/creation_services.h"
+#include "host/host_api.h"
 #include "service_fixture.h"
 
 #include <cstring>
@@ -45,7 +46,7 @@ TEST_F(CreationServices, InFlightRecordHoldsOrientationAndAngularVelocityTheOthe
     ExpectVector(record.arot, 0.1, 0.2, 0.3);
     ExpectVector(record.vrot, 6, 7, 8);
     EXPECT_TRUE(RestIsZero(record));
-    EXPECT_NE(oapiGetVesselByName("R-9"), nullptr);
+    EXPECT_NE(oapiGetVesselByName(HostText("R-9")), nullptr);
 }
 
 TEST_F(CreationServices, LandedRecordHoldsLongitudeBeforeLatitude)

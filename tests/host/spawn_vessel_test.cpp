@@ -1,5 +1,6 @@
 /* The creation record SpawnVessel hands the host. */
 #include "host/spawn_vessel.h"
+#include "host/host_api.h"
 #include "support/emulated_root.h"
 
 #include "emulator/host/host.h"
@@ -55,7 +56,7 @@ TEST_F(SpawnVesselTest, TheRecordIsZeroedVersionTwoAndRelativeToBodyZero)
     EXPECT_EQ(host.calls().matching("oapiCreateVesselEx"),
               std::vector<std::string>{"oapiCreateVesselEx(X-1, Ship)"});
     VECTOR3 pos;
-    oapiGetGlobalPos(oapiGetVesselByName("X-1"), &pos);
+    oapiGetGlobalPos(oapiGetVesselByName(HostText("X-1")), &pos);
     EXPECT_DOUBLE_EQ(pos.x, 1e11 + 10);
 }
 

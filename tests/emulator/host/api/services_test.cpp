@@ -2,6 +2,7 @@
  * answers them: flight data against closed forms, the camera, the session,
  * meshes, surfaces and annotations, and null or stale handles everywhere. */
 #include "support/emulated_root.h"
+#include "host/host_api.h"
 
 #include "emulator/host/motion/frame_math.h"
 #include "emulator/host/host.h"
@@ -67,8 +68,8 @@ TEST_F(HostServices, NullAndStaleHandlesAreAnsweredWithZero)
         oapiDeleteMesh(h);
         oapiReleaseDC(h, nullptr);
         oapiAnnotationSetPos(h, 0, 0, 1, 1);
-        oapiAnnotationSetText(h, "nobody reads this");
-        oapiWriteScenario_string(h, "PAGE", "1");
+        oapiAnnotationSetText(h, HostText("nobody reads this"));
+        oapiWriteScenario_string(h, HostText("PAGE"), HostText("1"));
         char* line = nullptr;
         EXPECT_FALSE(oapiReadScenario_nextline(h, line)) << "no file is open";
 
@@ -98,8 +99,8 @@ TEST_F(HostServices, ObjectsAreTheBodiesThenTheVesselsAndOnlyAVesselTakesTheFocu
     EXPECT_EQ(oapiGetObjectByIndex(0), planet);
     EXPECT_EQ(oapiGetObjectByIndex(2), second);
     EXPECT_EQ(oapiGetObjectByIndex(3), nullptr);
-    EXPECT_EQ(oapiGetObjectByName("Earth"), planet);
-    EXPECT_EQ(oapiGetObjectByName("GL-02"), second);
+    EXPECT_EQ(oapiGetObjectByName(HostText("Earth")), planet);
+    EXPECT_EQ(oapiGetObjectByName(HostText("GL-02")), second);
     EXPECT_EQ(oapiGetObjectType(planet), OBJTP_PLANET);
     EXPECT_EQ(oapiGetObjectType(first), OBJTP_VESSEL);
     EXPECT_NEAR(oapiGetMass(planet), 5.972e24, 0.001e24);
@@ -251,7 +252,7 @@ TEST_F(HostServices, ASavedScenarioHoldsItsDescriptionAndLoadsBack)
     std::string error;
     ASSERT_TRUE(host.loadScenario(root / "Scenarios/Quick save.scn", error)) << error;
     EXPECT_FALSE(oapiPlanetHasAtmosphere(oapiGetGbodyByIndex(0)));
-    ASSERT_NE(oapiGetVesselByName("GL-01"), nullptr);
+    ASSERT_NE(oapiGetVesselByName(HostText("GL-01")), nullptr);
 
     host.endRun();
     host.step(1.0);
@@ -299,7 +300,7 @@ TEST_F(HostServices, DrawingOnASurfaceAndWritingAnAnnotation)
 
     NOTEHANDLE note = oapiCreateAnnotation(true, 0.8, {1, 0, 0});
     oapiAnnotationSetPos(note, 0.1, 0.2, 0.9, 0.4);
-    oapiAnnotationSetText(note, "Rock ahead");
+    oapiAnnotationSetText(note, HostText("Rock ahead"));
     const emu::Annotation* a = host.annotations().find(note);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->text, "Rock ahead");

@@ -1,6 +1,7 @@
 /* Displays open, draw into their canvas, take keys and close through their
  * destructor; a mode's displays outlive it, as the host leaves them open. */
 #include "tests/emulator/host/host_fixture.h"
+#include "host/host_api.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ OAPI_MSGTYPE CountingProc(UINT msg, UINT, WPARAM wparam, LPARAM lparam)
 TEST_F(HostTest, DisplaysOpenDrawTakeKeysAndCloseThroughTheirDestructor)
 {
     OBJHANDLE h = Ship("GL-01");
-    MFDMODESPEC counting{"Counting", 0x2E, CountingProc};
+    MFDMODESPEC counting{HostText("Counting"), 0x2E, CountingProc};
     int mode = oapiRegisterMFDMode(counting);
 
     int display = host.openMfd("Counting", h, 400, 200);

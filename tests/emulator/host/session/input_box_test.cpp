@@ -24,7 +24,7 @@ bool Remember(void* id, char* text, void* context)
 TEST_F(HostTest, AnInputBoxHandsTheConfirmedTextToItsCallbackOnce)
 {
     int context = 0;
-    oapiOpenInputBox("Select power (Kt)", Remember, nullptr, 20, &context);
+    oapiOpenInputBox(HostText("Select power (Kt)"), Remember, nullptr, 20, &context);
     ASSERT_TRUE(host.inputBox().isOpen());
     EXPECT_EQ(host.inputBox().title(), "Select power (Kt)");
     EXPECT_EQ(host.inputBox().visibleLength(), 20);

@@ -4,6 +4,7 @@
  * the vessel nearest it now; only when the proxy leaves in the same step
  * does it go to the nearest. */
 #include "tests/emulator/host/host_fixture.h"
+#include "host/host_api.h"
 
 #include <gtest/gtest.h>
 
@@ -41,10 +42,12 @@ TEST_F(HostTest, TheFocusGoesBackToTheShipNearestTheBombWhenTheHostLastLooked)
             Ship("Bomb 2", {12, 0, 0}, {2e3, 0, 0});
         host.setFocus(bomb);
         for (int second = 1; second <= c.flight; ++second) {
-            if (second == c.buoyLeaves)
+            if (second == c.buoyLeaves) {
                 ASSERT_TRUE(oapiDeleteVessel(buoy));
-            if (second == c.flight)
+            }
+            if (second == c.flight) {
                 ASSERT_TRUE(oapiDeleteVessel(bomb));
+            }
             host.step(1.0);
         }
         ASSERT_FALSE(oapiIsVessel(bomb));
@@ -64,8 +67,8 @@ TEST_F(HostTest, AScenariosVesselsFindTheirProxiesAmongAllOfTheFile)
     std::string error;
     ASSERT_TRUE(host.saveScenario(root.path() / "three.scn", error)) << error;
     ASSERT_TRUE(host.loadScenario(root.path() / "three.scn", error)) << error;
-    OBJHANDLE lead = oapiGetVesselByName("Lead");
-    wing = oapiGetVesselByName("Wing");
+    OBJHANDLE lead = oapiGetVesselByName(HostText("Lead"));
+    wing = oapiGetVesselByName(HostText("Wing"));
     host.setFocus(lead);
     // Moved apart before anything steps: the host does not look again.
     host.world().vessel(wing)->pos = {0, 0, 9e3};

@@ -3,6 +3,7 @@
  * that still has it; deletions asked for in any order happen from the end
  * of the list to its start; the focus goes to the nearest vessel that stays. */
 #include "tests/emulator/host/host_fixture.h"
+#include "host/host_api.h"
 
 #include "emulator/host/session/host_observer.h"
 
@@ -38,8 +39,8 @@ TEST_F(HostTest, RemovalMovesTheLastVesselIntoTheGapAndNamesFindTheEarliest)
     OBJHANDLE x1 = Ship("X"), y = Ship("Y"), x2 = Ship("X"), z = Ship("Z"), x3 = Ship("X");
     Delete(host, x1);  // from the front: the last takes its place
     EXPECT_EQ(oapiGetVesselByIndex(0), x3);
-    EXPECT_EQ(oapiGetVesselByName("X"), x2);
-    EXPECT_EQ(oapiGetVesselByName("x"), x2) << "names in any letter case";
+    EXPECT_EQ(oapiGetVesselByName(HostText("X")), x2);
+    EXPECT_EQ(oapiGetVesselByName(HostText("x")), x2) << "names in any letter case";
     Delete(host, z);  // from the end
     EXPECT_EQ(oapiGetVesselCount(), 3u);
     EXPECT_EQ(Order(host.world()), (std::vector<std::string>{"X", "Y", "X"}));
@@ -47,11 +48,11 @@ TEST_F(HostTest, RemovalMovesTheLastVesselIntoTheGapAndNamesFindTheEarliest)
     EXPECT_EQ(oapiGetVesselByIndex(0), x2);
     Delete(host, y);
     EXPECT_EQ(Order(host.world()), (std::vector<std::string>{"X"}));
-    EXPECT_EQ(oapiGetVesselByName("X"), x2);
-    EXPECT_EQ(oapiGetVesselByName("Z"), nullptr);
+    EXPECT_EQ(oapiGetVesselByName(HostText("X")), x2);
+    EXPECT_EQ(oapiGetVesselByName(HostText("Z")), nullptr);
     OBJHANDLE x4 = Ship("X");
     Delete(host, x2);
-    EXPECT_EQ(oapiGetVesselByName("X"), x4) << "a newer vessel of the name takes over";
+    EXPECT_EQ(oapiGetVesselByName(HostText("X")), x4) << "a newer vessel of the name takes over";
 }
 
 TEST_F(HostTest, DeletionsAskedForInAnyOrderHappenInDescendingListOrder)

@@ -35,8 +35,9 @@ TEST_P(ScenarioClasses, AreFoundUnderTheRootFolderOrRefusedWithTheirLine)
         << error;
     std::string refused = GetParam().refused;
     EXPECT_EQ(runner::CheckClasses(script, root.path(), error), refused.empty());
-    if (!refused.empty())
+    if (!refused.empty()) {
         EXPECT_EQ(error.rfind("s.scn:3: vessel 'B': class '" + refused + "' has no class file (", 0), 0u) << error;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ScenarioClasses,

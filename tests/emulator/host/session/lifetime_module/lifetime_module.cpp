@@ -59,14 +59,21 @@ DLLCLBK void opcPreStep(double, double, double)
     ++preSteps;
 }
 
+/* Final, so that deleting it through its own type deletes all of it: the
+ * SDK's vessel classes have no virtual destructor. */
+class PlainVessel final : public VESSEL2 {
+public:
+    using VESSEL2::VESSEL2;
+};
+
 DLLCLBK VESSEL* ovcInit(OBJHANDLE vessel, int flightModel)
 {
-    return new VESSEL2(vessel, flightModel);
+    return new PlainVessel(vessel, flightModel);
 }
 
 DLLCLBK void ovcExit(VESSEL* vessel)
 {
-    delete static_cast<VESSEL2*>(vessel);
+    delete static_cast<PlainVessel*>(vessel);
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
